@@ -1,0 +1,48 @@
+#include "settings/gallery_options.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/control_id.h"
+
+namespace pictavue {
+namespace {
+
+TEST(GalleryOptionsTest, IppTextIsTheListEntryOrTheTypedNumber) {
+  struct Case {
+    int ipp;
+    const char* ipp_free;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0, "", "20"},     {2, "30", "100"}, {5, "", "無制限"},
+      {-1, "30", "30"},  {-1, "", ""},     {7, "12", "12"},
+  };
+  for (const Case& c : cases) {
+    GalleryOptions options;
+    options.IPP = c.ipp;
+    options.IppFree = c.ipp_free;
+    EXPECT_EQ(IppText(options), c.expected) << "IPP=" << c.ipp;
+  }
+}
+
+TEST(GalleryOptionsTest, ThumbnailSizeFollowsTheSizeList) {
+  const int expected[] = {50, 100, 150, 200, 250, 300};
+  for (int position = 0; position < 6; ++position) {
+    GalleryOptions options;
+    options.Pixel = position;
+    EXPECT_EQ(ThumbnailSize(options), expected[position]);
+  }
+  GalleryOptions none;
+  none.Pixel = kNoListPosition;
+  EXPECT_EQ(ThumbnailSize(none), 100);
+}
+
+TEST(ControlIdTest, ArrayElementsAreNamedWithTheirIndex) {
+  EXPECT_EQ(ControlName(ControlId::txtFileName), "txtFileName");
+  EXPECT_EQ(ControlName(ControlId::Command6_0), "Command6(0)");
+  EXPECT_EQ(ControlName(ControlId::optThumb_2), "optThumb(2)");
+  EXPECT_EQ(ControlName(ControlId::chkSubWIndow), "chkSubWIndow");
+}
+
+}  // namespace
+}  // namespace pictavue

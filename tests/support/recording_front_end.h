@@ -1,0 +1,57 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "generate/front_end.h"
+
+namespace pictavue::testing {
+
+// A front end that records what the core asks of it, in order, and answers from a script.
+// Every call becomes one line of Events(), so a test compares the whole conversation at once:
+//   "message 48 Pictavue: 画像の形式がひとつも選択されていません。"
+//   "point 1 txtFileName select"
+//   "status ファイル情報収集中..."
+//   "run begin" / "run end"
+// Progress calls and yields are counted, not recorded, unless RecordProgress(true).
+class RecordingFrontEnd : public FrontEnd {
+ public:
+  // Answers for the next message boxes, in order; when none is left a box answers with its
+  // default button (OK, Yes for style 36, No for style 292).
+  void QueueAnswer(int button) { answers_.push_back(button); }
+
+  // Cancel is asked for at the n-th call of YieldEvents() (1-based) and stays asked for.
+  void CancelAtYield(int n) { cancel_at_yield_ = n; }
+
+  void RecordProgress(bool on) { record_progress_ = on; }
+
+  const std::vector<std::string>& Events() const { return events_; }
+  int YieldCount() const { return yield_count_; }
+  int ProgressValue() const { return progress_value_; }
+  int ProgressMax() const { return progress_max_; }
+
+  // Only the events that start with prefix ("message", "status", "point", ...).
+  std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
+
+  int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override;
+  void PointAt(int tab_page, ControlId control, FocusAction action) override;
+  void SetStatus(const std::string& text) override;
+  void RunModal(const std::function<void()>& run) override;
+  void ProcessEvents() override;
+  void SetProgressRange(int min, int max) override;
+  void SetProgressValue(int value) override;
+  bool YieldEvents() override;
+
+ private:
+  std::vector<std::string> events_;
+  std::deque<int> answers_;
+  int cancel_at_yield_ = 0;
+  int yield_count_ = 0;
+  bool cancelled_ = false;
+  bool record_progress_ = false;
+  int progress_value_ = 0;
+  int progress_max_ = 0;
+};
+
+}  // namespace pictavue::testing

@@ -1,0 +1,68 @@
+#include "support/temp_folder.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+namespace pictavue::testing {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::random_device device;
+  std::mt19937_64 generator(device());
+  for (;;) {
+    fs::path candidate =
+        fs::temp_directory_path() / ("pictavue-test-" + std::to_string(generator() % 1000000000));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) {
+      path_ = candidate;
+      return;
+    }
+  }
+}
+
+TempFolder::~TempFolder() {
+  std::error_code error;
+  // Tests make folders read-only on purpose; give the owner write access back before removing.
+  for (auto it = fs::recursive_directory_iterator(path_, error);
+       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    std::error_code ignored;
+    if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
+  fs::remove_all(path_, error);
+}
+
+std::string TempFolder::Path(std::string_view relative) const {
+  if (relative.empty()) {
+    return path_.string();
+  }
+  return (path_ / fs::path(std::string(relative))).string();
+}
+
+std::string TempFolder::WriteFile(std::string_view relative, std::string_view bytes) const {
+  const fs::path full = path_ / fs::path(std::string(relative));
+  fs::create_directories(full.parent_path());
+  std::ofstream out(full, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return full.string();
+}
+
+std::string TempFolder::MakeFolder(std::string_view relative) const {
+  const fs::path full = path_ / fs::path(std::string(relative));
+  fs::create_directories(full);
+  return full.string();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+}  // namespace pictavue::testing
