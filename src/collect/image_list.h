@@ -32,4 +32,8 @@ struct RunState {
   bool RunAborted = false; // the run stopped on a failure and the user was told so
 };
 
+// Appends entry at position ImageCount and raises ImageCount. False, and nothing appended, when
+// the list already holds kMaxImages entries.
+bool AppendImage(RunState& state, ImageEntry entry);
+
 }  // namespace pictavue
