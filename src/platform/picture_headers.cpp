@@ -229,6 +229,48 @@ ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out)
   return failed ? ReadStatus::kError : ReadStatus::kEnd;
 }
 
+ReadStatus FileSource::ReadTail(std::span<std::uint8_t> out) {
+  if (file_ == nullptr || std::fseek(file_, 0, SEEK_END) != 0) {
+    return ReadStatus::kError;
+  }
+  const long end = std::ftell(file_);
+  if (end < 0) {
+    return ReadStatus::kError;
+  }
+  const auto size = static_cast<std::uint64_t>(end);
+  if (size < base_ || size - base_ < out.size()) {
+    return ReadStatus::kEnd;
+  }
+  return ReadAt(size - base_ - out.size(), out);
+}
+
+PictureKind SniffPictureKind(ByteSource& source) {
+  const std::optional<std::uint32_t> first = ReadBE32(source, 0);
+  if (!first) {
+    const std::optional<std::uint16_t> two = ReadBE16(source, 0);
+    return two == 0xFFD8 ? PictureKind::kJpeg : PictureKind::kUnknown;
+  }
+  if ((*first >> 16) == 0xFFD8) {
+    return PictureKind::kJpeg;
+  }
+  if ((*first >> 16) == 0x424D) {  // "BM"
+    return PictureKind::kBmp;
+  }
+  if (*first == 0x47494638) {  // "GIF8"
+    return PictureKind::kGif;
+  }
+  if (*first == 0x89504E47 && ReadBE32(source, 4) == 0x0D0A1A0A) {
+    return PictureKind::kPng;
+  }
+  if (ReadLE32(source, 0) == kWmfKey) {
+    return PictureKind::kWmf;
+  }
+  if (ReadLE32(source, 0) == 1 && ReadLE32(source, 40) == kEmfSignature) {
+    return PictureKind::kEmf;
+  }
+  return PictureKind::kUnknown;
+}
+
 std::optional<std::uint16_t> ReadLE16(ByteSource& source, std::uint64_t offset) {
   return ReadField<std::uint16_t>(source, offset, LoadLE16);
 }

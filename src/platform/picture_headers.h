@@ -55,13 +55,21 @@ class FileSource final : public ByteSource {
   FileSource& operator=(const FileSource&) = delete;
 
   bool is_open() const { return file_ != nullptr; }
+  std::FILE* file() const { return file_; }
   ReadStatus ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
+  // Fills out with the file's last bytes; kEnd when the picture is shorter than out.
+  ReadStatus ReadTail(std::span<std::uint8_t> out);
 
  private:
   std::FILE* file_ = nullptr;
   bool owned_ = false;
   std::uint64_t base_ = 0;
 };
+
+enum class PictureKind { kUnknown, kJpeg, kPng, kGif, kBmp, kWmf, kEmf };
+
+// What the bytes are, by their signature alone (placeable WMF only).
+PictureKind SniffPictureKind(ByteSource& source);
 
 // Fixed-width fields. Nothing when the source cannot give all the bytes.
 std::optional<std::uint16_t> ReadLE16(ByteSource& source, std::uint64_t offset);
