@@ -1,5 +1,3 @@
-#include "platform/code_page_converter.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -7,6 +5,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
+
+#include "platform/code_page_converter.h"
 
 namespace pictavue::code_page_detail {
 namespace {

@@ -1,5 +1,3 @@
-#include "platform/file_io.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -9,6 +7,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/file_io.h"
 
 namespace pictavue {
 namespace {
