@@ -357,7 +357,7 @@ TEST(SettingsFileTest, HandEditedFileKeepsEverythingTheProgramDoesNotWrite) {
       "[Custom]",
       "Foo=bar",
       "[outfile]",
-      "filename=  gallery  ",
+      "filename=gallery  ",
       "[Option]",
       "PrevInstance=1",
   });
