@@ -45,7 +45,10 @@ class ProfileFile {
                         const CodePage& code_page) const;
 
   // Sets key to value (UTF-8, converted to the code page with "?" for what it cannot hold).
-  // An empty value writes "key=".
+  // An empty value writes "key=". A value is one line: it ends at its first CR, LF or NUL, which
+  // would otherwise split it into lines of their own. Names that could not be read back (an
+  // empty key, a key with "=" or starting with ";" or "[", a section with "]", line breaks)
+  // change nothing. Names are compared and written as given, blanks at their ends ignored.
   void SetString(std::string_view section, std::string_view key, std::string_view value,
                  const CodePage& code_page);
 
@@ -57,9 +60,17 @@ class ProfileFile {
   Status Save(const std::string& path) const;
 
  private:
+  enum class LineKind : unsigned char { kOther, kSection, kKey };
   struct Line {
     std::string text;  // the line's bytes without its line end
+    LineKind kind = LineKind::kOther;
   };
+
+  static Line MakeLine(std::string text, bool first_line);
+  std::optional<std::size_t> FindSection(std::string_view section) const;
+  std::size_t SectionEnd(std::size_t section_line) const;
+  std::optional<std::size_t> FindKey(std::size_t section_line, std::string_view key) const;
+
   std::vector<Line> lines_;
 };
 

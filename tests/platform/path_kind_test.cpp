@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/test_conditions.h"
 #include "platform/test_environment.h"
 #include "support/temp_folder.h"
 
@@ -77,11 +78,11 @@ TEST_F(FileSystemTest, NormalizesFolderPathsByTextAndChecksThatTheyExist) {
 
 TEST_F(FileSystemTest, FindsTheHomeFolder) {
   {
-    testing::EnvironmentChange home("HOME", temp_.Path().c_str());
+    testing::ScopedEnvironment home("HOME", temp_.Path().c_str());
     EXPECT_EQ(HomeFolder(), temp_.Path());
     EXPECT_EQ(DefaultSearchFolder(), temp_.Path());
   }
-  testing::EnvironmentChange no_home("HOME", nullptr);
+  testing::ScopedEnvironment no_home("HOME", nullptr);
   const std::string from_password_database = HomeFolder();
   EXPECT_FALSE(from_password_database.empty());
   EXPECT_EQ(PathKind(from_password_database), FileKind::kFolder);

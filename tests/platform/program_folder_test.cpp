@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 TEST(ProgramFolderTest, IsTheFolderOfTheRunningExecutable) {
   const std::string file = ProgramFilePath("");
   ASSERT_EQ(PathKind(file), FileKind::kFile);
-  EXPECT_EQ(fs::path(file).filename(), "platform_paths_test");
+  EXPECT_EQ(fs::path(file).filename(), "platform_test");
   const std::string folder = ProgramFolder("");
   EXPECT_EQ(folder, fs::path(file).parent_path().string());
   EXPECT_NE(folder.back(), '/');

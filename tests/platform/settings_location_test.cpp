@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "platform/path_kind.h"
+#include "platform/test_conditions.h"
 #include "platform/test_environment.h"
 #include "support/temp_folder.h"
 
@@ -74,8 +75,8 @@ TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgr
   const std::string home = temp_.MakeFolder("home");
   ASSERT_EQ(chmod(program.c_str(), 0555), 0);
   ASSERT_EQ(chmod(home.c_str(), 0777), 0);  // also the home of the unprivileged user below
-  testing::EnvironmentChange home_change("HOME", home.c_str());
-  testing::EnvironmentChange xdg_change("XDG_CONFIG_HOME", nullptr);
+  testing::ScopedEnvironment home_change("HOME", home.c_str());
+  testing::ScopedEnvironment xdg_change("XDG_CONFIG_HOME", nullptr);
   testing::UnprivilegedScope unprivileged;  // root may write anywhere
   if (unprivileged.failed()) {
     GTEST_SKIP() << "root could not give up its access rights";

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include <sys/types.h>
@@ -23,34 +21,6 @@ class CurrentFolderChange {
 
  private:
   std::filesystem::path previous_;
-};
-
-// Sets or unsets an environment variable for one test.
-class EnvironmentChange {
- public:
-  EnvironmentChange(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) {
-      previous_ = old;
-    }
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~EnvironmentChange() {
-    if (previous_) {
-      setenv(name_, previous_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  EnvironmentChange(const EnvironmentChange&) = delete;
-  EnvironmentChange& operator=(const EnvironmentChange&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> previous_;
 };
 
 // Drops root's right to read every folder for one test, so that a folder without access behaves

@@ -1,0 +1,224 @@
+#include "platform/code_page.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+#include "platform/code_page_converter.h"
+
+namespace pictavue {
+namespace {
+
+using code_page_detail::Converter;
+using code_page_detail::Direction;
+using code_page_detail::Stop;
+
+constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool IsUtf8Name(std::string_view name) {
+  return EqualsIgnoringAsciiCase(name, "UTF-8") || EqualsIgnoringAsciiCase(name, "UTF8") ||
+         EqualsIgnoringAsciiCase(name, "CP65001");
+}
+
+// The length of the well-formed UTF-8 sequence at the start of text (setting code_point), or 0
+// when text starts with a byte that begins none: a stray continuation byte, an overlong form, a
+// surrogate, a value above U+10FFFF or a sequence cut short.
+std::size_t Utf8Sequence(std::string_view text, char32_t& code_point) {
+  if (text.empty()) {
+    return 0;
+  }
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) {
+    code_point = lead;
+    return 1;
+  }
+  std::size_t length = 0;
+  unsigned char second_low = 0x80;
+  unsigned char second_high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    second_low = lead == 0xE0 ? 0xA0 : 0x80;
+    second_high = lead == 0xED ? 0x9F : 0xBF;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    second_low = lead == 0xF0 ? 0x90 : 0x80;
+    second_high = lead == 0xF4 ? 0x8F : 0xBF;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < second_low || byte(1) > second_high) {
+    return 0;
+  }
+  char32_t value = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i > 1 && (byte(i) < 0x80 || byte(i) > 0xBF)) {
+      return 0;
+    }
+    value = (value << 6) | (byte(i) & 0x3F);
+  }
+  code_point = value;
+  return length;
+}
+
+// Only a well-formed sequence that starts at most three bytes before max_bytes can straddle it;
+// anything else (ASCII, stray bytes) ends where it starts.
+std::size_t Utf8BoundaryAtOrBefore(std::string_view bytes, std::size_t max_bytes) {
+  for (std::size_t back = 1; back <= 3 && back <= max_bytes; ++back) {
+    char32_t ignored = 0;
+    const std::size_t start = max_bytes - back;
+    if (Utf8Sequence(bytes.substr(start), ignored) > back) {
+      return start;
+    }
+  }
+  return max_bytes;
+}
+
+std::string StandIn(char32_t code_point, Unmappable how) {
+  if (how == Unmappable::kCharReference) {
+    return "&#" + std::to_string(static_cast<std::uint32_t>(code_point)) + ";";
+  }
+  return "?";
+}
+
+struct Encoded {
+  std::string bytes;
+  std::size_t consumed = 0;  // bytes of the UTF-8 input that bytes stands for
+};
+
+// Whole runs go through the system in one call; only a character the code page lacks (or a byte
+// that is not UTF-8) is handled on its own.
+Encoded Encode(const std::string& code_page, std::string_view utf8, Unmappable how,
+               std::size_t max_bytes) {
+  Converter converter(code_page, Direction::kFromUtf8);
+  Encoded result;
+  result.bytes.reserve(std::min(utf8.size(), max_bytes));
+  std::string_view rest = utf8;
+  while (!rest.empty()) {
+    const code_page_detail::Step step = converter.Convert(rest, result.bytes, max_bytes);
+    rest.remove_prefix(step.consumed);
+    if (step.stop == Stop::kDone || step.stop == Stop::kFull) {
+      break;
+    }
+    char32_t code_point = kReplacementCharacter;
+    std::size_t length = Utf8Sequence(rest, code_point);
+    if (length == 0) {
+      length = 1;
+      code_point = kReplacementCharacter;
+    }
+    const std::string stand_in = StandIn(code_point, how);
+    if (stand_in.size() > max_bytes - result.bytes.size()) {
+      break;
+    }
+    result.bytes += stand_in;
+    rest.remove_prefix(length);
+  }
+  result.consumed = utf8.size() - rest.size();
+  return result;
+}
+
+}  // namespace
+
+CodePage CodePage::System() {
+  return CodePage(code_page_detail::SystemCodePageName());
+}
+
+CodePage::CodePage(std::string name) : name_(std::move(name)) {
+  is_utf8_ = IsUtf8Name(name_) || !code_page_detail::IsSupported(name_);
+  if (is_utf8_) {
+    name_ = "UTF-8";
+  }
+}
+
+std::string CodePage::FromUtf8(std::string_view utf8, Unmappable how) const {
+  if (is_utf8_) {
+    return std::string(utf8);
+  }
+  return Encode(name_, utf8, how, kNoLimit).bytes;
+}
+
+std::string CodePage::ToUtf8(std::string_view bytes) const {
+  if (is_utf8_) {
+    return std::string(bytes);
+  }
+  Converter converter(name_, Direction::kToUtf8);
+  std::string utf8;
+  utf8.reserve(bytes.size() + bytes.size() / 2);
+  std::string_view rest = bytes;
+  while (!rest.empty()) {
+    const code_page_detail::Step step = converter.Convert(rest, utf8, kNoLimit);
+    rest.remove_prefix(step.consumed);
+    if (step.stop == Stop::kDone) {
+      break;
+    }
+    utf8 += kReplacementUtf8;
+    if (step.stop == Stop::kIncomplete) {
+      break;
+    }
+    rest.remove_prefix(1);
+  }
+  return utf8;
+}
+
+std::size_t CodePage::ByteLength(std::string_view utf8) const {
+  if (is_utf8_) {
+    return utf8.size();
+  }
+  return Encode(name_, utf8, Unmappable::kQuestionMark, kNoLimit).bytes.size();
+}
+
+std::string CodePage::CutToBytes(std::string_view utf8, std::size_t max_bytes) const {
+  if (is_utf8_) {
+    return std::string(utf8.substr(0, BoundaryAtOrBefore(utf8, max_bytes)));
+  }
+  return std::string(
+      utf8.substr(0, Encode(name_, utf8, Unmappable::kQuestionMark, max_bytes).consumed));
+}
+
+std::size_t CodePage::BoundaryAtOrBefore(std::string_view bytes, std::size_t max_bytes) const {
+  if (bytes.size() <= max_bytes) {
+    return bytes.size();
+  }
+  if (is_utf8_) {
+    return Utf8BoundaryAtOrBefore(bytes, max_bytes);
+  }
+  // Decoding the prefix from its start is the only sure way to tell lead bytes from trail
+  // bytes in a double-byte code page: the prefix ends at a boundary unless its last character
+  // is incomplete.
+  Converter converter(name_, Direction::kToUtf8);
+  std::string scratch;
+  std::string_view rest = bytes.substr(0, max_bytes);
+  while (!rest.empty()) {
+    scratch.clear();
+    const code_page_detail::Step step = converter.Convert(rest, scratch, kNoLimit);
+    rest.remove_prefix(step.consumed);
+    if (step.stop == Stop::kDone) {
+      break;
+    }
+    if (step.stop == Stop::kIncomplete) {
+      return max_bytes - rest.size();
+    }
+    rest.remove_prefix(1);
+  }
+  return max_bytes;
+}
+
+}  // namespace pictavue
