@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/file_io.h"
+#include "platform/path_kind.h"
 #include "settings/settings_values.h"
 
 namespace pictavue {
@@ -195,7 +197,17 @@ void SaveSettings(const GalleryOptions& options, const FolderHistory& history,
 
 Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
                         const FolderHistory& history, const CodePage& code_page) {
-  ProfileFile file = ProfileFile::Load(path);
+  // The file is rewritten whole from what was read, so a file that exists but could not be read
+  // completely must not be replaced: its unread part (other programs' sections, the rest of a
+  // huge file) would be lost for good.
+  const ReadResult read = ReadFileBounded(path, ProfileFile::kMaxFileBytes);
+  if (read.truncated) {
+    return Status::Failure(path + " は大きすぎるため、設定を保存できません。");
+  }
+  if (!read.status.ok() && PathKind(path) != FileKind::kMissing) {
+    return read.status;
+  }
+  ProfileFile file = ProfileFile::Parse(read.bytes);
   SaveSettings(options, history, code_page, file);
   return file.Save(path);
 }

@@ -34,7 +34,9 @@ void SaveSettings(const GalleryOptions& options, const FolderHistory& history,
                   const CodePage& code_page, ProfileFile& file);
 
 // SaveSettings on the file at path as it is now (so that lines the program does not know
-// survive), then replaces the file in one step. The main window ignores a failure, as it always
+// survive), then replaces the file in one step. A file that exists but cannot be read whole
+// (no read access, larger than ProfileFile::kMaxFileBytes) is left alone and the save fails:
+// replacing it would lose what was not read. The main window ignores a failure, as it always
 // has; batch mode reports it.
 Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
                         const FolderHistory& history, const CodePage& code_page);

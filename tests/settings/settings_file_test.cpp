@@ -75,6 +75,22 @@ TEST(SettingsFileTest, AFailedSaveIsReported) {
   EXPECT_FALSE(status.description().empty());
 }
 
+TEST(SettingsFileTest, AFileThatCannotBeReadWholeIsNotReplaced) {
+  const testing::TempFolder folder;
+  // Larger than the reader takes: a save would keep only its first part.
+  std::string huge = "[Other]\r\nkeep=1\r\n";
+  huge.resize(ProfileFile::kMaxFileBytes + 10, ';');
+  huge += "\r\n[Tail]\r\nlast=1\r\n";
+  const std::string huge_path = folder.WriteFile("huge.ini", huge);
+  EXPECT_FALSE(SaveSettingsFile(huge_path, GalleryOptions(), FolderHistory(), Utf8()).ok());
+  EXPECT_EQ(testing::ReadFileBytes(huge_path), huge);
+
+  // Something that is not a file stands where the settings file should be.
+  const std::string folder_path = folder.MakeFolder("Pictavue.ini");
+  EXPECT_FALSE(SaveSettingsFile(folder_path, GalleryOptions(), FolderHistory(), Utf8()).ok());
+  EXPECT_TRUE(std::filesystem::is_directory(folder_path));
+}
+
 TEST(SettingsFileTest, PixelCodesMapToListPositionsAndBack) {
   struct Case {
     Value in_file;
