@@ -1,15 +1,20 @@
 #include "generate/program_info.h"
 
+#include "generate/html_text.h"
+
 namespace pictavue {
 
 std::string VersionText(const ProgramVersion& version) {
-  std::string text = std::to_string(version.Major) + ".";
+  std::string text;
+  AppendDecimal(text, version.Major);
+  text += '.';
   if (version.Minor >= 0 && version.Minor < 10) {
     text += '0';
   }
-  text += std::to_string(version.Minor);
+  AppendDecimal(text, version.Minor);
   if (version.Revision > 0) {
-    text += "." + std::to_string(version.Revision);
+    text += '.';
+    AppendDecimal(text, version.Revision);
   }
   return text;
 }
