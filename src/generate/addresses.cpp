@@ -71,6 +71,10 @@ std::string UrlPath(std::string_view path, PathStyle style) {
   return result;
 }
 
+std::string FileAddress(std::string_view path, PathStyle style) {
+  return "file:///" + UrlPath(path, style);
+}
+
 std::string RelativePath(std::string_view path, std::string_view search_dir, PathStyle style) {
   // Counted, not compared: every picture's folder was built from the search folder text itself.
   // In POSIX style the count is taken on the path, which still has its leading '/'.
@@ -87,7 +91,7 @@ std::string PictureTarget(std::string_view path, std::string_view search_dir,
   if (pages_in_search_folder) {
     return RelativePath(path, search_dir, style);
   }
-  return "file:///" + UrlPath(path, style);
+  return FileAddress(path, style);
 }
 
 std::string FolderHeadingText(std::string_view folder, bool path_name, PathStyle style) {

@@ -25,6 +25,10 @@ std::string LastFolderName(std::string_view path, PathStyle style);
 // (C:\Photos\a.jpg gives C|/Photos/a.jpg). POSIX: the path without its leading '/'.
 std::string UrlPath(std::string_view path, PathStyle style);
 
+// The absolute address of a file: "file:///" + UrlPath (file:///C|/Photos/a.jpg,
+// file:///home/me/a.jpg). Unescaped, like every result here.
+std::string FileAddress(std::string_view path, PathStyle style);
+
 // The address of a picture below the search folder, relative to the search folder. The search
 // folder with its separator is dropped from the front of the path: with C:\Photos (or C:\Photos\)
 // the picture C:\Photos\Trip\a.jpg gives Trip/a.jpg, with C:\ the picture C:\a.jpg gives a.jpg.

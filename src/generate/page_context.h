@@ -28,8 +28,10 @@ struct PageContext {
   const GalleryOptions& Options;
   const RunState& Run;
   PathStyle Style = PathStyle::kWindows;
-  std::string HomeAddress;  // the "file:///" address of the documentation beside the program
-  DateTime Now;             // when the run started; the same on every page
+  // FileAddress of the documentation beside the program (<program folder>/docs/index.html),
+  // unescaped: the page escapes it like every address it writes.
+  std::string HomeAddress;
+  DateTime Now;  // when the run started; the same on every page
 };
 
 // The page title: the trimmed title cut before its first line break, or "Pictavue" when the

@@ -53,6 +53,10 @@ TEST(AddressesTest, PictureTargetIsRelativeOnlyForPagesInTheSearchFolder) {
             "file:///C|/Photos/Trip/a.jpg");
   EXPECT_EQ(PictureTarget("/home/me/a.jpg", "/home/me", true, kPosix), "a.jpg");
   EXPECT_EQ(PictureTarget("/home/me/a.jpg", "/home/me", false, kPosix), "file:///home/me/a.jpg");
+  EXPECT_EQ(FileAddress("C:\\Program Files\\Pictavue\\docs\\index.html", kWin),
+            "file:///C|/Program Files/Pictavue/docs/index.html");
+  EXPECT_EQ(FileAddress("/opt/pictavue/docs/index.html", kPosix),
+            "file:///opt/pictavue/docs/index.html");
 }
 
 TEST(AddressesTest, LastFolderName) {
@@ -158,23 +162,6 @@ TEST(Utf8SequenceLengthTest, AcceptsOnlyWellFormedSequences) {
     EXPECT_EQ(Utf8SequenceLength(c.bytes, 0), c.expected) << c.bytes;
   }
   EXPECT_EQ(Utf8SequenceLength("a", 1), 0u);
-}
-
-TEST(HtmlTextTest, NumbersAndTrimming) {
-  std::string text;
-  AppendDecimal000(text, 7);
-  text += ' ';
-  AppendDecimal000(text, 42);
-  text += ' ';
-  AppendDecimal000(text, 100);
-  text += ' ';
-  AppendDecimal000(text, 1000);
-  text += ' ';
-  AppendDecimal(text, -12);
-  EXPECT_EQ(text, "007 042 100 1000 -12");
-  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-  EXPECT_EQ(TrimBlanks("\t a \r\n"), "\t a \r\n");
-  EXPECT_EQ(TrimBlanks("    "), "");
 }
 
 }  // namespace

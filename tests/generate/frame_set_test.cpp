@@ -21,8 +21,8 @@ TEST(FrameSetTest, MatchesTheHandWrittenFrameSetAndMenu) {
   std::string frame_set;
   std::string menu;
   ASSERT_TRUE(WriteFrameSet(context, frame_set, menu).ok());
-  EXPECT_TRUE(testing::SameBytes(testing::Golden("frameset.htm"), frame_set));
-  EXPECT_TRUE(testing::SameBytes(testing::Golden("menu.htm"), menu));
+  EXPECT_EQ(testing::Golden("frameset.htm"), frame_set);
+  EXPECT_EQ(testing::Golden("menu.htm"), menu);
 }
 
 // The menu lines of a run, without the head and foot of the menu page.

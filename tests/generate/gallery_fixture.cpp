@@ -1,6 +1,5 @@
 #include "generate/gallery_fixture.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "generate/page_layout.h"
@@ -25,35 +24,6 @@ RunState StateOf(std::vector<ImageEntry> entries) {
     EXPECT_TRUE(AppendImage(run, std::move(entry)));
   }
   return run;
-}
-
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end + 1 - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
-std::string Visible(std::string_view line) {
-  std::string text;
-  for (const char c : line) {
-    if (c == '\r') {
-      text += "\\r";
-    } else if (c == '\n') {
-      text += "\\n";
-    } else {
-      text += c;
-    }
-  }
-  return text;
 }
 
 }  // namespace
@@ -101,25 +71,6 @@ std::string Golden(std::string_view name) {
   std::string bytes = ReadFileBytes(path);
   EXPECT_FALSE(bytes.empty()) << "missing golden file " << path;
   return bytes;
-}
-
-::testing::AssertionResult SameBytes(std::string_view expected, std::string_view actual) {
-  if (expected == actual) {
-    return ::testing::AssertionSuccess();
-  }
-  const std::vector<std::string_view> want = Lines(expected);
-  const std::vector<std::string_view> got = Lines(actual);
-  const std::size_t common = std::min(want.size(), got.size());
-  std::size_t line = 0;
-  while (line < common && want[line] == got[line]) {
-    ++line;
-  }
-  auto failure = ::testing::AssertionFailure();
-  failure << "texts differ at line " << line + 1 << " (expected " << want.size() << " lines, got "
-          << got.size() << ")\n";
-  failure << "  expected: " << (line < want.size() ? Visible(want[line]) : "<end>") << "\n";
-  failure << "  actual:   " << (line < got.size() ? Visible(got[line]) : "<end>");
-  return failure;
 }
 
 }  // namespace pictavue::testing

@@ -37,9 +37,6 @@ inline constexpr char kPosixHome[] = "file:///usr/share/pictavue/docs/index.html
 // The bytes of tests/generate/golden/<name>.
 std::string Golden(std::string_view name);
 
-// Whole texts compared byte for byte; a mismatch names the first line that differs.
-::testing::AssertionResult SameBytes(std::string_view expected, std::string_view actual);
-
 // Feedback that does nothing but count.
 class CountingFeedback : public RunFeedback {
  public:
