@@ -18,22 +18,19 @@ void WriteChangeScript(std::string& out) {
   for (const std::string_view line :
        {"function change(color)", "{document.bgColor = color", "if(color == \"black\")",
         "{document.fgColor = \"white\"}", "else", "{document.fgColor = \"black\"}}"}) {
-    out += line;
-    out += kLineEnd;
+    AppendLine(out, line);
   }
 }
 
 void WriteColorButtons(std::string& out) {
-  out += "<center><form>";
-  out += kLineEnd;
+  AppendLine(out, "<center><form>");
   for (const std::string_view name : kColorNames) {
     out += "<input type=\"button\" value=\"";
     out += name;
     out += "\" onClick=\"change(this.value)\">";
     out += kLineEnd;
   }
-  out += "</form></center>";
-  out += kLineEnd;
+  AppendLine(out, "</form></center>");
 }
 
 }  // namespace pictavue

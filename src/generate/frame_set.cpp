@@ -16,11 +16,6 @@ void AppendHeadLine(const PageContext& context, std::string& out) {
   out += kLineEnd;
 }
 
-void AppendLine(std::string& out, std::string_view line) {
-  out += line;
-  out += kLineEnd;
-}
-
 }  // namespace
 
 Status WriteFrameSet(const PageContext& context, std::string& frame_set, std::string& menu) {

@@ -66,6 +66,11 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+void AppendLine(std::string& out, std::string_view line) {
+  out += line;
+  out += kLineEnd;
+}
+
 void AppendDecimal(std::string& out, std::int64_t value) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

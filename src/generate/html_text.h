@@ -15,6 +15,9 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // either end.
 std::string_view TrimBlanks(std::string_view text);
 
+// line, then the line end.
+void AppendLine(std::string& out, std::string_view line);
+
 // Decimal, no leading zeros.
 void AppendDecimal(std::string& out, std::int64_t value);
 

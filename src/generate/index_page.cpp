@@ -16,11 +16,6 @@ constexpr std::string_view kBack = "<font color=\"blue\">Back</font>";
 constexpr std::string_view kNext = "<font color=\"blue\">Next</font>";
 constexpr std::string_view kThreeIdeographicSpaces = "\u3000\u3000\u3000";
 
-void AppendLine(std::string& out, std::string_view line) {
-  out += line;
-  out += kLineEnd;
-}
-
 void AppendLinked(std::string& out, std::string_view word, std::string_view file, PathStyle style) {
   out += "<a href=\"";
   AppendAddress(out, file, style);

@@ -34,8 +34,7 @@ ThumbSize LimitHeight(int width, int height, int limit) {
 
 void AppendLines(std::string& out, std::initializer_list<std::string_view> lines) {
   for (const std::string_view line : lines) {
-    out += line;
-    out += kLineEnd;
+    AppendLine(out, line);
   }
 }
 
