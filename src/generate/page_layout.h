@@ -14,12 +14,6 @@ namespace pictavue {
 inline constexpr int kMaxPageArithmetic = 32767;
 inline constexpr char kOverflowDescription[] = "オーバーフローしました。";
 
-// A check field is on at 1; the dimmed 2 that only a hand-edited settings file gives counts as
-// off for the pages.
-constexpr bool IsOn(int check_field) {
-  return check_field == kChecked;
-}
-
 // Every picture on one page ("無制限").
 bool IsUnlimited(const GalleryOptions& options);
 

@@ -143,7 +143,7 @@ TEST(PageToOpenTest, NamesTheFrameSetTheOnlyPageOrTheFirstPage) {
            Case{0, kChecked, 2, "D:\\Web\\Pictavue.htm"},
            Case{0, kChecked, 1, "D:\\Web\\Pictavue001.htm"},
            Case{0, kUnchecked, 3, "D:\\Web\\Pictavue001.htm"},
-           Case{0, kGrayed, 3, "D:\\Web\\Pictavue001.htm"},
+           Case{0, kGrayed, 3, "D:\\Web\\Pictavue.htm"},  // dimmed counts as on
        }) {
     GalleryOptions options;
     options.SearchDir = "C:\\Photos";
