@@ -17,8 +17,6 @@ constexpr PathStyle NativePathStyle() {
 #endif
 }
 
-constexpr char Separator(PathStyle style) {
-  return style == PathStyle::kWindows ? '\\' : '/';
-}
+constexpr char Separator(PathStyle style) { return style == PathStyle::kWindows ? '\\' : '/'; }
 
 }  // namespace pictavue

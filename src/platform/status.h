@@ -18,7 +18,8 @@ class [[nodiscard]] Status {
 
  private:
   Status() = default;
-  explicit Status(std::string description) : failed_(true), description_(std::move(description)) {}
+  explicit Status(std::string description)
+      : failed_(true), description_(std::move(description)) {}
 
   bool failed_ = false;
   std::string description_;

@@ -11,6 +11,11 @@ inline constexpr int kUnchecked = 0;
 inline constexpr int kChecked = 1;
 inline constexpr int kGrayed = 2;  // only a hand-edited settings file gives it; kept as read
 
+// Whether a check field counts as on. A dimmed box (2) counts as on everywhere, as any non-zero
+// state always has, so one hand-edited value cannot make the scan, the ordering and the pages
+// disagree about one option.
+constexpr bool IsOn(int check_state) { return check_state != kUnchecked; }
+
 // Entries of the three lists of the main window, in list order.
 inline constexpr std::array<std::string_view, 6> kSizeListEntries = {"50",  "100", "150",
                                                                      "200", "250", "300"};

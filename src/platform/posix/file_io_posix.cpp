@@ -1,5 +1,3 @@
-#include "platform/file_io.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -9,6 +7,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/file_io.h"
 
 namespace pictavue {
 namespace {
@@ -170,7 +170,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const bool exists = ::stat(target.c_str(), &old_info) == 0;
   // A file made read-only by its owner is not ours to replace, even though its folder would
   // let a rename do it.
-  if (exists && ::access(target.c_str(), W_OK) != 0) {
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     return Failure(errno);
   }
   std::string temp_path;

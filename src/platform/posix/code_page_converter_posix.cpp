@@ -1,5 +1,3 @@
-#include "platform/code_page_converter.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -7,6 +5,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
+
+#include "platform/code_page_converter.h"
 
 namespace pictavue::code_page_detail {
 namespace {
@@ -77,7 +77,8 @@ Step Converter::Convert(std::string_view input, std::string& out, std::size_t ma
       step.stop = Stop::kFull;
       break;
     }
-    const std::size_t chunk = std::min(room, std::max<std::size_t>(in_left * 2, 64));
+    // Room for the common case (no longer than the input) and a little more; grown on demand.
+    const std::size_t chunk = std::min(room, in_left + in_left / 2 + 64);
     const std::size_t old_size = out.size();
     out.resize(old_size + chunk);
     char* next = out.data() + old_size;

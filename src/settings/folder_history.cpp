@@ -1,0 +1,198 @@
+#include "settings/folder_history.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "settings/settings_values.h"
+
+namespace pictavue {
+namespace {
+
+constexpr std::string_view kSection = "SearchDir";
+constexpr std::size_t kEntryBufferSize = 512;
+constexpr double kEntryWidthFactor = 1.08;  // room for the list's borders and scroll bar
+
+std::string HistoryKey(std::size_t position) {
+  return "DirHistry" + std::to_string(position);
+}
+
+// A code point, or for a byte that does not start a valid UTF-8 sequence a value above the
+// Unicode range that stands for that byte, so that such bytes compare only with themselves.
+constexpr char32_t kRawByteBase = 0x110000;
+
+struct Decoded {
+  char32_t unit;
+  std::size_t length;
+};
+
+Decoded DecodeUtf8(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  const Decoded raw{kRawByteBase + lead, 1};
+  if (lead < 0x80) {
+    return {lead, 1};
+  }
+  std::size_t length = 0;
+  char32_t value = 0;
+  char32_t smallest = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    value = lead & 0x1Fu;
+    smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    value = lead & 0x0Fu;
+    smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    value = lead & 0x07u;
+    smallest = 0x10000;
+  } else {
+    return raw;
+  }
+  if (text.size() - at < length) {
+    return raw;
+  }
+  for (std::size_t i = 1; i < length; ++i) {
+    const unsigned char next = byte(at + i);
+    if ((next & 0xC0u) != 0x80u) {
+      return raw;
+    }
+    value = (value << 6) | (next & 0x3Fu);
+  }
+  if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return raw;
+  }
+  return {value, length};
+}
+
+// Upper-case letters of the folded ranges become lower case.
+char32_t FoldCase(char32_t c) {
+  const auto in = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+  if (in(U'A', U'Z')) {
+    return c + 0x20;
+  }
+  if (in(0xC0, 0xDE) && c != 0xD7) {  // Latin-1 letters, without the multiplication sign
+    return c + 0x20;
+  }
+  if (in(0x391, 0x3A9) && c != 0x3A2) {  // Greek capitals; U+03A2 is unassigned
+    return c + 0x20;
+  }
+  if (in(0x400, 0x40F)) {  // Cyrillic capitals with marks (Ё, Ђ, ...)
+    return c + 0x50;
+  }
+  if (in(0x410, 0x42F)) {
+    return c + 0x20;
+  }
+  if (in(0xFF21, 0xFF3A)) {  // full-width Latin capitals
+    return c + 0x20;
+  }
+  return c;
+}
+
+// Nearest whole number, an exact half to the even neighbour; absurd measurements are clamped
+// so that the conversion to an integer stays defined.
+std::int64_t RoundHalfEven(double value) {
+  constexpr double kLimit = 1e15;
+  if (std::isnan(value)) {
+    return 0;
+  }
+  return static_cast<std::int64_t>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
+}
+
+// The screen's twips per pixel as an integer divisor. Below 1 it would divide by zero (an
+// unknown or absurd screen); 1 keeps the widths finite.
+std::int64_t TwipsPerPixelDivisor(double twips_per_pixel) {
+  return std::max<std::int64_t>(1, RoundHalfEven(twips_per_pixel));
+}
+
+int ClampToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+FolderHistory::FolderHistory(std::vector<std::string> entries) {
+  for (std::string& entry : entries) {
+    if (entries_.size() == kMaxEntries) {
+      break;
+    }
+    if (!entry.empty()) {
+      entries_.push_back(std::move(entry));
+    }
+  }
+}
+
+FolderHistory LoadFolderHistory(const ProfileFile& file, const CodePage& code_page) {
+  std::vector<std::string> entries;
+  for (std::size_t position = 1; position <= FolderHistory::kMaxEntries; ++position) {
+    entries.push_back(
+        CutAtNul(file.GetString(kSection, HistoryKey(position), "", kEntryBufferSize, code_page)));
+  }
+  return FolderHistory(std::move(entries));
+}
+
+void SaveFolderHistory(const FolderHistory& history, const CodePage& code_page, ProfileFile& file) {
+  for (std::size_t position = 1; position <= FolderHistory::kMaxEntries; ++position) {
+    const std::string_view value =
+        position <= history.size() ? std::string_view(history.entries()[position - 1]) : "";
+    file.SetString(kSection, HistoryKey(position), value, code_page);
+  }
+}
+
+std::string AddToFolderHistory(FolderHistory& history, std::string_view search_dir) {
+  std::string folder = TrimBlanks(search_dir);
+  if (folder.empty()) {
+    return folder;
+  }
+  std::vector<std::string>& entries = history.entries_;
+  const auto equal = std::find_if(entries.begin(), entries.end(), [&](const std::string& entry) {
+    return FolderTextsEqualIgnoringCase(entry, folder);
+  });
+  if (equal != entries.end()) {
+    entries.erase(equal);
+  }
+  entries.insert(entries.begin(), folder);
+  if (entries.size() > FolderHistory::kMaxEntries) {
+    entries.resize(FolderHistory::kMaxEntries);
+  }
+  return folder;
+}
+
+bool FolderTextsEqualIgnoringCase(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const Decoded from_a = DecodeUtf8(a, i);
+    const Decoded from_b = DecodeUtf8(b, j);
+    if (FoldCase(from_a.unit) != FoldCase(from_b.unit)) {
+      return false;
+    }
+    i += from_a.length;
+    j += from_b.length;
+  }
+  return i == a.size() && j == b.size();
+}
+
+int DropDownCap(double box_width_twips, double twips_per_pixel) {
+  const std::int64_t doubled_width = std::max<std::int64_t>(0, RoundHalfEven(box_width_twips * 2));
+  return ClampToInt(doubled_width / TwipsPerPixelDivisor(twips_per_pixel));
+}
+
+int DropDownWidthFor(std::string_view text, const MeasureTextTwips& measure, double twips_per_pixel,
+                     DropDownWidth& width) {
+  const std::int64_t pixels = RoundHalfEven(measure(text)) / TwipsPerPixelDivisor(twips_per_pixel);
+  const int entry_width =
+      ClampToInt(RoundHalfEven(static_cast<double>(pixels) * kEntryWidthFactor));
+  if (entry_width > width.cap) {
+    width.widest = width.cap;
+  } else if (entry_width > width.widest) {
+    width.widest = entry_width;
+  }
+  return width.widest;
+}
+
+}  // namespace pictavue

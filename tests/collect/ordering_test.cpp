@@ -1,0 +1,275 @@
+#include "collect/ordering.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/recording_front_end.h"
+
+namespace pictavue {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+// The root order, so that results do not depend on the machine's locale.
+const Collation& RootCollation() {
+  static const Collation collation = Collation::ForLocale("C");
+  return collation;
+}
+
+RunState StateWith(const std::vector<ImageEntry>& entries, int top_subfolder_count) {
+  RunState state;
+  for (const ImageEntry& entry : entries) {
+    EXPECT_TRUE(AppendImage(state, entry));
+  }
+  state.TopSubfolderCount = top_subfolder_count;
+  return state;
+}
+
+std::vector<std::string> Paths(const RunState& state) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < state.ImageCount; ++i) {
+    paths.push_back(state.ImageList[static_cast<std::size_t>(i)].Folder +
+                    state.ImageList[static_cast<std::size_t>(i)].FileName);
+  }
+  return paths;
+}
+
+struct OrderCase {
+  const char* name;
+  std::vector<ImageEntry> scanned;  // in scan order
+  int top_subfolder_count;
+  int sub_dir;
+  std::vector<std::string> expected;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class OrderImagesTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OrderImagesTest, PutsThePicturesInPageOrder) {
+  const OrderCase& c = GetParam();
+  RunState state = StateWith(c.scanned, c.top_subfolder_count);
+  GalleryOptions options;
+  options.SubDir = c.sub_dir;
+  testing::RecordingFrontEnd front_end;
+
+  EXPECT_TRUE(OrderImages(state, options, RootCollation(), front_end));
+  EXPECT_EQ(state.ImageCount, static_cast<int>(c.scanned.size()));
+  EXPECT_THAT(Paths(state), ElementsAreArray(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OrderImagesTest,
+    ::testing::Values(
+        OrderCase{"OneFolderByName",
+                  {{"/s/", "c.gif"}, {"/s/", "A.jpg"}, {"/s/", "b.png"}},
+                  0,
+                  kChecked,
+                  {"/s/A.jpg", "/s/b.png", "/s/c.gif"}},
+        OrderCase{"DigitsAreNotNumbers",
+                  {{"/s/", "2.jpg"}, {"/s/", "10.jpg"}, {"/s/", "1.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/1.jpg", "/s/10.jpg", "/s/2.jpg"}},
+        OrderCase{"FoldersByNameIgnoringCase",
+                  {{"/s/", "x.jpg"}, {"/s/Sub2/", "a.jpg"}, {"/s/sub1/", "b.jpg"}},
+                  2,
+                  kChecked,
+                  {"/s/x.jpg", "/s/sub1/b.jpg", "/s/Sub2/a.jpg"}},
+        OrderCase{"AFolderBeforeItsSubfolders",
+                  {{"/s/b/", "1.jpg"}, {"/s/b/c/", "1.jpg"}, {"/s/", "z.jpg"}, {"/s/a/", "1.jpg"}},
+                  2,
+                  kChecked,
+                  {"/s/z.jpg", "/s/a/1.jpg", "/s/b/1.jpg", "/s/b/c/1.jpg"}},
+        // Without subfolders the list is one folder in scan order: the folder sort is skipped
+        // (shown here by groups that would otherwise swap).
+        OrderCase{"SubfoldersOffSkipsTheFolderSort",
+                  {{"/s/b/", "2.jpg"}, {"/s/b/", "1.jpg"}, {"/s/a/", "2.jpg"}, {"/s/a/", "1.jpg"}},
+                  3,
+                  kUnchecked,
+                  {"/s/b/1.jpg", "/s/b/2.jpg", "/s/a/1.jpg", "/s/a/2.jpg"}},
+        OrderCase{"NoSubfolderFoundSkipsTheFolderSort",
+                  {{"/s/b/", "2.jpg"}, {"/s/a/", "1.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/b/2.jpg", "/s/a/1.jpg"}},
+        OrderCase{"DimmedSubDirSortsFolders",
+                  {{"/s/b/", "2.jpg"}, {"/s/a/", "1.jpg"}},
+                  1,
+                  kGrayed,
+                  {"/s/a/1.jpg", "/s/b/2.jpg"}},
+        OrderCase{"TwoEntries",
+                  {{"/s/", "b.jpg"}, {"/s/", "a.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/a.jpg", "/s/b.jpg"}},
+        // Names equal but for letter case come out in the same order whatever the scan order.
+        OrderCase{"CaseTiesLowerFirstInScan",
+                  {{"/s/", "a.jpg"}, {"/s/", "b.jpg"}, {"/s/", "A.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/A.jpg", "/s/a.jpg", "/s/b.jpg"}},
+        OrderCase{"CaseTiesUpperFirstInScan",
+                  {{"/s/", "A.jpg"}, {"/s/", "b.jpg"}, {"/s/", "a.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/A.jpg", "/s/a.jpg", "/s/b.jpg"}},
+        // Two folders equal but for letter case stay two unbroken groups.
+        OrderCase{"CaseTiedFoldersStayWhole",
+                  {{"/s/", "x.jpg"},
+                   {"/s/sub/", "b.jpg"},
+                   {"/s/sub/", "a.jpg"},
+                   {"/s/Sub/", "d.jpg"},
+                   {"/s/Sub/", "c.jpg"}},
+                  2,
+                  kChecked,
+                  {"/s/x.jpg", "/s/Sub/c.jpg", "/s/Sub/d.jpg", "/s/sub/a.jpg", "/s/sub/b.jpg"}},
+        OrderCase{"AccentsAfterTheirLetter",
+                  {{"/s/", "f.jpg"}, {"/s/", "\xC3\xA9.jpg"}, {"/s/", "E.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/E.jpg", "/s/\xC3\xA9.jpg", "/s/f.jpg"}},
+        OrderCase{"NamesThatAreNotUtf8SortLast",
+                  {{"/s/", "\xFF.jpg"}, {"/s/", "z.jpg"}, {"/s/", "a.jpg"}},
+                  0,
+                  kChecked,
+                  {"/s/a.jpg", "/s/z.jpg", "/s/\xFF.jpg"}}),
+    [](const ::testing::TestParamInfo<OrderCase>& case_info) { return case_info.param.name; });
+
+TEST(OrderImagesTest, WholeRecordsTravelTogether) {
+  RunState state = StateWith({{"/s/", "b.jpg", 2000, 20, 21}, {"/s/", "a.jpg", 1000, 10, 11}}, 0);
+  testing::RecordingFrontEnd front_end;
+  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  const ImageEntry& first = state.ImageList[0];
+  EXPECT_EQ(first.FileName, "a.jpg");
+  EXPECT_EQ(first.ByteSize, 1000);
+  EXPECT_EQ(first.Width, 10);
+  EXPECT_EQ(first.Height, 11);
+}
+
+TEST(OrderImagesTest, MovesTheProgressBarAndYieldsOncePerEntry) {
+  RunState state =
+      StateWith({{"/s/", "b.jpg"}, {"/s/", "a.jpg"}, {"/s/t/", "d.jpg"}, {"/s/t/", "c.jpg"}}, 1);
+  testing::RecordingFrontEnd front_end;
+  front_end.RecordProgress(true);
+  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  EXPECT_THAT(front_end.Events(),
+              ElementsAre("value 1", "value 2", "value 3", "value 4", "value 0"));
+  EXPECT_EQ(front_end.YieldCount(), 4);
+}
+
+TEST(OrderImagesTest, CancelStopsTheOrderingAndEmptiesTheRun) {
+  RunState state = StateWith(
+      {{"/s/", "d.jpg"}, {"/s/", "c.jpg"}, {"/s/", "b.jpg"}, {"/s/", "a.jpg"}, {"/s/", "0.jpg"}},
+      0);
+  testing::RecordingFrontEnd front_end;
+  front_end.RecordProgress(true);
+  front_end.CancelAtYield(3);
+  EXPECT_FALSE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  EXPECT_EQ(state.ImageCount, 0);
+  EXPECT_TRUE(state.CancelRequested);
+  EXPECT_EQ(front_end.YieldCount(), 3);
+  EXPECT_THAT(front_end.Events(), ElementsAre("value 1", "value 2", "value 3"));
+}
+
+TEST(OrderImagesTest, OneEntryIsLeftAlone) {
+  RunState state = StateWith({{"/s/", "a.jpg"}}, 0);
+  testing::RecordingFrontEnd front_end;
+  front_end.RecordProgress(true);
+  EXPECT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  EXPECT_EQ(front_end.YieldCount(), 0);
+  EXPECT_TRUE(front_end.Events().empty());
+  EXPECT_EQ(state.ImageCount, 1);
+}
+
+TEST(OrderImagesTest, OnlyEntriesInUseAreOrdered) {
+  RunState state = StateWith({{"/s/", "c.jpg"}, {"/s/", "b.jpg"}, {"/s/", "a.jpg"}}, 0);
+  state.ImageCount = 2;
+  testing::RecordingFrontEnd front_end;
+  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  EXPECT_EQ(state.ImageList[0].FileName, "b.jpg");
+  EXPECT_EQ(state.ImageList[1].FileName, "c.jpg");
+  EXPECT_EQ(state.ImageList[2].FileName, "a.jpg");
+}
+
+std::vector<std::string> Names(const std::vector<ImageEntry>& list) {
+  std::vector<std::string> names;
+  for (const ImageEntry& entry : list) {
+    names.push_back(entry.FileName);
+  }
+  return names;
+}
+
+TEST(SortByNameTest, SortsOnlyTheGivenRange) {
+  struct Case {
+    int low;
+    int high;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {1, 3, {"e", "b", "c", "d", "a"}},
+      {0, 4, {"a", "b", "c", "d", "e"}},
+      {2, 2, {"e", "d", "c", "b", "a"}},
+      // Ranges that are empty or reach outside the list sort nothing.
+      {3, 1, {"e", "d", "c", "b", "a"}},
+      {-1, 3, {"e", "d", "c", "b", "a"}},
+      {0, 5, {"e", "d", "c", "b", "a"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<ImageEntry> list = {
+        {"/s/", "e"}, {"/s/", "d"}, {"/s/", "c"}, {"/s/", "b"}, {"/s/", "a"}};
+    SortByName(list, c.low, c.high, RootCollation());
+    EXPECT_THAT(Names(list), ElementsAreArray(c.expected)) << c.low << ".." << c.high;
+  }
+}
+
+TEST(SortByFolderTest, KeepsTheScanOrderWithinAFolder) {
+  std::vector<ImageEntry> list = {
+      {"/s/b/", "3"}, {"/s/a/", "2"}, {"/s/b/", "1"}, {"/s/a/", "9"}, {"/s/b/", "0"}};
+  SortByFolder(list, 0, 4, RootCollation());
+  EXPECT_THAT(Names(list), ElementsAre("2", "9", "3", "1", "0"));
+}
+
+// Many equal folder keys once made the sort quadratic and as deep as the list.
+TEST(OrderImagesTest, ThirtyThousandPicturesInOneFolderOrderQuickly) {
+  constexpr int kOwnPictures = 30000;
+  std::vector<ImageEntry> scanned;
+  for (int i = kOwnPictures - 1; i >= 0; --i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "p%05d.jpg", i);
+    scanned.push_back({"/s/", name});
+  }
+  scanned.push_back({"/s/sub/", "a.jpg"});
+  RunState state = StateWith(scanned, 1);
+  testing::RecordingFrontEnd front_end;
+
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+  RecordProperty("order_ms", static_cast<int>(milliseconds));
+  std::printf("ordered %d pictures in %lld ms\n", kOwnPictures + 1,
+              static_cast<long long>(milliseconds));
+
+  EXPECT_LT(milliseconds, 10000);
+  EXPECT_EQ(front_end.YieldCount(), kOwnPictures + 1);
+  EXPECT_EQ(state.ImageList.front().FileName, "p00000.jpg");
+  EXPECT_EQ(state.ImageList[kOwnPictures - 1].FileName, "p29999.jpg");
+  EXPECT_EQ(state.ImageList.back().Folder, "/s/sub/");
+  EXPECT_TRUE(std::is_sorted(
+      state.ImageList.begin(), state.ImageList.end() - 1,
+      [](const ImageEntry& a, const ImageEntry& b) { return a.FileName < b.FileName; }));
+}
+
+}  // namespace
+}  // namespace pictavue

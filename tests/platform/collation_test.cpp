@@ -1,0 +1,142 @@
+#include "platform/collation.h"
+
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace pictavue {
+namespace {
+
+// -1, 0 or 1 as a sorts before, with or after b by their keys.
+int Order(const Collation& collation, const std::string& a, const std::string& b) {
+  const int by_key = collation.SortKey(a).compare(collation.SortKey(b));
+  return (by_key > 0) - (by_key < 0);
+}
+
+struct OrderCase {
+  const char* locale;
+  std::string a;
+  std::string b;
+  int expected;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) {
+  *os << c.locale << " \"" << c.a << "\" \"" << c.b << "\"";
+}
+
+class CollationOrderTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(CollationOrderTest, ComparesKeys) {
+  const OrderCase& c = GetParam();
+  const Collation collation = Collation::ForLocale(c.locale);
+  EXPECT_EQ(Order(collation, c.a, c.b), c.expected) << c.locale << ": " << c.a << " / " << c.b;
+  EXPECT_EQ(Order(collation, c.b, c.a), -c.expected) << c.locale << ": " << c.b << " / " << c.a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CollationOrderTest,
+    ::testing::Values(
+        // Letter case is ignored in every locale, the C locale included.
+        OrderCase{"C", "a.jpg", "A.jpg", 0}, OrderCase{"C", "a.jpg", "B.jpg", -1},
+        OrderCase{"C", "Z.jpg", "b.jpg", 1}, OrderCase{"POSIX", "a", "B", -1},
+        OrderCase{"C.UTF-8", "a", "B", -1}, OrderCase{"", "a", "B", -1},
+        OrderCase{"en_US.UTF-8", "Photo", "photo", 0}, OrderCase{"ja_JP.UTF-8", "a", "B", -1},
+        // Digits are characters, not numbers, even in the Japanese locale.
+        OrderCase{"C", "10.jpg", "2.jpg", -1}, OrderCase{"C", "1.jpg", "10.jpg", -1},
+        OrderCase{"ja_JP.UTF-8", "10.jpg", "2.jpg", -1},
+        // Accents count; their case does not.
+        OrderCase{"C", "e.jpg", "\xC3\xA9.jpg", -1}, OrderCase{"C", "\xC3\xA9.jpg", "f.jpg", -1},
+        OrderCase{"C", "\xC3\xA9", "\xC3\x89", 0},
+        // The locale's own alphabet: German puts a-umlaut with a, Swedish after z.
+        OrderCase{"de_DE.UTF-8", "\xC3\xA4", "b", -1}, OrderCase{"sv_SE.UTF-8", "\xC3\xA4", "z", 1},
+        OrderCase{"sv_SE.UTF-8@euro", "\xC3\xA4", "z", 1},
+        // Full-width and half-width forms differ only beyond the compared strength.
+        OrderCase{"ja_JP.UTF-8", "\xEF\xBC\xA1", "a", 0},             // full-width A
+        OrderCase{"ja_JP.UTF-8", "\xEF\xBD\xB1", "\xE3\x82\xA2", 0},  // half- and full-width a
+        // A locale without data of its own falls back to the root order.
+        OrderCase{"xx_YY.UTF-8", "b", "A", 1},
+        // Names that are not UTF-8 still collate, behind the valid ones.
+        OrderCase{"C", "\xFF.jpg", "z.jpg", 1},
+        OrderCase{"C", "\xFF.jpg", "\xE3\x81\x82.jpg", 1},  // after hiragana a
+        OrderCase{"C", "a\xC3.jpg", "a.jpg", 1}, OrderCase{"C", "", "a", -1}));
+
+TEST(CollationTest, EmbeddedZeroBytesAreCharactersOfTheText) {
+  const Collation collation = Collation::ForLocale("C");
+  EXPECT_EQ(Order(collation, std::string("a\0b", 3), std::string("a\0c", 3)), -1);
+}
+
+TEST(CollationTest, AVeryLongTextCollatesByItsBeginning) {
+  const Collation collation = Collation::ForLocale("C");
+  const std::string long_a(1 << 20, 'a');
+  const std::string key = collation.SortKey(long_a);
+  EXPECT_FALSE(key.empty());
+  EXPECT_LT(key.size(), std::size_t{1} << 20);
+  EXPECT_EQ(Order(collation, long_a, "b"), -1);
+}
+
+// Sets environment variables for one test and puts the old values back.
+class ScopedEnvironment {
+ public:
+  void Set(const char* name, const char* value) {
+    const char* old = std::getenv(name);
+    saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
+    if (value == nullptr) {
+      unsetenv(name);
+    } else {
+      setenv(name, value, 1);
+    }
+  }
+  ~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      if (it->second) {
+        setenv(it->first.c_str(), it->second->c_str(), 1);
+      } else {
+        unsetenv(it->first.c_str());
+      }
+    }
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST(CollationTest, UserLocaleFollowsTheVariablesInPosixPrecedence) {
+  struct Case {
+    const char* lc_all;
+    const char* lc_collate;
+    const char* lang;
+    bool swedish;  // a-umlaut after z
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, "sv_SE.UTF-8", true},
+      {nullptr, "sv_SE.UTF-8", "de_DE.UTF-8", true},
+      {"de_DE.UTF-8", "sv_SE.UTF-8", "sv_SE.UTF-8", false},
+      {"", "sv_SE.UTF-8", nullptr, true},  // an empty variable counts as unset
+      {nullptr, nullptr, nullptr, false},
+  };
+  for (const Case& c : cases) {
+    ScopedEnvironment environment;
+    environment.Set("LC_ALL", c.lc_all);
+    environment.Set("LC_COLLATE", c.lc_collate);
+    environment.Set("LANG", c.lang);
+    const Collation collation = Collation::ForUserLocale();
+    EXPECT_EQ(Order(collation, "\xC3\xA4", "z"), c.swedish ? 1 : -1)
+        << (c.lc_all ? c.lc_all : "-") << " " << (c.lc_collate ? c.lc_collate : "-") << " "
+        << (c.lang ? c.lang : "-");
+  }
+}
+
+TEST(CollationTest, UserLocaleCIgnoresLetterCase) {
+  ScopedEnvironment environment;
+  environment.Set("LC_ALL", "C");
+  const Collation collation = Collation::ForUserLocale();
+  EXPECT_EQ(Order(collation, "a.jpg", "A.jpg"), 0);
+  EXPECT_EQ(Order(collation, "B.jpg", "a.jpg"), 1);
+}
+
+}  // namespace
+}  // namespace pictavue

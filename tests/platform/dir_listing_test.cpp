@@ -1,0 +1,159 @@
+#include "platform/dir_listing.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/test_environment.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PatternMatchesTest, MatchesAsTheSystemsDirectorySearch) {
+  struct Case {
+    const char* name;
+    const char* pattern;
+    bool matches;
+  };
+  const Case cases[] = {
+      {"X.GIF", "*.gif", true},
+      {"a.GiF", "*.gIf", true},
+      {"archive.tar.gif", "*.gif", true},
+      {"a.gifx", "*.gif", false},
+      {"gif", "*.gif", false},
+      {"a.png", "*.gif", false},
+      {"a.gif", "*.*", true},
+      {"README", "*.*", true},  // "*.*" also lists names without a dot
+      {".hidden", "*.*", true},
+      {".", "*.*", true},
+      {"a.b.c", "*.c", true},
+      {"abc", "*", true},
+      {"abc", "abc.*", true},
+      {"abd", "abc.*", false},
+      {"abc", "a?c", true},
+      {"ac", "a?c", false},
+      {"日本.gif", "??.gif", true},  // '?' is one character, not one byte
+      {"日本.gif", "?.gif", false},
+      {"写真.JPG", "*.jpg", true},
+      {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*c", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PatternMatches(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
+  }
+}
+
+struct Listed {
+  std::string name;
+  bool is_folder;
+  bool is_link;
+  std::int64_t byte_size;  // asked of files only
+  bool operator==(const Listed&) const = default;
+};
+
+void PrintTo(const Listed& listed, std::ostream* out) {
+  *out << listed.name << (listed.is_folder ? " folder" : " file") << (listed.is_link ? " link" : "")
+       << " " << listed.byte_size;
+}
+
+std::vector<Listed> ListAll(DirectorySearch& search) {
+  std::vector<Listed> listed;
+  while (search.Next()) {
+    const bool is_folder = search.IsFolder();
+    listed.push_back(
+        {search.Name(), is_folder, search.IsLink(), is_folder ? 0 : search.ByteSize()});
+  }
+  return listed;
+}
+
+class SystemListerTest : public ::testing::Test {
+ protected:
+  SystemListerTest() {
+    temp_.WriteFile("pics/b.GIF", "123");
+    temp_.WriteFile("pics/A.gif", "12345");
+    temp_.WriteFile("pics/c.txt", "");
+    temp_.MakeFolder("pics/sub");
+    temp_.MakeFolder("pics/x.jpg");
+    fs::create_directory_symlink(temp_.Path("pics/sub"), temp_.Path("pics/ln"));
+    fs::create_symlink(temp_.Path("nowhere"), temp_.Path("pics/dead.gif"));
+    temp_.MakeFolder("empty");
+  }
+  testing::TempFolder temp_;
+  std::unique_ptr<DirectoryLister> lister_ = MakeSystemDirectoryLister();
+};
+
+TEST_F(SystemListerTest, ListsEveryEntryInAStableOrderWithItsKind) {
+  const auto search = lister_->Open(temp_.Path("pics"), "*.*");
+  ASSERT_NE(search, nullptr);
+  const std::vector<Listed> expected = {
+      {".", true, false, 0},      {"..", true, false, 0},     {"A.gif", false, false, 5},
+      {"b.GIF", false, false, 3}, {"c.txt", false, false, 0}, {"dead.gif", false, true, 0},
+      {"ln", true, true, 0},      {"sub", true, false, 0},    {"x.jpg", true, false, 0},
+  };
+  EXPECT_EQ(ListAll(*search), expected);
+}
+
+TEST_F(SystemListerTest, ListsOnlyMatchingNamesWithoutRegardToCase) {
+  const auto search = lister_->Open(temp_.Path("pics") + "/", "*.gif");
+  ASSERT_NE(search, nullptr);
+  const std::vector<Listed> expected = {
+      {"A.gif", false, false, 5}, {"b.GIF", false, false, 3}, {"dead.gif", false, true, 0}};
+  EXPECT_EQ(ListAll(*search), expected);
+}
+
+TEST_F(SystemListerTest, TellsAFolderThatCannotBeOpenedFromAnEmptyOne) {
+  EXPECT_EQ(lister_->Open(temp_.Path("missing"), "*.*"), nullptr);
+  EXPECT_EQ(lister_->Open(temp_.Path("pics/A.gif"), "*.*"), nullptr);
+  EXPECT_EQ(lister_->Open("", "*.*"), nullptr);
+
+  const auto empty = lister_->Open(temp_.Path("empty"), "*.*");
+  ASSERT_NE(empty, nullptr);
+  const std::vector<Listed> dots = {{".", true, false, 0}, {"..", true, false, 0}};
+  EXPECT_EQ(ListAll(*empty), dots);
+  const auto no_gifs = lister_->Open(temp_.Path("empty"), "*.gif");
+  ASSERT_NE(no_gifs, nullptr);
+  EXPECT_FALSE(no_gifs->Next());
+}
+
+TEST_F(SystemListerTest, CannotOpenAFolderWithoutAccess) {
+  const std::string locked = temp_.MakeFolder("locked");
+  temp_.WriteFile("locked/a.gif", "x");
+  ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+  testing::UnprivilegedScope unprivileged;
+  if (unprivileged.failed()) {
+    GTEST_SKIP() << "root could not give up its access rights";
+  }
+  EXPECT_EQ(lister_->Open(locked, "*.*"), nullptr);
+  EXPECT_NE(lister_->Open(temp_.Path("pics"), "*.*"), nullptr);
+}
+
+TEST_F(SystemListerTest, ReportsSizesBeyondFourGibibytes) {
+  const std::string big = temp_.WriteFile("big/huge.jpg", "");
+  constexpr std::int64_t kSize = (std::int64_t{5} << 30) + 7;
+  fs::resize_file(big, static_cast<std::uintmax_t>(kSize));  // sparse: no disk space used
+  const auto search = lister_->Open(temp_.Path("big"), "*.jpg");
+  ASSERT_NE(search, nullptr);
+  ASSERT_TRUE(search->Next());
+  EXPECT_EQ(search->ByteSize(), kSize);
+}
+
+TEST_F(SystemListerTest, GivesAFolderOneIdentityHoweverItIsReached) {
+  const auto sub = lister_->FolderIdentity(temp_.Path("pics/sub"));
+  ASSERT_TRUE(sub.has_value());
+  EXPECT_EQ(lister_->FolderIdentity(temp_.Path("pics/ln")), sub);
+  EXPECT_EQ(lister_->FolderIdentity(temp_.Path("pics/sub/")), sub);
+  EXPECT_EQ(lister_->FolderIdentity(temp_.Path("pics/sub/../sub")), sub);
+  EXPECT_NE(lister_->FolderIdentity(temp_.Path("pics/x.jpg")), sub);
+  EXPECT_EQ(lister_->FolderIdentity(temp_.Path("pics/A.gif")), std::nullopt);
+  EXPECT_EQ(lister_->FolderIdentity(temp_.Path("missing")), std::nullopt);
+}
+
+}  // namespace
+}  // namespace pictavue

@@ -1,0 +1,283 @@
+#include "settings/folder_history.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "settings/ini_lines.h"
+
+namespace pictavue {
+namespace {
+
+using namespace std::string_literals;
+using Entries = std::vector<std::string>;
+using testing::IniLines;
+
+Entries TenFolders() {
+  Entries entries;
+  for (int i = 1; i <= 10; ++i) {
+    entries.push_back("C:\\Folder" + std::to_string(i));
+  }
+  return entries;
+}
+
+TEST(FolderHistoryTest, LoadTakesTenKeysWithoutGaps) {
+  struct Case {
+    const char* name;
+    std::string file;
+    Entries expected;
+  };
+  const Case cases[] = {
+      {"missing section", IniLines({"[PageFormat]", "DirHistry1=C:\\A"}), {}},
+      {"empty first key moves the second up",
+       IniLines({"[SearchDir]", "DirHistry1=", "DirHistry2=C:\\Photos"}),
+       {"C:\\Photos"}},
+      {"blanks and NUL",
+       IniLines({"[SearchDir]", "DirHistry1=  C:\\A  ", "DirHistry2=C:\\B\0junk"s,
+                 "DirHistry3=   ", "DirHistry4=\0C:\\C"s}),
+       {"C:\\A", "C:\\B"}},
+      {"duplicates in the file stay",
+       IniLines({"[SearchDir]", "DirHistry1=C:\\A", "DirHistry2=c:\\a", "DirHistry3=C:\\A"}),
+       {"C:\\A", "c:\\a", "C:\\A"}},
+      {"key order in the file does not matter, positions do",
+       IniLines({"[searchdir]", "DIRHISTRY3=C:\\C", "dirhistry1=C:\\A"}),
+       {"C:\\A", "C:\\C"}},
+      {"an eleventh key is no entry",
+       IniLines({"[SearchDir]", "DirHistry10=C:\\J", "DirHistry11=C:\\K", "DirHistry0=C:\\Z"}),
+       {"C:\\J"}},
+  };
+  const CodePage utf8("UTF-8");
+  for (const Case& c : cases) {
+    EXPECT_EQ(LoadFolderHistory(ProfileFile::Parse(c.file), utf8).entries(), c.expected) << c.name;
+  }
+}
+
+TEST(FolderHistoryTest, LoadCutsEntriesTo511BytesOfTheCodePage) {
+  // "あ" is two bytes in CP932 (82 A0) and three in UTF-8.
+  std::string cp932_value = "C";
+  std::string utf8_value = "C";
+  for (int i = 0; i < 300; ++i) {
+    cp932_value += "\x82\xA0";
+    utf8_value += "\xE3\x81\x82";
+  }
+  const FolderHistory from_cp932 =
+      LoadFolderHistory(ProfileFile::Parse(IniLines({"[SearchDir]", "DirHistry1=" + cp932_value})),
+                        CodePage("CP932"));
+  ASSERT_EQ(from_cp932.size(), 1u);
+  std::string expected = "C";
+  for (int i = 0; i < 255; ++i) {  // 1 + 255 * 2 = 511 bytes
+    expected += "\xE3\x81\x82";
+  }
+  EXPECT_EQ(from_cp932.entries()[0], expected);
+
+  const FolderHistory from_utf8 = LoadFolderHistory(
+      ProfileFile::Parse(IniLines({"[SearchDir]", "DirHistry1=" + utf8_value})), CodePage("UTF-8"));
+  ASSERT_EQ(from_utf8.size(), 1u);
+  EXPECT_EQ(from_utf8.entries()[0], utf8_value.substr(0, 1 + 170 * 3));  // 511 bytes
+}
+
+TEST(FolderHistoryTest, SaveWritesAllTenKeysAndClearsOlderOnes) {
+  const CodePage utf8("UTF-8");
+  ProfileFile file = ProfileFile::Parse(
+      IniLines({"[SearchDir]", "DirHistry1=C:\\Old1", "DirHistry7=C:\\Old7", "SubDir=0"}));
+  SaveFolderHistory(FolderHistory({"C:\\New1", "D:\\New2"}), utf8, file);
+  EXPECT_EQ(file.Serialize(),
+            IniLines({"[SearchDir]", "DirHistry1=C:\\New1", "DirHistry7=", "SubDir=0",
+                      "DirHistry2=D:\\New2", "DirHistry3=", "DirHistry4=", "DirHistry5=",
+                      "DirHistry6=", "DirHistry8=", "DirHistry9=", "DirHistry10="}));
+}
+
+TEST(FolderHistoryTest, ConstructorDropsEmptyEntriesAndKeepsTen) {
+  Entries given = TenFolders();
+  given.insert(given.begin() + 2, "");
+  given.push_back("C:\\Eleventh");
+  const Entries expected = TenFolders();
+  EXPECT_EQ(FolderHistory(given).entries(), expected);
+}
+
+TEST(FolderHistoryTest, AddPutsTheFolderFirstAndRemovesOneEqualEntry) {
+  struct Case {
+    const char* name;
+    Entries before;
+    std::string typed;
+    Entries after;
+  };
+  Entries full_plus_new = TenFolders();
+  full_plus_new.insert(full_plus_new.begin(), "E:\\New");
+  full_plus_new.pop_back();
+  Entries photos_third = TenFolders();
+  photos_third[2] = "C:\\Photos";
+  Entries photos_first = TenFolders();
+  photos_first.erase(photos_first.begin() + 2);
+  photos_first.insert(photos_first.begin(), "c:\\photos");
+  Entries tenth_first = TenFolders();
+  tenth_first.pop_back();
+  tenth_first.insert(tenth_first.begin(), "c:\\folder10");
+
+  const Case cases[] = {
+      {"empty history", {}, "C:\\Photos", {"C:\\Photos"}},
+      {"full history and a new folder", TenFolders(), "E:\\New", full_plus_new},
+      {"case-insensitive duplicate in third place", photos_third, "c:\\photos", photos_first},
+      {"the tenth entry again", TenFolders(), "c:\\folder10", tenth_first},
+      {"only the first equal entry goes",
+       {"D:\\X", "C:\\A", "D:\\Y", "c:\\a"},
+       "C:\\a",
+       {"C:\\a", "D:\\X", "D:\\Y", "c:\\a"}},
+      {"the only entry again", {"C:\\A"}, "c:\\A", {"c:\\A"}},
+      {"blanks around the typed text", {"C:\\A"}, "  C:\\B  ", {"C:\\B", "C:\\A"}},
+      {"full-width letters fold", {"C:\\ＰＨＯＴＯ"}, "C:\\ｐｈｏｔｏ", {"C:\\ｐｈｏｔｏ"}},
+      {"a prefix is not equal", {"C:\\Photos"}, "C:\\Photo", {"C:\\Photo", "C:\\Photos"}},
+  };
+  for (const Case& c : cases) {
+    FolderHistory history(c.before);
+    const std::string shown = AddToFolderHistory(history, c.typed);
+    EXPECT_EQ(history.entries(), c.after) << c.name;
+    EXPECT_EQ(shown, c.after.front()) << c.name;
+  }
+}
+
+TEST(FolderHistoryTest, AddOfAnEmptyFolderChangesNothing) {
+  FolderHistory history({"C:\\A"});
+  EXPECT_EQ(AddToFolderHistory(history, "   "), "");
+  EXPECT_EQ(history.entries(), Entries{"C:\\A"});
+}
+
+TEST(FolderHistoryTest, FullHistoryAndANewFolderSaveTheTenCurrentEntries) {
+  const CodePage utf8("UTF-8");
+  ProfileFile file;
+  SaveFolderHistory(FolderHistory(TenFolders()), utf8, file);
+  FolderHistory history = LoadFolderHistory(file, utf8);
+  AddToFolderHistory(history, "E:\\New");
+  SaveFolderHistory(history, utf8, file);
+
+  const FolderHistory reloaded = LoadFolderHistory(file, utf8);
+  ASSERT_EQ(reloaded.size(), 10u);
+  EXPECT_EQ(reloaded.entries().front(), "E:\\New");
+  EXPECT_EQ(reloaded.entries().back(), "C:\\Folder9");
+  EXPECT_EQ(file.RawValue("SearchDir", "DirHistry10"), "C:\\Folder9");
+}
+
+TEST(FolderHistoryTest, FolderTextsCompareWithoutLetterCase) {
+  struct Case {
+    std::string a;
+    std::string b;
+    bool equal;
+  };
+  const Case cases[] = {
+      {"", "", true},
+      {"C:\\Photos", "c:\\PHOTOS", true},
+      {"C:\\Photos", "C:\\Photos2", false},
+      {"C:\\Photo", "C:\\Photos", false},
+      {"/home/Me/Ä", "/home/me/ä", true},  // Latin-1
+      {"ΑΛΦΑ", "αλφα", true},              // Greek
+      {"ЁЛКА", "ёлка", true},              // Cyrillic, with the letter outside А-Я
+      {"ＡＢＣ", "ａｂｃ", true},          // full-width Latin
+      {"ＡＢＣ", "ABC", false},            // width is not folded
+      {"写真", "写真", true},
+      {"写真", "寫真", false},
+      {"×", "÷", false},  // U+00D7 is no letter
+      {"[", "{", false},  // neighbours of the ASCII letters
+      {"@", "`", false},
+      {"C:\\\xFF", "c:\\\xFF", true},  // bytes that are no UTF-8 match themselves
+      {"\xC3", "\xE3", false},
+      {"\xC3\x84", "\xC3\xA4", true},   // Ä ä
+      {"\xC3\x84", "\xE3\xA4", false},  // a broken sequence is not Ä
+      {"\xC1\x81", "\xC1\xA1", false},  // overlong "A" and "a" are raw bytes
+      {"\xE0\x81\x81", "\xE0\x81\xA1", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FolderTextsEqualIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+    EXPECT_EQ(FolderTextsEqualIgnoringCase(c.b, c.a), c.equal) << c.b << " / " << c.a;
+  }
+}
+
+TEST(FolderHistoryTest, DropDownCapIsTwiceTheBoxWidthInPixels) {
+  struct Case {
+    double box_twips;
+    double twips_per_pixel;
+    int cap;
+  };
+  const Case cases[] = {
+      {2400, 15, 320},
+      {2407.25, 15, 320},  // 4814.5 rounds to the even 4814, not up to 4815 (which gives 321)
+      {2407.75, 15, 321},  // 4815.5 rounds to 4816
+      {2400, 12.5, 400},   // 12.5 rounds to 12
+      {2400, 13.5, 342},   // 13.5 rounds to 14
+      {2400, 7.5, 600},    // 7.5 rounds to 8
+      {100, 15, 13},       // integer division
+      {0, 15, 0},
+      {2400, 0, 4800},  // a screen without a size counts one twip per pixel
+      {2400, 0.4, 4800},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DropDownCap(c.box_twips, c.twips_per_pixel), c.cap)
+        << c.box_twips << " twips at " << c.twips_per_pixel;
+  }
+}
+
+TEST(FolderHistoryTest, DropDownWidthOnlyGrowsUpToTheCap) {
+  // The measure is the text's length times 150 twips, or a fixed value for texts of one letter.
+  const MeasureTextTwips measure = [](std::string_view text) {
+    if (text == "h") {
+      return 1514.5;  // half to even: 1514 / 15 = 100 pixels (half up would give 101)
+    }
+    if (text == "i") {
+      return 1515.5;  // 1516 / 15 = 101 pixels
+    }
+    return static_cast<double>(text.size()) * 150.0;
+  };
+  DropDownWidth width{DropDownCap(2400, 15), 0};  // cap 320
+  struct Step {
+    std::string text;
+    int widest;
+  };
+  const Step steps[] = {
+      {"", 0},
+      {"h", 108},                   // 100 * 1.08
+      {"i", 109},                   // 101 * 1.08 = 109.08
+      {"short", 109},               // 50 pixels: narrower, no change
+      {std::string(25, 'x'), 270},  // 250 * 1.08
+      {std::string(29, 'x'), 313},  // 290 * 1.08 = 313.2
+      {std::string(30, 'x'), 320},  // 300 * 1.08 = 324, over the cap
+      {"short", 320},
+  };
+  for (const Step& step : steps) {
+    const int returned = DropDownWidthFor(step.text, measure, 15, width);
+    EXPECT_EQ(returned, step.widest) << "text: " << step.text;
+    EXPECT_EQ(width.widest, returned);
+  }
+}
+
+TEST(FolderHistoryTest, DropDownWidthOverTheCapIsTheCap) {
+  const MeasureTextTwips measure = [](std::string_view text) {
+    return static_cast<double>(text.size()) * 1500.0;
+  };
+  struct Case {
+    int cap;
+    int widest_before;
+    std::string text;
+    int widest_after;
+  };
+  const Case cases[] = {
+      {320, 0, std::string(3, 'x'), 320},  // 300 * 1.08 = 324 > 320
+      {320, 200, std::string(3, 'x'), 320},
+      {320, 0, std::string(2, 'x'), 216},
+      {320, 300, std::string(2, 'x'), 300},  // never shrinks
+      {0, 0, "x", 0},
+  };
+  for (const Case& c : cases) {
+    DropDownWidth width{c.cap, c.widest_before};
+    EXPECT_EQ(DropDownWidthFor(c.text, measure, 15, width), c.widest_after)
+        << "cap " << c.cap << ", widest " << c.widest_before << ", text " << c.text;
+  }
+  DropDownWidth absurd{320, 0};
+  const MeasureTextTwips broken = [](std::string_view) { return 1e300; };
+  EXPECT_EQ(DropDownWidthFor("x", broken, 15, absurd), 320);
+  const MeasureTextTwips not_a_number = [](std::string_view) { return std::nan(""); };
+  EXPECT_EQ(DropDownWidthFor("x", not_a_number, 15, absurd), 320);
+}
+
+}  // namespace
+}  // namespace pictavue

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dir_listing.h"
+#include "platform/paths.h"
+
+namespace pictavue::testing {
+
+// A Windows-style folder tree in memory ("D:\RECYCLED\x.gif", "\\SERVER\SHARE\Pics"), listed as
+// the system lists one: names matched without regard to case, "." and ".." in every folder but
+// a root, entries in the order they were added. Folders on the way are made as needed, spelled
+// as first given.
+class MemoryDirectory final : public DirectoryLister {
+ public:
+  void AddFile(std::string_view path, std::int64_t byte_size = 0);
+  void AddFolder(std::string_view path);
+  // A folder link (a junction) at path that leads to the folder target.
+  void AddLink(std::string_view path, std::string_view target);
+  // The folder exists but cannot be listed, like a folder without access.
+  void MakeUnreadable(std::string_view path);
+
+  // Plays FindFirstFileA on a path without wildcards: the last entry's stored name, or nothing
+  // for a missing path, a root, or a path ending in a separator.
+  std::optional<std::string> StoredName(const std::string& path) const;
+  StoredNameLookup Lookup() const;
+
+  // Searches opened and not yet closed.
+  int OpenSearches() const { return *open_searches_; }
+  // Every search opened, as "<folder> <pattern>", in order.
+  const std::vector<std::string>& SearchLog() const { return search_log_; }
+
+  std::unique_ptr<DirectorySearch> Open(std::string_view folder, std::string_view pattern) override;
+  std::optional<FileIdentity> FolderIdentity(std::string_view folder) override;
+
+ private:
+  struct Node {
+    std::string name;
+    bool is_folder = false;
+    bool unreadable = false;
+    std::int64_t byte_size = 0;
+    std::string link_target;                           // a folder link when not empty
+    std::vector<std::size_t> children;                 // in the order they were added
+    std::map<std::string, std::size_t> by_upper_name;  // the same, for look-ups
+  };
+
+  static constexpr int kMaxLinkHops = 40;
+
+  std::optional<std::size_t> Find(std::string_view path, bool follow_last, int depth) const;
+  std::optional<std::size_t> Follow(std::size_t node, int depth) const;
+  std::size_t MakePath(std::string_view path, bool last_is_folder);
+  std::size_t NewNode(std::string name, bool is_folder);
+
+  std::vector<Node> nodes_;
+  std::map<std::string, std::size_t> roots_;  // by upper-case root text ("D:", "\\SERVER\SHARE")
+  std::shared_ptr<int> open_searches_ = std::make_shared<int>(0);
+  std::vector<std::string> search_log_;
+};
+
+}  // namespace pictavue::testing
