@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/path_style.h"
+#include "platform/paths.h"
 
 namespace pictavue {
 namespace {
@@ -28,16 +29,6 @@ auto& NameField(Names& names, PluginKind kind) {
       break;
   }
   return names.WmfPluginName;
-}
-
-std::string InFolder(const std::string& folder, std::string_view name) {
-  const char separator = Separator(NativePathStyle());
-  std::string path = folder;
-  if (!path.empty() && path.back() != separator) {
-    path.push_back(separator);
-  }
-  path.append(name);
-  return path;
 }
 
 std::string AskName(const PluginLibrary& library) {
@@ -85,7 +76,7 @@ Plugins Plugins::Load(const std::string& folder, const CodePage& code_page) {
   Plugins plugins;
   for (const PluginKind kind : kStartupOrder) {
     std::unique_ptr<PluginLibrary> library =
-        PluginLibrary::Load(InFolder(folder, PluginFileName(kind)));
+        PluginLibrary::Load(JoinPath(folder, PluginFileName(kind), NativePathStyle()));
     if (library == nullptr) {
       continue;
     }

@@ -187,6 +187,23 @@ TEST(Measure, WithOurPlugins) {
   RunCases(plugins, {{"x.jpg", kNoFile, "50x50", false}}, folder);
 }
 
+// A program folder without ifjpeg.spi and ifwmf.spi measures JPEG and WMF as if there had never
+// been such plug-ins.
+TEST(Measure, DeletedPluginsAreNotThere) {
+  using namespace testing;
+  TempFolder program;
+  fs::copy_file(fs::path(kBuildFolder) / "ifpng.spi", program.path() / "ifpng.spi");
+  const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
+  TempFolder folder;
+  const std::vector<MeasureCase> cases = {
+      {"a.jpg", MakeJpeg(64, 48), "64x48", true},
+      {"no-end.jpg", MakeJpeg(64, 48).substr(0, 300), "50x50", false},
+      {"a.wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63", true},
+      {"a.png", MakePng(30, 20), "30x20", false},
+  };
+  RunCases(plugins, cases, folder);
+}
+
 TEST(Measure, AFailingPluginLeavesFiftyAndTheLoaderAlone) {
   TempFolder program;
   fs::copy_file(fs::path(kBuildFolder) / "test_scripted_plugin.spi", program.path() / "ifpng.spi");
