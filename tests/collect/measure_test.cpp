@@ -197,7 +197,7 @@ TEST(Measure, DeletedPluginsAreNotThere) {
   TempFolder folder;
   const std::vector<MeasureCase> cases = {
       {"a.jpg", MakeJpeg(64, 48), "64x48", true},
-      {"no-end.jpg", MakeJpeg(64, 48).substr(0, 300), "50x50", false},
+      {"no-end.jpg", Truncated(MakeJpeg(64, 48), 200), "50x50", false},
       {"a.wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63", true},
       {"a.png", MakePng(30, 20), "30x20", false},
   };
