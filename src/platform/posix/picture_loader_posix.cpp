@@ -1,5 +1,3 @@
-#include "platform/picture_loader.h"
-
 #include <array>
 #include <csetjmp>
 #include <cstdio>
@@ -7,6 +5,7 @@
 #include <span>
 
 #include "platform/picture_headers.h"
+#include "platform/picture_loader.h"
 
 // jpeglib.h needs FILE declared first.
 #include <jpeglib.h>

@@ -1,6 +1,6 @@
-#include "platform/plugin_library.h"
-
 #include <dlfcn.h>
+
+#include "platform/plugin_library.h"
 
 namespace pictavue {
 namespace {
