@@ -43,6 +43,10 @@ struct Size {
   bool operator==(const Size&) const = default;
 };
 
+void PrintTo(const Size& size, std::ostream* out) {
+  *out << size.width << " x " << size.height;
+}
+
 constexpr Size kUnknown{50, 50};
 
 // One picture file of the tree and how each run must show it; nothing when it must not appear.
