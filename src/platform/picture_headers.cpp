@@ -199,6 +199,11 @@ FileSource::FileSource(const std::string& path, std::uint64_t base) : owned_(tru
     return;
   }
   file_ = std::fopen(path.c_str(), "rb");
+  // The head is the buffer: a stream buffer of its own would cost a second copy and, on some
+  // C libraries, a status call on the first read to choose its size.
+  if (file_ != nullptr) {
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+  }
 }
 
 FileSource::FileSource(std::FILE* borrowed) : file_(borrowed) {}
