@@ -14,6 +14,7 @@
 #include "generate/generation_run.h"
 #include "generate/run_fixture.h"
 #include "platform/test_conditions.h"
+#include "platform/test_environment.h"
 #include "support/picture_writers.h"
 #include "support/temp_folder.h"
 
@@ -97,6 +98,7 @@ TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) 
   struct Case {
     const char* name;
     const char* in_the_way;  // a folder where the run wants to write a file
+    const char* read_only;   // an earlier page that may not be written to
     rlim_t file_size_limit;  // 0: none
     const char* description;
     std::vector<const char*> files;  // the whole pages on disk afterwards
@@ -104,16 +106,26 @@ TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) 
   for (const Case& c : {
            Case{"a later page's name is a folder",
                 "out/Pictavue002.htm",
+                nullptr,
                 0,
                 std::strerror(EISDIR),
                 {"Pictavue001.htm"}},
            Case{"the menu page's name is a folder",
                 "out/Pictavuem.htm",
+                nullptr,
                 0,
                 std::strerror(EISDIR),
                 {"Pictavue001.htm", "Pictavue002.htm", "Pictavue003.htm", "Pictavue.htm"}},
+           // Run without root's rights, which would write to it all the same.
+           Case{"a later page is read-only",
+                nullptr,
+                "out/Pictavue002.htm",
+                0,
+                std::strerror(EACCES),
+                {"Pictavue001.htm"}},
            // A full disk, as root sees one: every page is larger than the limit.
-           Case{"the file system refuses the size", nullptr, 100, std::strerror(EFBIG), {}},
+           Case{
+               "the file system refuses the size", nullptr, nullptr, 100, std::strerror(EFBIG), {}},
        }) {
     TempFolder folder;
     for (const char* name : {"pics/1.gif", "pics/2.gif", "pics/3.gif"}) {
@@ -123,6 +135,14 @@ TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) 
     if (c.in_the_way != nullptr) {
       folder.MakeFolder(c.in_the_way);
     }
+    if (c.read_only != nullptr) {
+      const std::filesystem::path out = folder.Path("out");
+      std::filesystem::permissions(out, std::filesystem::perms::all);
+      std::filesystem::permissions(folder.WriteFile(c.read_only, "an earlier page"),
+                                   std::filesystem::perms::owner_read |
+                                       std::filesystem::perms::group_read |
+                                       std::filesystem::perms::others_read);
+    }
     const std::unique_ptr<RunFixture> run = RunFixture::RealFiles();
     GalleryOptions options = RunOptions(folder.Path("pics"), "1", folder.Path("out"));
     options.FrameMenu = kChecked;
@@ -131,6 +151,14 @@ TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) 
       std::optional<testing::FileSizeLimit> limit;
       if (c.file_size_limit != 0) {
         limit.emplace(c.file_size_limit);
+      }
+      std::optional<testing::UnprivilegedScope> unprivileged;
+      if (c.read_only != nullptr) {
+        unprivileged.emplace();
+        if (unprivileged->failed()) {
+          ADD_FAILURE() << c.name << ": cannot give up root's rights";
+          continue;
+        }
       }
       state = run->Run(options);
     }
