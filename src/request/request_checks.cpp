@@ -4,7 +4,7 @@
 #include <charconv>
 #include <limits>
 
-#include "platform/paths.h"
+#include "generate/page_layout.h"
 
 namespace pictavue {
 namespace {
@@ -58,6 +58,10 @@ bool IsPlainDecimal(std::string_view text) {
   return seen_digit;
 }
 
+std::string FirstPageName(const GalleryOptions& options) {
+  return PageFileName(options.FileName, IsUnlimited(options), 1);
+}
+
 bool HasPictureKind(const GalleryOptions& options, std::string_view png_plugin_name) {
   return IsOn(options.GIF) || IsOn(options.JPEG) || IsOn(options.BMP) || IsOn(options.WMF) ||
          IsOn(options.EMF) || (IsOn(options.PNG) && !png_plugin_name.empty());
@@ -82,7 +86,7 @@ std::optional<CheckFailure> CheckFileName(std::string_view file_name) {
 }
 
 bool IsImagesPerPageValid(const GalleryOptions& options) {
-  if (options.IPP == kIppUnlimited) {
+  if (IsUnlimited(options)) {
     return true;
   }
   const std::optional<double> value = NumericValue(IppText(options));
@@ -173,23 +177,9 @@ CheckFailure MissingFolderFailure(std::string_view search_dir) {
                       kSearchDirFocus};
 }
 
-std::string OutputFolderFor(const GalleryOptions& options, std::string_view default_folder) {
-  if (options.OutputDir == kOutputDirChosen) {
-    return options.DirName.empty() ? std::string(default_folder) : options.DirName;
-  }
-  return options.SearchDir;
-}
-
 std::string OutputPathFor(const GalleryOptions& options, std::string_view default_folder,
                           PathStyle style) {
-  std::string path = OutputFolderFor(options, default_folder);
-  // No folder at all (the program's folder unknown) means the current folder, not the root.
-  if (!path.empty() && !EndsWithSeparator(path, style)) {
-    path += Separator(style);
-  }
-  path += options.FileName;
-  path += options.IPP == kIppUnlimited ? ".htm" : "001.htm";
-  return path;
+  return OutputFolder(options, default_folder, style) + FirstPageName(options);
 }
 
 CheckFailure OutputPathTooLongFailure() {
@@ -197,8 +187,7 @@ CheckFailure OutputPathTooLongFailure() {
 }
 
 std::string OverwriteQuestion(const GalleryOptions& options) {
-  return options.FileName + (options.IPP == kIppUnlimited ? ".htm" : "001.htm") +
-         " は存在します。" + kCrLf + kCrLf + "上書きしますか？";
+  return FirstPageName(options) + " は存在します。" + kCrLf + kCrLf + "上書きしますか？";
 }
 
 CheckFailure CannotCreateFailure(std::string_view output_path) {

@@ -60,13 +60,9 @@ std::optional<CheckFailure> CheckSettings(const GalleryOptions& options,
 // Step 9: the search folder F as typed does not name an existing folder.
 CheckFailure MissingFolderFailure(std::string_view search_dir);
 
-// The folder the pages go to: the chosen folder DirName (or default_folder when it is empty) when
-// cmbOutputDir selects it, otherwise the search folder as typed.
-std::string OutputFolderFor(const GalleryOptions& options, std::string_view default_folder);
-
-// OutputPath: the first page's full path. The output folder, a separator unless it ends in one,
-// the file name as typed (blanks included), then "001.htm", or ".htm" when every picture goes on
-// one page.
+// OutputPath: the first page's full path. The output folder (the one rule every part of a run
+// uses), then the file name as typed (blanks included) and "001.htm", or ".htm" when every
+// picture goes on one page.
 std::string OutputPathFor(const GalleryOptions& options, std::string_view default_folder,
                           PathStyle style);
 
