@@ -30,14 +30,6 @@ std::string_view WithoutTrailingSeparator(std::string_view folder, PathStyle sty
 
 }  // namespace
 
-std::string WithTrailingSeparator(std::string_view folder, PathStyle style) {
-  std::string result(folder);
-  if (!EndsWithSeparator(folder, style)) {
-    result += Separator(style);
-  }
-  return result;
-}
-
 bool IsRootFolder(std::string_view folder, PathStyle style) {
   if (style == PathStyle::kWindows) {
     return Utf16Length(folder) <= 3;

@@ -24,7 +24,8 @@ struct FocusTarget {
 };
 
 // The output file name on the first tab page, its text selected: where most failures point.
-inline constexpr FocusTarget kFileNameFocus{1, ControlId::txtFileName, FocusAction::kFocusAndSelect};
+inline constexpr FocusTarget kFileNameFocus{1, ControlId::txtFileName,
+                                            FocusAction::kFocusAndSelect};
 
 // A failed check: the one message the user sees and the control they are pointed at.
 struct CheckFailure {
