@@ -4,7 +4,6 @@
 
 #include "app/command_line.h"
 #include "app/console_front_end.h"
-#include "app/gallery_run_factory.h"
 #include "generate/program_info.h"
 #include "platform/console.h"
 #include "platform/path_kind.h"
@@ -196,7 +195,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
 }
 
 int RunBatch(const std::string& argv0, const std::vector<std::string>& arguments, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const GalleryRunFactory& make_run) {
   // First, before the launcher or anything else can start a thread.
   InterruptWatch interrupt;
   SystemStartup startup;
@@ -205,7 +204,7 @@ int RunBatch(const std::string& argv0, const std::vector<std::string>& arguments
   services.program_file = ProgramFilePath(argv0);
   services.startup = &startup;
   services.launcher = launcher.get();
-  services.make_run = MakeGalleryRun;
+  services.make_run = make_run;
   services.interrupted = [&interrupt] { return interrupt.Requested(); };
   services.show_progress = StandardErrorIsTerminal();
   services.code_page = CodePage::System();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/gallery_run_factory.h"
 #include "app/startup.h"
 #include "platform/launch.h"
 #include "request/gallery_run.h"
@@ -20,13 +21,15 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRunFailed = 3;  // the run stopped on a failure
 inline constexpr int kExitCancelled = 130;
 
+// The generation run for a session.
+using GalleryRunFactory = std::function<std::unique_ptr<GalleryRun>(Session&)>;
+
 // What batch mode works with besides its streams; the system's own by default, fakes in tests.
 struct BatchServices {
   std::string program_file;  // the program's full path: its folder holds the plug-ins
   StartupSystem* startup = nullptr;
   Launcher* launcher = nullptr;
-  // The generation run for a session.
-  std::function<std::unique_ptr<GalleryRun>(Session&)> make_run;
+  GalleryRunFactory make_run;
   std::function<bool()> interrupted;  // Ctrl+C
   bool show_progress = false;         // the error stream is a terminal
   CodePage code_page{"UTF-8"};
@@ -43,7 +46,7 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
 // RunBatch with the system's services and Ctrl+C asking the run to cancel. Call it before any
 // thread is started, from the program's entry (argv0 names the program).
 int RunBatch(const std::string& argv0, const std::vector<std::string>& arguments, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, const GalleryRunFactory& make_run = MakeGalleryRun);
 
 // The usage line and the options, as --help prints them.
 std::string BatchHelpText();
