@@ -20,7 +20,7 @@ RequestResult Stop(FrontEnd& front_end, const CheckFailure& failure) {
   return RequestResult{RequestOutcome::kCheckFailed, {}};
 }
 
-// Steps 1 to 11 and 13, and the question of step 12. Nothing when the run may start.
+// Every check before the run, and the overwrite question. Nothing when the run may start.
 std::optional<RequestResult> CheckRequest(const Session& session, FrontEnd& front_end) {
   const GalleryOptions& options = session.options;
   if (std::optional<CheckFailure> failure =
