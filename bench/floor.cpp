@@ -1,7 +1,7 @@
 // The floor of the benchmark: the least work that any program giving the same gallery must do.
-// It lists the tree, reads the header bytes each picture needs and takes its size from them
-// (and its byte size from the open file),
-// and writes pages of a given total size. Nothing is sorted, converted or checked twice.
+// It lists the tree, reads the header bytes each picture needs and takes its size from them (and
+// its byte size from the open file), and writes pages of a given total size. Nothing is sorted,
+// converted or checked twice.
 //
 //   pictavue_bench_floor ROOT OUTDIR PAGE_BYTES PAGES
 //
