@@ -189,7 +189,9 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
   if (offset > bytes_.size() || bytes_.size() - offset < out.size()) {
     return ReadStatus::kEnd;
   }
-  std::memcpy(out.data(), bytes_.data() + offset, out.size());
+  if (!out.empty()) {  // an empty span may hold no pointer, which memcpy must never be given
+    std::memcpy(out.data(), bytes_.data() + offset, out.size());
+  }
   return ReadStatus::kOk;
 }
 
@@ -247,7 +249,9 @@ ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out)
     return ReadStatus::kError;
   }
   if (offset <= head_length_ && head_length_ - offset >= out.size()) {
-    std::memcpy(out.data(), head_.data() + offset, out.size());
+    if (!out.empty()) {
+      std::memcpy(out.data(), head_.data() + offset, out.size());
+    }
     return ReadStatus::kOk;
   }
   if (head_length_ < head_.size()) {
