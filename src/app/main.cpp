@@ -1,0 +1,5 @@
+#include "app/gui_app.h"
+
+int main(int argc, char** argv) {
+  return pictavue::RunGuiApplication(argc, argv);
+}
