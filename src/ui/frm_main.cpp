@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -27,6 +28,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/path_kind.h"
 #include "platform/path_style.h"
@@ -87,6 +89,27 @@ std::string TitleFromEditor(const QString& text) {
   return ToUtf8(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
+// Whether the control itself is enabled, whatever its tab panel is: the rules look at a
+// control's own state, which a disabled panel around it does not change.
+bool IsOwnEnabled(const QWidget* control) {
+  return !control->testAttribute(Qt::WA_ForceDisabled);
+}
+
+// Qt lays out the widgets of a hidden window only when it is shown. The layouts run here,
+// outermost first, so that the controls have their sizes before the window is shown.
+void ActivateLayouts(QWidget& root) {
+  std::vector<QWidget*> pending = {&root};
+  for (std::size_t i = 0; i < pending.size(); ++i) {
+    if (QLayout* layout = pending[i]->layout()) {
+      layout->invalidate();
+      layout->activate();
+    }
+    for (QWidget* child : pending[i]->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      pending.push_back(child);
+    }
+  }
+}
+
 }  // namespace
 
 frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
@@ -112,8 +135,10 @@ frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
   ConnectChangeHandlers();
   ConnectButtons();
   Load();
-  // The layouts size the controls now, so the drop-down cap is measured on the real box.
+  // The controls get their sizes now, so the drop-down cap is measured on the real box.
+  ActivateLayouts(*this);
   adjustSize();
+  ActivateLayouts(*this);
   controls_.cmbSearchDir->setFocus(Qt::OtherFocusReason);
   // Key preview: the window sees key presses before the focused control does.
   qApp->installEventFilter(this);
@@ -292,7 +317,7 @@ void frmMain::OnIppTextTyped() {
     edit->setCursorPosition(cursor);
   }
   QCheckBox* frame = controls_.chkFrame;
-  if (!frame->isEnabled()) {
+  if (!IsOwnEnabled(frame)) {
     if (!IsOn(CheckValue(frame))) {
       ShowFileNameHint(FileNameHintFor(false));
     }

@@ -29,6 +29,7 @@ constexpr int kSubOptionIndent = 20;    // chkAutoSize under chkSubWIndow
 constexpr int kSmallButtonWidth = 28;   // the "..." buttons
 constexpr int kBottomButtonWidth = 75;  // Command1, Command5, Command3, Command2
 constexpr int kImageSize = 32;          // Image1
+constexpr int kSearchFolderChars = 30;  // the width of cmbSearchDir, in characters
 
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -168,6 +169,10 @@ void BuildSearchFolderFrame(Builder& b, MainWindowControls& c, QWidget* parent) 
   QHBoxLayout* folder_row = Row(layout);
   c.cmbSearchDir = b.Combo(Id::cmbSearchDir, box, true, "ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能", 2, 1);
   c.cmbSearchDir->setAcceptDrops(true);
+  // The box's width is the window's, not that of the longest folder in the history: the
+  // drop-down list widens for long folders instead.
+  c.cmbSearchDir->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c.cmbSearchDir->setMinimumContentsLength(kSearchFolderChars);
   c.cmbSearchDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   c.Command4 = b.Button(Id::Command4, box, "参照(&R)...", "", 3, 2);
   folder_row->addWidget(c.cmbSearchDir, 1);
