@@ -1,0 +1,244 @@
+#include "collect/measure.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/picture_writers.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+const std::string kBuildFolder = PICTAVUE_PLUGIN_FOLDER;
+
+// The platform's loader, with a record of the files handed to it.
+class RecordingLoader final : public PictureLoader {
+ public:
+  std::optional<PixelSize> LoadSize(const std::string& path) override {
+    loaded.push_back(fs::path(path).filename().string());
+    return real_->LoadSize(path);
+  }
+  std::vector<std::string> loaded;
+
+ private:
+  std::unique_ptr<PictureLoader> real_ = MakePictureLoader();
+};
+
+std::string Show(MeasuredSize size) {
+  return std::to_string(size.Width) + "x" + std::to_string(size.Height);
+}
+
+TEST(Measure, RouteByTheLastFourCharacters) {
+  const PluginNames none;
+  const PluginNames all{"J", "P", "W"};
+  struct Case {
+    const char* file_name;
+    MeasureRoute without_plugins;
+    MeasureRoute with_plugins;
+  };
+  using R = MeasureRoute;
+  const std::vector<Case> cases = {
+      {"a.gif", R::kGifHeader, R::kGifHeader},
+      {"archive.tar.GIF", R::kGifHeader, R::kGifHeader},
+      {"a.Bmp", R::kBmpHeader, R::kBmpHeader},
+      {"a.wmf", R::kLoader, R::kWmfPlugin},
+      {"a.EMF", R::kLoader, R::kLoader},
+      {"photo.jpg", R::kJpegLoader, R::kJpegPlugin},
+      {"PHOTO.JPEG", R::kJpegLoader, R::kJpegPlugin},
+      {"jpeg", R::kJpegLoader, R::kJpegPlugin},
+      {"photo.jpe", R::kNone, R::kNone},
+      {"a.png", R::kNone, R::kPngPlugin},
+      {"a.gif.txt", R::kNone, R::kNone},
+      {"gif", R::kNone, R::kNone},
+      {"", R::kNone, R::kNone},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseMeasureRoute(c.file_name, none), c.without_plugins) << c.file_name;
+    EXPECT_EQ(ChooseMeasureRoute(c.file_name, all), c.with_plugins) << c.file_name;
+  }
+}
+
+TEST(Measure, SidesOutsideSigned16BitsDoNotFit) {
+  EXPECT_EQ(FitSide(0), 0);
+  EXPECT_EQ(FitSide(32767), 32767);
+  EXPECT_EQ(FitSide(-32768), -32768);
+  EXPECT_EQ(FitSide(32768), std::nullopt);
+  EXPECT_EQ(FitSide(-32769), std::nullopt);
+  EXPECT_EQ(FitSide(70000), std::nullopt);
+  EXPECT_EQ(FitSide(4294967296), std::nullopt);
+}
+
+TEST(Measure, HexStr) {
+  EXPECT_EQ(HexStr("\xFF\xD9"), "FFD9");
+  EXPECT_EQ(HexStr(std::string("\x0A\x00", 2)), "A0");
+  EXPECT_EQ(HexStr("\x10\x0F"), "10F");
+  EXPECT_EQ(HexStr("az"), "617A");
+  EXPECT_EQ(HexStr(""), "");
+}
+
+TEST(Measure, JpegEndMarker) {
+  TempFolder folder;
+  const std::string jpeg = testing::MakeJpeg(16, 16);
+  const std::string fifo = folder.Path("pipe.jpg");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {folder.WriteFile("whole.jpg", jpeg), true},
+      {folder.WriteFile("cut.jpg", jpeg.substr(0, jpeg.size() - 1)), false},
+      {folder.WriteFile("only.jpg", "\xFF\xD9"), true},
+      {folder.WriteFile("one.jpg", "\xD9"), false},
+      {folder.WriteFile("empty.jpg", ""), false},
+      {folder.WriteFile("swapped.jpg", "\xD9\xFF"), false},
+      {folder.MakeFolder("folder.jpg"), false},
+      {folder.Path("missing.jpg"), false},
+      {fifo, false},
+  };
+  for (const auto& [path, expected] : cases) {
+    EXPECT_EQ(JpegHasEndMarker(path), expected) << path;
+  }
+}
+
+struct MeasureCase {
+  const char* file_name;
+  std::string bytes;  // written as the file unless it is kNoFile
+  std::string expected;
+  bool loaded;  // handed to the loader
+};
+
+const std::string kNoFile = "<none>";
+
+void RunCases(const Plugins& plugins, const std::vector<MeasureCase>& cases,
+              const TempFolder& folder) {
+  for (const MeasureCase& c : cases) {
+    if (c.bytes != kNoFile) {
+      folder.WriteFile(c.file_name, c.bytes);
+    }
+    RecordingLoader loader;
+    ImageEntry entry;
+    entry.Folder = folder.Path() + "/";
+    entry.FileName = c.file_name;
+    EXPECT_EQ(Show(MeasurePicture(entry, plugins, loader)), c.expected) << c.file_name;
+    EXPECT_EQ(loader.loaded.size(), c.loaded ? 1U : 0U) << c.file_name;
+  }
+}
+
+TEST(Measure, WithoutPlugins) {
+  using namespace testing;
+  TempFolder folder;
+  JpegOptions cut;
+  cut.with_scan = false;
+  const std::string no_end = MakeJpeg(640, 480).substr(0, 400);
+  const std::vector<MeasureCase> cases = {
+      {"a.gif", std::string("GIF89a\x80\x02\xE0\x01", 10), "640x480", false},
+      {"b.gif", MakeGif(120, 40), "120x40", false},
+      {"wide.gif", MakeGif(40000, 1), "50x1", false},
+      {"short.gif", std::string("GIF89a\x80\x02\xE0", 9), "640x50", false},
+      {"gone.gif", kNoFile, "50x50", false},
+      {"a.bmp", MakeBmp(1024, 768), "1024x768", false},
+      {"wide.bmp", MakeBmp(70000, 2), "50x2", true},
+      {"top-down.bmp", MakeBmp(20, 10, BmpKind::kInfoTopDown), "20x10", false},
+      {"core.bmp", MakeBmp(30, 40, BmpKind::kCore), "30x40", true},
+      {"junk.bmp", "BM", "50x50", true},
+      {"gone.bmp", kNoFile, "50x50", true},
+      {"a.jpg", MakeJpeg(640, 480), "640x480", true},
+      {"PHOTO.JPEG", MakeJpeg(64, 48), "64x48", true},
+      {"turned.jpg", MakeJpeg(640, 480, 6), "480x640", true},
+      {"upside-down.jpg", MakeJpeg(640, 480, 3), "640x480", true},
+      {"no-end.jpg", no_end, "50x50", false},
+      {"one-byte.jpg", "\xFF", "50x50", false},
+      {"only-end.jpg", "\xFF\xD9", "50x50", true},
+      {"a.png", MakePng(30, 20), "50x50", false},
+      {"a.wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63", true},
+      {"not-placeable.wmf", Truncated(MakeWmf({0, 0, 750, 945, 1440}), 10), "50x50", true},
+      {"a.emf", MakeEmf({0, 0, 2540, 1270}), "96x48", true},
+      {"huge.emf", MakeEmf({0, 0, 2540000, 1270}), "50x48", true},
+      {"a.jpe", MakeJpeg(8, 8), "50x50", false},
+  };
+  RunCases(Plugins(), cases, folder);
+}
+
+TEST(Measure, WithOurPlugins) {
+  using namespace testing;
+  TempFolder folder;
+  const Plugins plugins = Plugins::Load(kBuildFolder, CodePage("UTF-8"));
+  JpegOptions headers_only;
+  headers_only.with_scan = false;
+  const std::vector<MeasureCase> cases = {
+      {"a.jpg", MakeJpeg(640, 480), "640x480", false},
+      {"turned.jpg", MakeJpeg(640, 480, 6), "480x640", false},
+      {"no-end.jpg", MakeJpeg(640, 480).substr(0, 400), "640x480", false},
+      {"one-byte.jpg", "\xFF", "50x50", false},
+      {"wide.jpg", MakeJpeg(40000, 30, headers_only), "50x30", false},
+      {"a.png", MakePng(300, 200), "300x200", false},
+      {"broken.png", Truncated(MakePng(300, 200), 20), "50x50", false},
+      {"a.wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63", false},
+      {"a.emf", MakeEmf({0, 0, 2540, 1270}), "96x48", true},
+      {"gone.jpg", kNoFile, "50x50", false},
+  };
+  RunCases(plugins, cases, folder);
+  folder.MakeFolder("x.jpg");
+  RunCases(plugins, {{"x.jpg", kNoFile, "50x50", false}}, folder);
+}
+
+// A program folder without ifjpeg.spi and ifwmf.spi measures JPEG and WMF as if there had never
+// been such plug-ins.
+TEST(Measure, DeletedPluginsAreNotThere) {
+  using namespace testing;
+  TempFolder program;
+  fs::copy_file(fs::path(kBuildFolder) / "ifpng.spi", program.path() / "ifpng.spi");
+  const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
+  TempFolder folder;
+  const std::vector<MeasureCase> cases = {
+      {"a.jpg", MakeJpeg(64, 48), "64x48", true},
+      {"no-end.jpg", Truncated(MakeJpeg(64, 48), 200), "50x50", false},
+      {"a.wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63", true},
+      {"a.png", MakePng(30, 20), "30x20", false},
+  };
+  RunCases(plugins, cases, folder);
+}
+
+TEST(Measure, AFailingPluginLeavesFiftyAndTheLoaderAlone) {
+  TempFolder program;
+  fs::copy_file(fs::path(kBuildFolder) / "test_scripted_plugin.spi", program.path() / "ifpng.spi");
+  fs::copy_file(fs::path(kBuildFolder) / "test_scripted_plugin.spi", program.path() / "ifjpeg.spi");
+  const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
+  TempFolder folder;
+  const std::vector<MeasureCase> cases = {
+      {"error.png", "3 640 480", "50x50", false},   {"fine.png", "0 640 480", "640x480", false},
+      {"tall.png", "0 640 40000", "640x50", false}, {"negative.png", "0 -5 7", "-5x7", false},
+      {"error.jpg", "6 640 480", "50x50", false},
+  };
+  RunCases(plugins, cases, folder);
+}
+
+TEST(Measure, FilesThatCannotBeRead) {
+  TempFolder folder;
+  const Plugins plugins = Plugins::Load(kBuildFolder, CodePage("UTF-8"));
+  folder.MakeFolder("x.jpg");
+  folder.MakeFolder("x.gif");
+  folder.MakeFolder("x.bmp");
+  ASSERT_EQ(mkfifo(folder.Path("pipe.gif").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(folder.Path("pipe.wmf").c_str(), 0600), 0);
+  // Reading a process's own memory at address 0 fails, for any user.
+  fs::create_symlink("/proc/self/mem", folder.path() / "mem.bmp");
+  fs::create_symlink("/proc/self/mem", folder.path() / "mem.jpg");
+  const std::vector<MeasureCase> cases = {
+      {"x.jpg", kNoFile, "50x50", false},    {"x.gif", kNoFile, "50x50", false},
+      {"x.bmp", kNoFile, "50x50", true},     {"pipe.gif", kNoFile, "50x50", false},
+      {"pipe.wmf", kNoFile, "50x50", false}, {"mem.bmp", kNoFile, "50x50", true},
+      {"mem.jpg", kNoFile, "50x50", false},
+  };
+  RunCases(plugins, cases, folder);
+  RunCases(Plugins(), {{"x.jpg", kNoFile, "50x50", false}, {"pipe.wmf", kNoFile, "50x50", true}},
+           folder);
+}
+
+}  // namespace
+}  // namespace pictavue

@@ -1,0 +1,170 @@
+#include "generate/addresses.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "generate/html_text.h"
+
+namespace pictavue {
+namespace {
+
+constexpr PathStyle kWin = PathStyle::kWindows;
+constexpr PathStyle kPosix = PathStyle::kPosix;
+
+TEST(AddressesTest, UrlPathAndRelativePathPerStyle) {
+  struct Case {
+    PathStyle style;
+    const char* path;
+    const char* search_dir;
+    const char* url_path;
+    const char* relative;
+  };
+  for (const Case& c : {
+           Case{kWin, "C:\\Photos\\Trip\\a.jpg", "C:\\Photos", "C|/Photos/Trip/a.jpg",
+                "Trip/a.jpg"},
+           // A trailing backslash on the search folder drops the same text.
+           Case{kWin, "C:\\Photos\\Trip\\a.jpg", "C:\\Photos\\", "C|/Photos/Trip/a.jpg",
+                "Trip/a.jpg"},
+           // A drive root ends in a backslash already.
+           Case{kWin, "C:\\a.jpg", "C:\\", "C|/a.jpg", "a.jpg"},
+           Case{kWin, "\\\\server\\share\\x\\b.gif", "\\\\server\\share", "//server/share/x/b.gif",
+                "x/b.gif"},
+           // Nothing is encoded by these rules: that is the writers' business.
+           Case{kWin, "C:\\My Photos\\#1 100%.jpg", "C:\\My Photos", "C|/My Photos/#1 100%.jpg",
+                "#1 100%.jpg"},
+           Case{kPosix, "/home/me/Photos/Trip/a.jpg", "/home/me/Photos",
+                "home/me/Photos/Trip/a.jpg", "Trip/a.jpg"},
+           Case{kPosix, "/home/me/Photos/Trip/a.jpg", "/home/me/Photos/",
+                "home/me/Photos/Trip/a.jpg", "Trip/a.jpg"},
+           Case{kPosix, "/a.jpg", "/", "a.jpg", "a.jpg"},
+           Case{kPosix, "/srv/x:y/a\\b.jpg", "/srv", "srv/x:y/a\\b.jpg", "x:y/a\\b.jpg"},
+       }) {
+    EXPECT_EQ(UrlPath(c.path, c.style), c.url_path) << c.path;
+    EXPECT_EQ(RelativePath(c.path, c.search_dir, c.style), c.relative) << c.path;
+  }
+  // A search folder as long as the path leaves nothing rather than reading past it.
+  EXPECT_EQ(RelativePath("C:\\a", "C:\\abc", kWin), "");
+}
+
+TEST(AddressesTest, PictureTargetIsRelativeOnlyForPagesInTheSearchFolder) {
+  EXPECT_EQ(PictureTarget("C:\\Photos\\Trip\\a.jpg", "C:\\Photos", true, kWin), "Trip/a.jpg");
+  EXPECT_EQ(PictureTarget("C:\\Photos\\Trip\\a.jpg", "C:\\Photos", false, kWin),
+            "file:///C|/Photos/Trip/a.jpg");
+  EXPECT_EQ(PictureTarget("/home/me/a.jpg", "/home/me", true, kPosix), "a.jpg");
+  EXPECT_EQ(PictureTarget("/home/me/a.jpg", "/home/me", false, kPosix), "file:///home/me/a.jpg");
+  EXPECT_EQ(FileAddress("C:\\Program Files\\Pictavue\\docs\\index.html", kWin),
+            "file:///C|/Program Files/Pictavue/docs/index.html");
+  EXPECT_EQ(FileAddress("/opt/pictavue/docs/index.html", kPosix),
+            "file:///opt/pictavue/docs/index.html");
+}
+
+TEST(AddressesTest, LastFolderName) {
+  struct Case {
+    PathStyle style;
+    const char* path;
+    const char* expected;
+  };
+  for (const Case& c :
+       {Case{kWin, "C:\\Photos\\Trip", "Trip"}, Case{kWin, "C:\\Photos\\", ""}, Case{kWin, "", ""},
+        Case{kWin, "Photos", ""}, Case{kWin, "C:\\", ""}, Case{kWin, "C:\\a/b", "a/b"},
+        Case{kPosix, "/home/me/Trip", "Trip"}, Case{kPosix, "/home/me/", ""}, Case{kPosix, "/", ""},
+        Case{kPosix, "/a\\b", "a\\b"}}) {
+    EXPECT_EQ(LastFolderName(c.path, c.style), c.expected) << c.path;
+  }
+}
+
+TEST(AddressesTest, FolderHeadingTextKeepsTheSeparatorOfARootOnly) {
+  struct Case {
+    PathStyle style;
+    const char* folder;
+    const char* with_path;
+    const char* name_only;
+  };
+  for (const Case& c : {
+           Case{kWin, "C:\\Photos\\Trip\\", "C:\\Photos\\Trip", "Trip"},
+           Case{kWin, "C:\\", "C:\\", ""},
+           Case{kWin, "C:\\ab\\", "C:\\ab", "ab"},
+           // Roots keep their separator and have no last folder name; a short relative
+           // folder is not a root, but a name without a separator has no last folder name.
+           Case{kWin, "\\\\srv\\share\\", "\\\\srv\\share\\", ""},
+           Case{kWin, "ab\\", "ab", ""},
+           Case{kWin, "写真\\", "写真", ""},
+           Case{kWin, "C:\\写真\\", "C:\\写真", "写真"},
+           Case{kPosix, "/home/me/Trip/", "/home/me/Trip", "Trip"},
+           Case{kPosix, "/", "/", ""},
+           Case{kPosix, "/ab/", "/ab", "ab"},
+       }) {
+    EXPECT_EQ(FolderHeadingText(c.folder, true, c.style), c.with_path) << c.folder;
+    EXPECT_EQ(FolderHeadingText(c.folder, false, c.style), c.name_only) << c.folder;
+  }
+}
+
+struct EscapeCase {
+  PathStyle style;
+  const char* name;
+  const char* address;         // in an attribute
+  const char* script_address;  // inside '...' of a JavaScript: link
+  const char* text;            // alt text, link text, heading
+};
+
+TEST(EscapingTest, NamesAreWrittenSoThatThePageHoldsAndTheAddressReachesTheFile) {
+  for (const EscapeCase& c : {
+           EscapeCase{kWin, "a.jpg", "a.jpg", "a.jpg", "a.jpg"},
+           EscapeCase{kWin, "it's.jpg", "it's.jpg", "it\\'s.jpg", "it's.jpg"},
+           EscapeCase{kWin, "a & b.jpg", "a & b.jpg", "a & b.jpg", "a & b.jpg"},
+           EscapeCase{kWin, "#1.jpg", "%231.jpg", "%25231.jpg", "#1.jpg"},
+           EscapeCase{kWin, "100%.jpg", "100%25.jpg", "100%2525.jpg", "100%.jpg"},
+           EscapeCase{kWin, "%23.jpg", "%2523.jpg", "%252523.jpg", "%23.jpg"},
+           EscapeCase{kWin, "写真 1.jpg", "写真 1.jpg", "写真 1.jpg", "写真 1.jpg"},
+           EscapeCase{kWin, "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg"},
+           // Windows refuses these in names; a POSIX name may hold them.
+           EscapeCase{kPosix, "\"><script>.jpg", "&quot;&gt;&lt;script&gt;.jpg",
+                      "&quot;&gt;&lt;script&gt;.jpg", "&quot;&gt;&lt;script&gt;.jpg"},
+           EscapeCase{kPosix, "q?.jpg", "q%3F.jpg", "q%253F.jpg", "q?.jpg"},
+           EscapeCase{kPosix, "a\\b.jpg", "a%5Cb.jpg", "a%255Cb.jpg", "a\\b.jpg"},
+           EscapeCase{kPosix, "tab\there.jpg", "tab%09here.jpg", "tab%2509here.jpg",
+                      "tab\there.jpg"},
+           EscapeCase{kPosix, "it's #1.jpg", "it's %231.jpg", "it\\'s %25231.jpg", "it's #1.jpg"},
+           EscapeCase{kPosix, "bad\xE9.jpg", "bad%E9.jpg", "bad%25E9.jpg", "bad\uFFFD.jpg"},
+           EscapeCase{kPosix, "\xE5\x86.jpg", "%E5%86.jpg", "%25E5%2586.jpg", "\uFFFD\uFFFD.jpg"},
+           EscapeCase{kPosix, "夏 休み.png", "夏 休み.png", "夏 休み.png", "夏 休み.png"},
+       }) {
+    std::string address;
+    AppendAddress(address, c.name, c.style);
+    EXPECT_EQ(address, c.address) << c.name;
+    std::string script;
+    AppendScriptAddress(script, c.name, c.style);
+    EXPECT_EQ(script, c.script_address) << c.name;
+    std::string text;
+    AppendNameText(text, c.name);
+    EXPECT_EQ(text, c.text) << c.name;
+  }
+}
+
+TEST(EscapingTest, ScriptStringsEscapeTheirOwnQuoteAndBackslash) {
+  // No address reaches here with a backslash (Windows turns it into '/', POSIX encodes it), but
+  // the script string must survive one all the same.
+  std::string script;
+  AppendScriptAddress(script, "a\\'b", PathStyle::kWindows);
+  EXPECT_EQ(script, "a\\\\\\'b");
+}
+
+TEST(Utf8SequenceLengthTest, AcceptsOnlyWellFormedSequences) {
+  struct Case {
+    const char* bytes;
+    std::size_t expected;
+  };
+  for (const Case& c :
+       {Case{"a", 1}, Case{"\xC3\xA9", 2}, Case{"\xE5\x86\x99", 3}, Case{"\xF0\x9F\x98\x80", 4},
+        Case{"\xC0\xAF", 0}, Case{"\xC1\xBF", 0}, Case{"\xE0\x80\xAF", 0}, Case{"\xED\xA0\x80", 0},
+        Case{"\xF4\x90\x80\x80", 0}, Case{"\xF5\x80\x80\x80", 0}, Case{"\x80", 0},
+        Case{"\xE5\x86", 0}, Case{"\xC3", 0}, Case{"\xEF\xBF\xBD", 3},
+        Case{"\xF4\x8F\xBF\xBF", 4}}) {
+    EXPECT_EQ(Utf8SequenceLength(c.bytes, 0), c.expected) << c.bytes;
+  }
+  EXPECT_EQ(Utf8SequenceLength("a", 1), 0u);
+}
+
+}  // namespace
+}  // namespace pictavue

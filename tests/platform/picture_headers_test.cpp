@@ -1,0 +1,401 @@
+#include "platform/picture_headers.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/picture_writers.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+using testing::ExifApp1Body;
+using testing::JpegSegment;
+using testing::Truncated;
+
+using Reader = std::function<HeaderResult(ByteSource&)>;
+
+HeaderResult ReadBytes(const Reader& reader, const std::string& bytes) {
+  MemorySource source(bytes);
+  return reader(source);
+}
+
+std::string Describe(const HeaderResult& result) {
+  if (!result.ok()) {
+    return "error: " + std::string(HeaderErrorText(result.error()));
+  }
+  return std::to_string(result.header().width) + "x" + std::to_string(result.header().height);
+}
+
+std::string Size(std::int64_t width, std::int64_t height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+std::string Error(HeaderError error) {
+  return "error: " + std::string(HeaderErrorText(error));
+}
+
+std::string Soi() {
+  return "\xFF\xD8";
+}
+std::string Sof(int width, int height) {
+  return JpegSegment(
+      0xC0, std::string{8, static_cast<char>(height >> 8), static_cast<char>(height),
+                        static_cast<char>(width >> 8), static_cast<char>(width), 1, 1, 0x11, 0});
+}
+std::string Repeat(const std::string& piece, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i)
+    out += piece;
+  return out;
+}
+
+// An EXIF body whose IFD0 offset or entry count is replaced.
+std::string ExifWithIfdOffset(std::uint32_t offset) {
+  std::string body = ExifApp1Body(6);
+  body[10] = static_cast<char>(offset);
+  body[11] = static_cast<char>(offset >> 8);
+  body[12] = static_cast<char>(offset >> 16);
+  body[13] = static_cast<char>(offset >> 24);
+  return body;
+}
+std::string ExifWithEntryCount(std::uint16_t count) {
+  std::string body = ExifApp1Body(6);
+  body[14] = static_cast<char>(count);
+  body[15] = static_cast<char>(count >> 8);
+  return body;
+}
+
+struct ReaderCase {
+  const char* name;
+  Reader reader;
+  std::string bytes;
+  std::string expected;
+};
+
+TEST(PictureHeaders, ValidPicturesOfEveryKind) {
+  using namespace testing;
+  JpegOptions headers_only;
+  headers_only.with_scan = false;
+  JpegOptions big_endian_6;
+  big_endian_6.exif_orientation = 6;
+  big_endian_6.big_endian_exif = true;
+  const std::vector<ReaderCase> cases = {
+      {"jpeg", ReadJpegHeader, MakeJpeg(640, 480), Size(640, 480)},
+      {"jpeg 1x1", ReadJpegHeader, MakeJpeg(1, 1), Size(1, 1)},
+      {"jpeg 65535 wide", ReadJpegHeader, MakeJpeg(65535, 2, headers_only), Size(65535, 2)},
+      {"jpeg exif 1", ReadJpegHeader, MakeJpeg(64, 48, 1), Size(64, 48)},
+      {"jpeg exif 3", ReadJpegHeader, MakeJpeg(64, 48, 3), Size(64, 48)},
+      {"jpeg exif 5", ReadJpegHeader, MakeJpeg(64, 48, 5), Size(48, 64)},
+      {"jpeg exif 6", ReadJpegHeader, MakeJpeg(64, 48, 6), Size(48, 64)},
+      {"jpeg exif 6 big-endian", ReadJpegHeader, MakeJpeg(64, 48, big_endian_6), Size(48, 64)},
+      {"jpeg exif 8", ReadJpegHeader, MakeJpeg(64, 48, 8), Size(48, 64)},
+      {"png", ReadPngHeader, MakePng(300, 200), Size(300, 200)},
+      {"bmp info", ReadBmpHeader, MakeBmp(33, 17), Size(33, 17)},
+      {"bmp top-down", ReadBmpHeader, MakeBmp(20, 10, BmpKind::kInfoTopDown), Size(20, 10)},
+      {"bmp core", ReadBmpHeader, MakeBmp(30, 40, BmpKind::kCore), Size(30, 40)},
+      {"wmf 750x945 at 1440", ReadWmfHeader, MakeWmf({0, 0, 750, 945, 1440}), Size(50, 63)},
+      {"wmf box off the origin", ReadWmfHeader, MakeWmf({-100, 200, 650, 1145, 1440}),
+       Size(50, 63)},
+      {"wmf halves to even", ReadWmfHeader, MakeWmf({0, 0, 5, 7, 192}), Size(2, 4)},
+      {"wmf through either", ReadMetafileHeader, MakeWmf({0, 0, 96, 48, 96}), Size(96, 48)},
+      {"emf one inch by half", ReadEmfHeader, MakeEmf({0, 0, 2540, 1270}), Size(96, 48)},
+      {"emf rounds to nearest", ReadEmfHeader, MakeEmf({100, 100, 200, 180}), Size(4, 3)},
+      {"emf through either", ReadMetafileHeader, MakeEmf({0, 0, 5080, 2540}), Size(192, 96)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Describe(ReadBytes(c.reader, c.bytes)), c.expected) << c.name;
+  }
+}
+
+TEST(PictureHeaders, HostileBytesEndInASizeOrANamedFailure) {
+  using E = HeaderError;
+  const std::string exif6 = JpegSegment(0xE1, ExifApp1Body(6));
+  const std::string xmp = JpegSegment(0xE1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 33));
+  const std::vector<ReaderCase> cases = {
+      // JPEG marker walks
+      {"jpeg empty", ReadJpegHeader, "", Error(E::kTruncated)},
+      {"jpeg one byte", ReadJpegHeader, "\xFF", Error(E::kTruncated)},
+      {"jpeg not jpeg", ReadJpegHeader, "GIF89a", Error(E::kWrongSignature)},
+      {"jpeg soi only", ReadJpegHeader, Soi(), Error(E::kTruncated)},
+      {"jpeg end before frame", ReadJpegHeader, Soi() + "\xFF\xD9", Error(E::kNoFrameHeader)},
+      {"jpeg scan before frame", ReadJpegHeader, Soi() + JpegSegment(0xDA, "x"),
+       Error(E::kNoFrameHeader)},
+      {"jpeg zero-length segment", ReadJpegHeader, Soi() + std::string("\xFF\xE0\x00\x00", 4),
+       Error(E::kBadField)},
+      {"jpeg length one", ReadJpegHeader, Soi() + std::string("\xFF\xE0\x00\x01", 4),
+       Error(E::kBadField)},
+      {"jpeg segment past the end", ReadJpegHeader,
+       Soi() + std::string("\xFF\xE0\x40\x00", 4) + "abc", Error(E::kTruncated)},
+      {"jpeg fill before markers", ReadJpegHeader, Soi() + "\xFF\xFF\xFF" + Sof(7, 9), Size(7, 9)},
+      {"jpeg stray bytes tolerated", ReadJpegHeader, Soi() + "abc" + Sof(7, 9), Size(7, 9)},
+      {"jpeg stuffed zero is no marker", ReadJpegHeader,
+       Soi() + std::string("\xFF\x00", 2) + Sof(7, 9), Size(7, 9)},
+      {"jpeg markers without length", ReadJpegHeader,
+       Soi() + "\xFF\xD0\xFF\xD7\xFF\x01\xFF\xD8" + Sof(7, 9), Size(7, 9)},
+      {"jpeg endless restart markers", ReadJpegHeader, Soi() + Repeat("\xFF\xD0", 5000),
+       Error(E::kTooManyMarkers)},
+      {"jpeg endless empty comments", ReadJpegHeader,
+       Soi() + Repeat(std::string("\xFF\xFE\x00\x02", 4), 5000), Error(E::kTooManyMarkers)},
+      {"jpeg endless fill", ReadJpegHeader, Soi() + std::string(70000, '\xFF'),
+       Error(E::kTooManyMarkers)},
+      {"jpeg endless junk", ReadJpegHeader, Soi() + std::string(70000, 'j'),
+       Error(E::kTooManyMarkers)},
+      {"jpeg frame too short", ReadJpegHeader,
+       Soi() + JpegSegment(0xC0, std::string("\x08\x00\x01", 3)), Error(E::kBadField)},
+      {"jpeg frame cut", ReadJpegHeader, Soi() + "\xFF\xC0\x00\x11\x08\x00", Error(E::kTruncated)},
+      {"jpeg zero width", ReadJpegHeader, Soi() + Sof(0, 9), Error(E::kBadField)},
+      {"jpeg zero height", ReadJpegHeader, Soi() + Sof(7, 0), Error(E::kBadField)},
+      {"jpeg frame kinds C2", ReadJpegHeader,
+       Soi() + JpegSegment(0xC2, std::string("\x08\x00\x09\x00\x07\x01\x01\x11\x00", 9)),
+       Size(7, 9)},
+      {"jpeg C4 C8 CC are no frames", ReadJpegHeader,
+       Soi() + JpegSegment(0xC4, std::string("\x08\x00\x09\x00\x07\x01", 6)) +
+           JpegSegment(0xC8, std::string("\x08\x00\x09\x00\x07\x01", 6)) +
+           JpegSegment(0xCC, std::string("\x08\x00\x09\x00\x07\x01", 6)) + Sof(3, 4),
+       Size(3, 4)},
+      {"jpeg exif turns", ReadJpegHeader, Soi() + exif6 + Sof(7, 9), Size(9, 7)},
+      {"jpeg exif after xmp", ReadJpegHeader, Soi() + xmp + exif6 + Sof(7, 9), Size(9, 7)},
+      {"jpeg only the first exif counts", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifApp1Body(1)) + exif6 + Sof(7, 9), Size(7, 9)},
+      {"jpeg exif cut", ReadJpegHeader, Soi() + Truncated(exif6, 12), Error(E::kTruncated)},
+      {"jpeg exif ifd outside the block", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifWithIfdOffset(0xFFFFFFF0)) + Sof(7, 9), Size(7, 9)},
+      {"jpeg exif ifd at the block's end", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifWithIfdOffset(26)) + Sof(7, 9), Size(7, 9)},
+      {"jpeg exif entries beyond the block", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifWithEntryCount(0xFFFF)) + Sof(7, 9), Size(9, 7)},
+      {"jpeg exif orientation 9", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifApp1Body(9)) + Sof(7, 9), Size(7, 9)},
+      {"jpeg exif orientation 0", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, ExifApp1Body(0)) + Sof(7, 9), Size(7, 9)},
+      {"jpeg exif bare id", ReadJpegHeader,
+       Soi() + JpegSegment(0xE1, std::string("Exif\0\0", 6)) + Sof(7, 9), Size(7, 9)},
+      // BMP
+      {"bmp empty", ReadBmpHeader, "", Error(E::kTruncated)},
+      {"bmp not bmp", ReadBmpHeader, std::string(40, 'x'), Error(E::kWrongSignature)},
+      {"bmp unknown header size", ReadBmpHeader,
+       "BM" + std::string(12, '\0') + std::string("\x14\0\0\0", 4) + std::string(20, '\x01'),
+       Error(E::kBadField)},
+      {"bmp negative width", ReadBmpHeader,
+       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\xFF\xFF\xFF\xFF\x01\0\0\0", 12) +
+           std::string(20, '\0'),
+       Error(E::kBadField)},
+      {"bmp zero height", ReadBmpHeader,
+       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\x01\0\0\0\0\0\0\0", 12) +
+           std::string(20, '\0'),
+       Error(E::kBadField)},
+      {"bmp most negative height", ReadBmpHeader,
+       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\x01\0\0\0\0\0\0\x80", 12) +
+           std::string(20, '\0'),
+       Size(1, 2147483648)},
+      {"bmp core zero width", ReadBmpHeader,
+       "BM" + std::string(12, '\0') + std::string("\x0C\0\0\0\0\0\x05\0\x01\0\x18\0", 12),
+       Error(E::kBadField)},
+      // PNG
+      {"png empty", ReadPngHeader, "", Error(E::kTruncated)},
+      {"png signature only", ReadPngHeader, "\x89PNG\r\n\x1A\n", Error(E::kTruncated)},
+      {"png not png", ReadPngHeader, std::string(30, 'p'), Error(E::kWrongSignature)},
+      {"png short and not png", ReadPngHeader, "GIF89a\x01\x02", Error(E::kWrongSignature)},
+      {"png no ihdr", ReadPngHeader,
+       Truncated(testing::MakePng(2, 2), 12) + "IDAT" + std::string(10, '\0'), Error(E::kBadField)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Describe(ReadBytes(c.reader, c.bytes)), c.expected) << c.name;
+  }
+}
+
+// PNG, WMF and EMF fields patched into valid files.
+TEST(PictureHeaders, OutOfRangeFieldsFail) {
+  using testing::MakeEmf;
+  using testing::MakePng;
+  using testing::MakeWmf;
+  const auto patched = [](std::string bytes, std::size_t at, std::string with) {
+    bytes.replace(at, with.size(), with);
+    return bytes;
+  };
+  const std::string png = MakePng(2, 2);
+  const std::vector<ReaderCase> cases = {
+      {"png ihdr length", ReadPngHeader, patched(png, 8, std::string("\0\0\0\x0E", 4)),
+       Error(HeaderError::kBadField)},
+      {"png zero width", ReadPngHeader, patched(png, 16, std::string(4, '\0')),
+       Error(HeaderError::kBadField)},
+      {"png width above 2^31-1", ReadPngHeader, patched(png, 16, std::string("\x80\0\0\0", 4)),
+       Error(HeaderError::kBadField)},
+      {"png largest width", ReadPngHeader, patched(png, 16, std::string("\x7F\xFF\xFF\xFF", 4)),
+       Size(2147483647, 2)},
+      {"png colour type 5", ReadPngHeader, patched(png, 25, "\x05"), Error(HeaderError::kBadField)},
+      {"png rgb of 4 bits", ReadPngHeader, patched(png, 24, "\x04"), Error(HeaderError::kBadField)},
+      {"wmf inch 0", ReadWmfHeader, MakeWmf({0, 0, 750, 945, 0}), Error(HeaderError::kBadField)},
+      {"wmf empty box", ReadWmfHeader, MakeWmf({10, 10, 10, 20, 1440}),
+       Error(HeaderError::kBadField)},
+      {"wmf inverted box", ReadWmfHeader, MakeWmf({0, 100, 750, 0, 1440}),
+       Error(HeaderError::kBadField)},
+      {"wmf widest box", ReadWmfHeader, MakeWmf({-32768, -32768, 32767, 32767, 1}),
+       Size(6291360, 6291360)},
+      {"wmf not placeable", ReadWmfHeader, patched(MakeWmf({0, 0, 1, 1, 96}), 0, "\x01\x00"),
+       Error(HeaderError::kWrongSignature)},
+      {"wmf header cut", ReadWmfHeader, Truncated(MakeWmf({0, 0, 1, 1, 96}), 21),
+       Error(HeaderError::kTruncated)},
+      {"emf empty frame", ReadEmfHeader, MakeEmf({0, 0, 0, 100}), Error(HeaderError::kBadField)},
+      {"emf inverted frame", ReadEmfHeader, MakeEmf({100, 0, 0, 100}),
+       Error(HeaderError::kBadField)},
+      {"emf widest frame", ReadEmfHeader, MakeEmf({-2147483647 - 1, 0, 2147483647, 2540}),
+       Size(162329473, 96)},
+      {"emf no signature", ReadEmfHeader, patched(MakeEmf({0, 0, 10, 10}), 40, "EMF "),
+       Error(HeaderError::kWrongSignature)},
+      {"metafile neither", ReadMetafileHeader, std::string(50, '\x01'),
+       Error(HeaderError::kWrongSignature)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Describe(ReadBytes(c.reader, c.bytes)), c.expected) << c.name;
+  }
+}
+
+// Cutting a valid file anywhere gives a failure while the header is incomplete and the full
+// size once it is there, never anything else.
+TEST(PictureHeaders, EveryTruncationOfAValidFile) {
+  using namespace testing;
+  const std::string jpeg = MakeJpeg(40, 30, 6);
+  const std::size_t sof = jpeg.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  struct Case {
+    const char* name;
+    Reader reader;
+    std::string bytes;
+    std::size_t header_end;  // the shortest prefix that still gives the size
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"jpeg", ReadJpegHeader, jpeg, sof + 10, Size(30, 40)},
+      {"png", ReadPngHeader, MakePng(5, 6), 26, Size(5, 6)},
+      {"bmp info", ReadBmpHeader, MakeBmp(5, 6), 30, Size(5, 6)},
+      {"bmp core", ReadBmpHeader, MakeBmp(5, 6, BmpKind::kCore), 26, Size(5, 6)},
+      {"wmf", ReadWmfHeader, MakeWmf({0, 0, 750, 945, 1440}), 22, Size(50, 63)},
+      {"emf", ReadEmfHeader, MakeEmf({0, 0, 2540, 2540}), 44, Size(96, 96)},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t length = 0; length <= c.bytes.size(); ++length) {
+      const HeaderResult result = ReadBytes(c.reader, Truncated(c.bytes, length));
+      if (length < c.header_end) {
+        EXPECT_FALSE(result.ok()) << c.name << " cut at " << length;
+      } else {
+        EXPECT_EQ(Describe(result), c.expected) << c.name << " cut at " << length;
+      }
+    }
+  }
+}
+
+TEST(PictureHeaders, GifFieldsAreReadEachOnItsOwn) {
+  const auto read = [](const std::string& bytes) {
+    MemorySource source(bytes);
+    const GifScreenSize size = ReadGifScreenSize(source);
+    return (size.width ? std::to_string(*size.width) : "-") + "x" +
+           (size.height ? std::to_string(*size.height) : "-");
+  };
+  EXPECT_EQ(read(std::string("GIF89a\x80\x02\xE0\x01", 10)), "640x480");
+  EXPECT_EQ(read(testing::MakeGif(640, 480)), "640x480");
+  EXPECT_EQ(read(std::string("GIF89a\x80\x02\xE0", 9)), "640x-");
+  EXPECT_EQ(read("GIF89a"), "-x-");
+  EXPECT_EQ(read(std::string("XXXXXX\xFF\xFF\x00\x80", 10)), "65535x32768");
+}
+
+TEST(PictureHeaders, BmpSizeFieldsAreTakenAsTheyStand) {
+  const auto read = [](const std::string& bytes) -> std::string {
+    MemorySource source(bytes);
+    const auto fields = ReadBmpSizeFields(source);
+    return fields ? Size(fields->width, fields->height) : "none";
+  };
+  EXPECT_EQ(read(testing::MakeBmp(1024, 768)), "1024x768");
+  EXPECT_EQ(read(testing::MakeBmp(3, 2, testing::BmpKind::kInfoTopDown)), "3x-2");
+  EXPECT_EQ(read(std::string(18, 'x') + std::string("\x70\x11\x01\0\xFF\xFF\xFF\x7F", 8)),
+            "70000x2147483647");
+  EXPECT_EQ(read(std::string(25, 'x')), "none");
+}
+
+TEST(PictureHeaders, RoundedQuotientHalvesToEven) {
+  struct Case {
+    std::int64_t numerator, denominator, expected;
+  };
+  for (const Case& c : std::vector<Case>{{1, 2, 0},
+                                         {3, 2, 2},
+                                         {5, 2, 2},
+                                         {7, 2, 4},
+                                         {2, 3, 1},
+                                         {1, 3, 0},
+                                         {72000, 1440, 50},
+                                         {945 * 96, 1440, 63},
+                                         {4, 4, 1}}) {
+    EXPECT_EQ(RoundedQuotient(c.numerator, c.denominator), c.expected)
+        << c.numerator << "/" << c.denominator;
+  }
+}
+
+TEST(PictureHeaders, MemorySourceRefusesReadsPastItsEnd) {
+  const std::string bytes = "abcdef";
+  MemorySource source(bytes);
+  std::uint8_t out[4];
+  EXPECT_EQ(source.ReadAt(2, out), ReadStatus::kOk);
+  EXPECT_EQ(out[0], 'c');
+  EXPECT_EQ(source.ReadAt(3, out), ReadStatus::kEnd);
+  EXPECT_EQ(source.ReadAt(7, out), ReadStatus::kEnd);
+  EXPECT_EQ(source.ReadAt(~std::uint64_t{0} - 1, out), ReadStatus::kEnd);
+}
+
+TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
+  testing::TempFolder folder;
+  const std::string picture = testing::MakePng(12, 34);
+  const std::string at_0 = folder.WriteFile("a.png", picture);
+  const std::string at_100 = folder.WriteFile("b.dat", std::string(100, 'z') + picture);
+  const std::string directory = folder.MakeFolder("x.jpg");
+  const std::string fifo = folder.Path("pipe.jpg");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string unreadable = folder.Path("mem.png");
+  // Reading a process's own memory at address 0 fails with an I/O error, for any user.
+  std::filesystem::create_symlink("/proc/self/mem", unreadable);
+
+  FileSource plain(at_0);
+  EXPECT_EQ(Describe(ReadPngHeader(plain)), "12x34");
+  FileSource with_base(at_100, 100);
+  EXPECT_EQ(Describe(ReadPngHeader(with_base)), "12x34");
+  FileSource past_end(at_0, 100000);
+  EXPECT_EQ(Describe(ReadPngHeader(past_end)), Error(HeaderError::kTruncated));
+
+  for (const std::string& path : {directory, fifo, folder.Path("missing.png")}) {
+    FileSource source(path);
+    EXPECT_FALSE(source.is_open()) << path;
+    EXPECT_EQ(Describe(ReadPngHeader(source)), Error(HeaderError::kReadError)) << path;
+  }
+  FileSource failing(unreadable);
+  EXPECT_TRUE(failing.is_open());
+  EXPECT_EQ(Describe(ReadPngHeader(failing)), Error(HeaderError::kReadError));
+}
+
+TEST(PictureHeaders, ExifOrientationOfHandMadeBlocks) {
+  const auto orientation = [](const std::string& body) {
+    return ReadExifOrientation(
+        std::span(reinterpret_cast<const std::uint8_t*>(body.data()), body.size()));
+  };
+  EXPECT_EQ(orientation(ExifApp1Body(6)), 6);
+  EXPECT_EQ(orientation(ExifApp1Body(7, true)), 7);
+  EXPECT_EQ(orientation("Exif"), 0);
+  EXPECT_EQ(orientation(std::string("Exif\0\0XX*\0\x08\0\0\0", 14)), 0);
+  std::string wrong_magic = ExifApp1Body(6);
+  wrong_magic[8] = 43;
+  EXPECT_EQ(orientation(wrong_magic), 0);
+  std::string long_type = ExifApp1Body(6);
+  long_type[18] = 4;  // LONG instead of SHORT
+  EXPECT_EQ(orientation(long_type), 0);
+  EXPECT_EQ(orientation(Truncated(ExifApp1Body(6), 24)), 0);
+  EXPECT_EQ(orientation(Truncated(ExifApp1Body(6), 26)), 6);
+}
+
+}  // namespace
+}  // namespace pictavue

@@ -1,0 +1,158 @@
+#include "platform/picture_loader.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/picture_headers.h"
+#include "support/picture_writers.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+using namespace testing;
+
+std::string Load(PictureLoader& loader, const std::string& path) {
+  const std::optional<PixelSize> size = loader.LoadSize(path);
+  return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "failure";
+}
+
+struct Case {
+  const char* name;
+  std::string bytes;
+  std::string expected;
+};
+
+void ExpectLoads(const std::vector<Case>& cases) {
+  TempFolder folder;
+  const auto loader = MakePictureLoader();
+  for (const Case& c : cases) {
+    // The loader goes by the bytes, never by the name.
+    EXPECT_EQ(Load(*loader, folder.WriteFile("picture.dat", c.bytes)), c.expected) << c.name;
+  }
+}
+
+std::string Exif(std::string_view body) {
+  return JpegSegment(0xE1, body);
+}
+
+// A JPEG with extra segments put right after its start marker.
+std::string JpegWith(const std::string& segments, int width, int height) {
+  const std::string jpeg = MakeJpeg(width, height);
+  return jpeg.substr(0, 2) + segments + jpeg.substr(2);
+}
+
+TEST(PictureLoader, LoadsWhatTheSystemLoaded) {
+  ExpectLoads({
+      {"jpeg", MakeJpeg(640, 480), "640x480"},
+      {"jpeg exif 6", MakeJpeg(640, 480, 6), "480x640"},
+      {"jpeg exif 7", MakeJpeg(640, 480, 7), "480x640"},
+      {"jpeg exif 2", MakeJpeg(640, 480, 2), "640x480"},
+      {"jpeg largest",
+       [] {
+         JpegOptions options;
+         options.with_scan = false;
+         return MakeJpeg(65500, 3, options);
+       }(),
+       "65500x3"},
+      {"bmp info", MakeBmp(70000, 2), "70000x2"},
+      {"bmp top-down", MakeBmp(20, 10, BmpKind::kInfoTopDown), "20x10"},
+      {"bmp core", MakeBmp(30, 40, BmpKind::kCore), "30x40"},
+      {"wmf", MakeWmf({0, 0, 750, 945, 1440}), "50x63"},
+      {"emf", MakeEmf({0, 0, 2540, 1270}), "96x48"},
+  });
+}
+
+TEST(PictureLoader, FailsForWhatItCannotLoad) {
+  ExpectLoads({
+      {"png", MakePng(4, 4), "failure"},
+      {"gif", MakeGif(4, 4), "failure"},
+      {"text", "hello", "failure"},
+      {"empty", "", "failure"},
+      {"wmf without the placeable header", MakeWmf({0, 0, 750, 945, 1440}).substr(22), "failure"},
+      {"wmf inch 0", MakeWmf({0, 0, 750, 945, 0}), "failure"},
+      {"emf inverted", MakeEmf({2540, 0, 0, 2540}), "failure"},
+      {"bmp zero width", MakeBmp(1, 1).replace(18, 4, std::string(4, '\0')), "failure"},
+      {"jpeg end only", "\xFF\xD8\xFF\xD9", "failure"},
+      {"jpeg too wide for libjpeg",
+       [] {
+         JpegOptions options;
+         options.with_scan = false;
+         return MakeJpeg(65535, 3, options);
+       }(),
+       "failure"},
+  });
+}
+
+TEST(PictureLoader, ReadsTheFirstExifBlockOnly) {
+  std::string no_orientation_ifd = ExifApp1Body(6);
+  no_orientation_ifd[16] = 0x13;  // another tag in place of the orientation
+  std::string ifd_outside = ExifApp1Body(6);
+  ifd_outside[13] = '\x7F';
+  const std::string xmp = Exif(std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 33));
+  const std::string large_icc = JpegSegment(0xE2, std::string(60000, 'i'));
+  ExpectLoads({
+      {"exif after xmp", JpegWith(xmp + Exif(ExifApp1Body(6)), 40, 30), "30x40"},
+      {"second exif ignored", JpegWith(Exif(ExifApp1Body(1)) + Exif(ExifApp1Body(6)), 40, 30),
+       "40x30"},
+      {"no orientation tag", JpegWith(Exif(no_orientation_ifd), 40, 30), "40x30"},
+      {"ifd outside the block", JpegWith(Exif(ifd_outside), 40, 30), "40x30"},
+      {"big-endian exif", JpegWith(Exif(ExifApp1Body(8, true)), 40, 30), "30x40"},
+      {"large segment skipped", JpegWith(large_icc + Exif(ExifApp1Body(5)), 40, 30), "30x40"},
+      {"short app1", JpegWith(Exif("Ex"), 40, 30), "40x30"},
+      {"empty app1", JpegWith(std::string("\xFF\xE1\x00\x02", 4), 40, 30), "40x30"},
+  });
+}
+
+// libjpeg and the header readers agree on every JPEG the writers make. A JPEG cut before the
+// end of its frame header fails to load, one cut after its scan header loads; in between, libjpeg
+// may read the rest of the scan header from the end marker it supplies for a file cut short.
+TEST(PictureLoader, EveryTruncationOfAJpeg) {
+  const std::string jpeg = MakeJpeg(40, 30, 6);
+  const std::size_t sof = jpeg.find("\xFF\xC0");
+  const std::size_t sos = jpeg.find("\xFF\xDA");
+  ASSERT_NE(sof, std::string::npos);
+  ASSERT_NE(sos, std::string::npos);
+  const std::size_t frame_end = sof + 2 + 17;
+  const std::size_t scan_header_end = sos + 2 + 12;
+  TempFolder folder;
+  const auto loader = MakePictureLoader();
+  for (std::size_t length = 0; length <= jpeg.size(); ++length) {
+    const std::string loaded = Load(*loader, folder.WriteFile("cut.jpg", Truncated(jpeg, length)));
+    if (length < frame_end) {
+      EXPECT_EQ(loaded, "failure") << length;
+    } else if (length >= scan_header_end) {
+      EXPECT_EQ(loaded, "30x40") << length;
+    } else {
+      EXPECT_TRUE(loaded == "failure" || loaded == "30x40") << length;
+    }
+  }
+  for (const int orientation : {0, 1, 4, 5, 8}) {
+    const std::string bytes = MakeJpeg(17, 300, orientation);
+    MemorySource source(bytes);
+    const HeaderResult walked = ReadJpegHeader(source);
+    ASSERT_TRUE(walked.ok());
+    EXPECT_EQ(Load(*loader, folder.WriteFile("same.jpg", bytes)),
+              std::to_string(walked.header().width) + "x" + std::to_string(walked.header().height))
+        << orientation;
+  }
+}
+
+TEST(PictureLoader, FilesThatCannotBeRead) {
+  TempFolder folder;
+  const auto loader = MakePictureLoader();
+  const std::string fifo = folder.Path("pipe.jpg");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink("/proc/self/mem", folder.path() / "mem.bmp");
+  for (const std::string& path :
+       {folder.MakeFolder("x.jpg"), folder.Path("missing.bmp"), fifo, folder.Path("mem.bmp")}) {
+    EXPECT_EQ(Load(*loader, path), "failure") << path;
+  }
+}
+
+}  // namespace
+}  // namespace pictavue
