@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "collect/plugin_probe.h"
+#include "platform/code_page.h"
+#include "platform/program_folder.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
 #include "ui/frm_main.h"
@@ -27,7 +30,13 @@ int main(int argc, char** argv) {
   pictavue::GalleryOptions options;
   options.DirName = "/home/me/Gallery";
   const pictavue::FolderHistory history({"/home/me/Pictures/Holiday 2024"});
-  pictavue::frmMain window(pictavue::MainWindowSetup{});
+  // The plug-ins beside the program, as an installed program has them.
+  const pictavue::CodePage code_page = pictavue::CodePage::System();
+  const pictavue::Plugins plugins =
+      pictavue::Plugins::Load(pictavue::ProgramFolder(argv[0]), code_page);
+  pictavue::MainWindowSetup setup;
+  setup.png_plugin_name = plugins.names().PngPluginName;
+  pictavue::frmMain window(setup);
   window.LoadSettings(options, history);
   window.show();
 
