@@ -686,13 +686,14 @@ bool frmMain::HandleKeyPress(QObject*, QKeyEvent* event) {
 }
 
 void frmMain::HandleFocusIn(QWidget* widget, Qt::FocusReason reason) {
-  // The focus coming back with the window, or from a control's own pop-up list, never left the
-  // control as far as the window is concerned.
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-    return;
-  }
   QWidget* control = ControlOf(widget);
   if (control == nullptr) {
+    return;
+  }
+  // The focus coming back to a control with its window, or from the control's own pop-up list,
+  // never left it as far as the window is concerned.
+  const bool returning = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+  if (returning && control == last_focus_control_) {
     return;
   }
   const std::string name = ToUtf8(control->objectName());

@@ -1025,6 +1025,7 @@ class tst_frmMain : public QObject {
 
   void helpButtonReturnsTheFocusAndEntersWhatsThis() {
     Open();
+    QCOMPARE(window_->LastFocusControl(), Get("cmbSearchDir"));  // the first control at start
     window_->SelectTab(2);
     QTest::keyClick(Get("txtTitle"), Qt::Key_Tab);
     QVERIFY(HasFocus("txtName"));
