@@ -1038,6 +1038,32 @@ class tst_frmMain : public QObject {
     QCOMPARE(Get("Command2")->whatsThis(), QString());
   }
 
+  void topicsShowAsWhatsThisPopUps() {
+    class Topics final : public HelpTopics {
+     public:
+      QString TopicText(int topic) const override { return topic == 5 ? "GIF" : QString(); }
+    };
+    MainWindowSetup setup;
+    setup.help_topics = std::make_shared<Topics>();
+    frmMain window(setup);
+    window.show();
+    const auto shown = [&window] {
+      QStringList names;
+      for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != &window && widget->isVisible()) {
+          names << widget->metaObject()->className();
+        }
+      }
+      return names;
+    };
+    QTest::mouseClick(Find(window, "chkJPEG"), Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(shown(), QStringList());  // topic 6 has no text
+    QTest::mouseClick(Find(window, "chkGIF"), Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(shown().size(), 1);
+    QWhatsThis::hideText();
+    QTRY_COMPARE(shown(), QStringList());
+  }
+
   void withoutHelpFileNothingIsShown() {
     MainWindowSetup setup;
     frmMain window(setup);
