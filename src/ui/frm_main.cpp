@@ -520,13 +520,10 @@ void frmMain::FillSearchDirList() {
   }
 }
 
-void frmMain::AddToFolderHistory() {
-  const std::string recorded = pictavue::AddToFolderHistory(history_, SearchFolderText());
-  if (recorded.empty()) {
-    return;
-  }
+void frmMain::ShowFolderHistory(const FolderHistory& history, const std::string& search_folder) {
+  history_ = history;
   FillSearchDirList();
-  SetSearchFolderText(recorded);
+  SetSearchFolderText(search_folder);
 }
 
 void frmMain::SetOutputFolder(const std::string& dir_name) {

@@ -69,9 +69,9 @@ class frmMain : public QWidget {
   std::string SearchFolderText() const;
   void SetSearchFolderText(const std::string& text);
 
-  // After a run that produced pages: the search folder goes to the front of the history, the
-  // list is rebuilt and the box shows the folder as recorded.
-  void AddToFolderHistory();
+  // After a run that produced pages: the history as the run request left it (the search folder
+  // in front) goes into the list, and the box shows the folder as recorded.
+  void ShowFolderHistory(const FolderHistory& history, const std::string& search_folder);
 
   // The two settings without a control, as their dialog sets them. The output folder is also
   // the tooltip of the output-folder controls while it is the one used.

@@ -213,6 +213,13 @@ class tst_frmMain : public QObject {
 
   QWidget* Focused() const { return QApplication::focusWidget(); }
 
+  // What a run request that produced pages does with the window's search folder.
+  void RecordRun(const std::string& search_folder) const {
+    FolderHistory history = window_->History();
+    const std::string recorded = AddToFolderHistory(history, search_folder);
+    window_->ShowFolderHistory(history, recorded);
+  }
+
   // The control's own enabled state; a disabled tab panel around it does not change it.
   bool Enabled(const char* name) const { return !Get(name)->testAttribute(Qt::WA_ForceDisabled); }
 
@@ -796,8 +803,7 @@ class tst_frmMain : public QObject {
     setup.code_page = utf8;
     Open(loaded.options, loaded.history, setup);
 
-    window_->SetSearchFolderText("  /srv/new  ");
-    window_->AddToFolderHistory();
+    RecordRun("  /srv/new  ");
     QCOMPARE(window_->SearchFolderText(), std::string("/srv/new"));
     QCOMPARE(Entries(Get<QComboBox>("cmbSearchDir")),
              QStringList({"/srv/new", "/srv/photos/2023", "/srv/photos/旅行"}));
@@ -939,8 +945,7 @@ class tst_frmMain : public QObject {
     QVERIFY(short_width > 0);
     QVERIFY(short_width < cap);
 
-    window_->SetSearchFolderText("/" + std::string(400, 'x'));
-    window_->AddToFolderHistory();
+    RecordRun("/" + std::string(400, 'x'));
     QCOMPARE(box->view()->minimumWidth(), cap);
     QCOMPARE(box->count(), 2);
     box->showPopup();
@@ -949,8 +954,7 @@ class tst_frmMain : public QObject {
 
     // The widest width stays, even when the entry that set it leaves the list.
     for (int i = 0; i < 10; ++i) {
-      window_->SetSearchFolderText("/f" + std::to_string(i));
-      window_->AddToFolderHistory();
+      RecordRun("/f" + std::to_string(i));
     }
     QCOMPARE(box->count(), 10);
     QCOMPARE(box->itemText(0), QString("/f9"));
