@@ -100,6 +100,20 @@ test('sized sub-windows with OnlyOne on: one window for every picture, first ope
   assert.deepEqual(seen[0].size, seen[0].expected, `window of ${seen[0].picture}`);
 });
 
+test('sized sub-windows with OnlyOne on: a picture larger than the screen gets the usable screen', async (t) => {
+  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, AutoSize: 1, OnlyOne: 1 } });
+  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
+  const screen = await page.evaluate(() => ({ availWidth: screen.availWidth, availHeight: screen.availHeight }));
+  const [popup] = await Promise.all([browser.context.waitForEvent('page'), clickThumbnail(page, pictures[0])]);
+  t.after(() => popup.close());
+  const expected = sizedWindow(pictures[0], screen, true);
+  assert.deepEqual(expected, [screen.availWidth - 10, screen.availHeight - 30]);
+  await waitForOuterSize(popup, expected);
+  const shown = await windowOf(popup);
+  assert.equal(fileOf(popup.url()), pictureFile(gallery, pictures[0]));
+  assert.deepEqual(shown.outer, expected);
+});
+
 // The page resizes the reused window after loading the next picture into it. Chromium gives
 // every file:// page an origin of its own, so once the window shows a picture, resizeTo() from
 // the gallery page is a cross-origin access: it throws a SecurityError and the window keeps the
