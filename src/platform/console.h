@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+namespace pictavue {
+
+// Whether the process's standard error is a terminal that a person watches (a progress bar
+// there helps; in a file or a pipe it is noise).
+bool StandardErrorIsTerminal();
+
+// Turns the console's interrupt (Ctrl+C) into a request that the program answers at its own
+// pace: while a watch exists, the interrupt no longer ends the process; Requested() says whether
+// one has come. Only one watch may exist at a time, and it must be made before any thread is
+// started, so that no thread is left that the interrupt would still end.
+class InterruptWatch {
+ public:
+  InterruptWatch();
+  ~InterruptWatch();
+  InterruptWatch(const InterruptWatch&) = delete;
+  InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+  // True once an interrupt has come while the watch existed; stays true.
+  bool Requested();
+
+ private:
+  class Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace pictavue

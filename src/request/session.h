@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "platform/code_page.h"
+#include "platform/path_style.h"
+#include "settings/folder_history.h"
+#include "settings/gallery_options.h"
+
+namespace pictavue {
+
+// What the application keeps from start-up to its end, owned by its entry point and passed
+// down: the settings the main window shows and edits, the search-folder history, the plug-ins'
+// names, and where things live.
+struct Session {
+  GalleryOptions options;  // options.SearchDir is the text of the search-folder box
+  FolderHistory history;
+
+  // Empty when the plug-in is missing.
+  std::string JpegPluginName;
+  std::string PngPluginName;
+  std::string WmfPluginName;
+
+  std::string settings_file_path;     // SettingsFilePath, or the file given by --settings
+  std::string program_folder;         // the plug-ins and the help file live here
+  std::string default_output_folder;  // where pages go when no output folder is chosen
+  std::string help_file_path;
+
+  CodePage code_page{"UTF-8"};
+  PathStyle style = NativePathStyle();
+};
+
+}  // namespace pictavue

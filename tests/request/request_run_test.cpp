@@ -1,0 +1,394 @@
+#include "request/request_run.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/test_environment.h"
+#include "request/request_fakes.h"
+#include "support/recording_front_end.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+namespace fs = std::filesystem;
+using Events = std::vector<std::string>;
+
+const Events kRan = {"run begin", "run end", "process events"};
+
+// A request that passes every check: GIF pictures of an existing search folder, pages into it.
+class RequestRunTest : public ::testing::Test {
+ protected:
+  RequestRunTest() {
+    search_dir_ = folder_.MakeFolder("pics");
+    session_.options.SearchDir = search_dir_;
+    session_.options.OutputDir = kOutputDirSearch;
+    session_.options.IPP = 0;
+    session_.default_output_folder = folder_.MakeFolder("program");
+    session_.style = PathStyle::kPosix;
+    run_.page_to_open = search_dir_ + "/Pictavue001.htm";
+  }
+
+  RequestResult Request(const RequestSettings& settings = {}) {
+    return RequestRun(session_, front_end_, run_, launcher_, settings);
+  }
+
+  std::string FirstPage() const { return search_dir_ + "/Pictavue001.htm"; }
+
+  testing::TempFolder folder_;
+  std::string search_dir_;
+  Session session_;
+  testing::RecordingFrontEnd front_end_;
+  testing::FakeRun run_;
+  testing::FakeLauncher launcher_;
+};
+
+struct CheckCase {
+  const char* label;
+  std::function<void(GalleryOptions&, Session&)> change;
+  Events expected;  // empty: the request passes and the run starts
+};
+
+TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
+  const auto name = [](const char* text) {
+    return [text](GalleryOptions& o, Session&) { o.FileName = text; };
+  };
+  const auto per_page = [](int position, const char* text) {
+    return [position, text](GalleryOptions& o, Session&) {
+      o.IPP = position;
+      o.IppFree = text;
+    };
+  };
+  const auto interval = [](int client_pull, const char* text) {
+    return [client_pull, text](GalleryOptions& o, Session&) {
+      o.ClientPull = client_pull;
+      o.Delay = text;
+    };
+  };
+  const auto only_png = [](const char* plugin) {
+    return [plugin](GalleryOptions& o, Session& s) {
+      o.GIF = kUnchecked;
+      o.PNG = kChecked;
+      s.PngPluginName = plugin;
+    };
+  };
+  const Events no_kind = {"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
+                          "point 0 chkGIF focus"};
+  const Events no_name = {"message 48 Pictavue: 出力ファイル名が入力されていません。",
+                          "point 1 txtFileName select"};
+  const Events forbidden = {"message 48 Pictavue: ファイル名に \\ / : * ? \" < > | は使えません。",
+                            "point 1 txtFileName select"};
+  const Events control = {
+      "message 48 Pictavue: 出力ファイル名に不正な文字（改行コード等）が含まれています。",
+      "point 1 txtFileName select"};
+  const Events reserved = {
+      "message 48 Pictavue: このファイル名は予約デバイス名のため、使用できません。",
+      "point 1 txtFileName select"};
+  const Events no_folder = {"message 48 Pictavue: 検索フォルダ名が入力されていません。",
+                            "point 0 cmbSearchDir focus"};
+  const Events bad_ipp = {
+      "message 48 Pictavue: １ページ内の画像数は１～９９９の数値を入力してください。",
+      "point 1 cmbIPP select"};
+  const Events bad_delay = {"message 48 Pictavue: スライドショーの間隔が数値でないか０秒です。",
+                            "point 3 txtDelay select"};
+
+  const std::vector<CheckCase> cases = {
+      {"all pass", [](GalleryOptions&, Session&) {}, {}},
+      {"no kind", [](GalleryOptions& o, Session&) { o.GIF = kUnchecked; }, no_kind},
+      {"PNG alone without plug-in", only_png(""), no_kind},
+      {"PNG alone with plug-in", only_png("PNG plug-in"), {}},
+      {"a dimmed kind counts as on",
+       [](GalleryOptions& o, Session&) {
+         o.GIF = kUnchecked;
+         o.EMF = kGrayed;
+       },
+       {}},
+      {"kinds come before the name",
+       [](GalleryOptions& o, Session&) {
+         o.GIF = kUnchecked;
+         o.FileName = "";
+       },
+       no_kind},
+      {"empty name", name(""), no_name},
+      {"blanks-only name", name("   "), no_name},
+      {"a:b", name("a:b"), forbidden},
+      {"a/b", name("a/b"), forbidden},
+      {"x|y", name("x|y"), forbidden},
+      {"a\\b", name("a\\b"), forbidden},
+      {"* ? \" < >", name("p*q?r\"s<t>"), forbidden},
+      {"a.b passes", name("a.b"), {}},
+      {"inner blank passes", name("my gallery"), {}},
+      {"tab", name("a\tb"), control},
+      {"line feed", name("a\nb"), control},
+      {"carriage return", name("a\rb"), control},
+      {"forbidden before control", name("a:\tb"), forbidden},
+      {"con", name("con"), reserved},
+      {"Com3", name("Com3"), reserved},
+      {"LPT9", name("LPT9"), reserved},
+      {"clock$", name("clock$"), reserved},
+      {"aux, trimmed", name("  aux "), reserved},
+      {"COM0", name("COM0"), {}},
+      {"LPT0", name("LPT0"), {}},
+      {"COM10", name("COM10"), {}},
+      {"CONX", name("CONX"), {}},
+      {"blank search folder", [](GalleryOptions& o, Session&) { o.SearchDir = "   "; }, no_folder},
+      {"name before folder",
+       [](GalleryOptions& o, Session&) {
+         o.FileName = "x|y";
+         o.SearchDir = "";
+       },
+       forbidden},
+      {"per page 0", per_page(kNoListPosition, "0"), bad_ipp},
+      {"per page 1000", per_page(kNoListPosition, "1000"), bad_ipp},
+      {"per page abc", per_page(kNoListPosition, "abc"), bad_ipp},
+      {"per page empty", per_page(kNoListPosition, ""), bad_ipp},
+      {"per page 0.5", per_page(kNoListPosition, "0.5"), bad_ipp},
+      {"per page 999", per_page(kNoListPosition, "999"), {}},
+      {"per page 1", per_page(kNoListPosition, "1"), {}},
+      {"per page 1.5", per_page(kNoListPosition, " +1.5 "), {}},
+      {"unlimited skips the check", per_page(kIppUnlimited, "abc"), {}},
+      {"interval 0", interval(kChecked, "0"), bad_delay},
+      {"interval 0.5", interval(kChecked, "0.5"), bad_delay},
+      {"interval abc", interval(kChecked, "abc"), bad_delay},
+      {"interval empty", interval(kChecked, ""), bad_delay},
+      {"interval 1", interval(kChecked, "1"), {}},
+      {"interval without upper bound", interval(kChecked, "86400"), {}},
+      {"slide show off skips it", interval(kUnchecked, "abc"), {}},
+      {"per page before interval",
+       [](GalleryOptions& o, Session&) {
+         o.IPP = kNoListPosition;
+         o.IppFree = "0";
+         o.ClientPull = kChecked;
+         o.Delay = "0";
+       },
+       bad_ipp},
+  };
+  for (const CheckCase& c : cases) {
+    Session session = session_;
+    c.change(session.options, session);
+    testing::RecordingFrontEnd front_end;
+    testing::FakeRun run;
+    const RequestResult result = RequestRun(session, front_end, run, launcher_);
+    if (c.expected.empty()) {
+      EXPECT_EQ(result.outcome, RequestOutcome::kPagesWritten) << c.label;
+      EXPECT_EQ(run.runs, 1) << c.label;
+    } else {
+      EXPECT_EQ(result.outcome, RequestOutcome::kCheckFailed) << c.label;
+      EXPECT_EQ(front_end.Events(), c.expected) << c.label;
+      EXPECT_EQ(run.runs, 0) << c.label;
+      EXPECT_TRUE(session.history.empty()) << c.label;
+    }
+  }
+}
+
+TEST_F(RequestRunTest, SearchFolderThatDoesNotExist) {
+  const std::string missing = folder_.Path("no such folder");
+  const std::string file = folder_.WriteFile("a file", "x");
+  for (const std::string& search_dir : {missing, file}) {
+    testing::RecordingFrontEnd front_end;
+    session_.options.SearchDir = search_dir;
+    EXPECT_EQ(RequestRun(session_, front_end, run_, launcher_).outcome,
+              RequestOutcome::kCheckFailed);
+    EXPECT_EQ(front_end.Events(),
+              (Events{"message 48 Pictavue: " + search_dir +
+                          " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合はメディアが"
+                          "挿入されているかどうか確認してください。",
+                      "point 0 cmbSearchDir focus"}));
+  }
+  EXPECT_EQ(run_.runs, 0);
+}
+
+// Folders of Japanese names make the path long in bytes; the file name pads it to length.
+TEST_F(RequestRunTest, OutputPathOf255BytesInTheCodePagePassesAnd256DoNot) {
+  const std::string japanese_folder(
+      "日本語の長いフォルダ名日本語の長いフォルダ名日本語の長いフォルダ名日本語の長いフォルダ名");
+  session_.options.OutputDir = kOutputDirChosen;
+  session_.options.DirName = folder_.MakeFolder(japanese_folder);
+  session_.code_page = CodePage("CP932");
+  const std::size_t folder_bytes = session_.code_page.ByteLength(session_.options.DirName);
+  ASSERT_EQ(folder_bytes, folder_.Path().size() + 1 + 40 * 2);
+  const std::size_t name_bytes = 255 - folder_bytes - 1 - std::string("001.htm").size();
+
+  session_.options.FileName = std::string(name_bytes, 'n');
+  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
+
+  testing::RecordingFrontEnd front_end;
+  session_.options.FileName += 'n';
+  EXPECT_EQ(RequestRun(session_, front_end, run_, launcher_).outcome,
+            RequestOutcome::kCheckFailed);
+  EXPECT_EQ(front_end.Events(), (Events{"message 48 Pictavue: 出力ファイル名が長すぎます。",
+                                        "point 1 txtFileName select"}));
+
+  // The same 255 characters are far longer in UTF-8.
+  testing::RecordingFrontEnd utf8_front_end;
+  session_.options.FileName.pop_back();
+  session_.code_page = CodePage("UTF-8");
+  EXPECT_EQ(RequestRun(session_, utf8_front_end, run_, launcher_).outcome,
+            RequestOutcome::kCheckFailed);
+}
+
+TEST_F(RequestRunTest, ExistingFirstPageAnsweredNoIsKept) {
+  const std::string page = folder_.WriteFile("pics/Pictavue001.htm", "old page");
+  EXPECT_EQ(Request().outcome, RequestOutcome::kDeclined);
+  EXPECT_EQ(front_end_.Events(),
+            (Events{"message 292 Pictavue: Pictavue001.htm は存在します。\r\n\r\n上書きしますか？",
+                    "point 1 txtFileName select"}));
+  EXPECT_EQ(testing::ReadFileBytes(page), "old page");
+  EXPECT_EQ(run_.runs, 0);
+}
+
+TEST_F(RequestRunTest, ExistingFirstPageAnsweredYesIsProbedAwayBeforeTheRun) {
+  const std::string page = folder_.WriteFile("pics/Pictavue001.htm", "old page");
+  bool page_there_during_run = true;
+  run_.during = [&](RunState&, FrontEnd&) { page_there_during_run = fs::exists(page); };
+  front_end_.QueueAnswer(kButtonYes);
+  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
+  const Events expected = {
+      "message 292 Pictavue: Pictavue001.htm は存在します。\r\n\r\n上書きしますか？",
+      "run begin", "run end", "process events"};
+  EXPECT_EQ(front_end_.Events(), expected);
+  EXPECT_FALSE(page_there_during_run);
+  EXPECT_TRUE(run_.fresh_state);
+}
+
+TEST_F(RequestRunTest, AnythingButAFolderAtThePageIsAskedAbout) {
+  const std::string unlimited_page = search_dir_ + "/Pictavue.htm";
+  session_.options.IPP = kIppUnlimited;
+  const std::string question =
+      "message 292 Pictavue: Pictavue.htm は存在します。\r\n\r\n上書きしますか？";
+  fs::create_symlink(folder_.Path("nowhere"), unlimited_page);
+  EXPECT_EQ(Request().outcome, RequestOutcome::kDeclined);
+  EXPECT_EQ(front_end_.Events().front(), question);
+  EXPECT_TRUE(fs::is_symlink(unlimited_page));
+}
+
+TEST_F(RequestRunTest, AFolderAtThePageCannotBeCreated) {
+  fs::create_directory(FirstPage());
+  EXPECT_EQ(Request().outcome, RequestOutcome::kCheckFailed);
+  EXPECT_EQ(front_end_.Events(),
+            (Events{"message 48 Pictavue: " + FirstPage() +
+                        " を作成できません。\r\n\r\n"
+                        "出力先フォルダが書込み可能かどうか確認してください。\r\n"
+                        "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
+                        "出力ファイル名を確認してください。",
+                    "point 1 txtFileName select"}));
+}
+
+TEST_F(RequestRunTest, ReadOnlyOutputFolder) {
+  const std::string out = folder_.MakeFolder("read-only");
+  fs::permissions(out, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                           fs::perms::group_exec | fs::perms::others_read |
+                           fs::perms::others_exec);
+  session_.options.OutputDir = kOutputDirChosen;
+  session_.options.DirName = out;
+  RequestResult result;
+  {
+    const testing::UnprivilegedScope unprivileged;
+    ASSERT_FALSE(unprivileged.failed());
+    result = Request();
+  }
+  EXPECT_EQ(result.outcome, RequestOutcome::kCheckFailed);
+  EXPECT_EQ(front_end_.Events(),
+            (Events{"message 48 Pictavue: " + out +
+                        "/Pictavue001.htm を作成できません。\r\n\r\n"
+                        "出力先フォルダが書込み可能かどうか確認してください。\r\n"
+                        "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
+                        "出力ファイル名を確認してください。",
+                    "point 1 txtFileName select"}));
+  EXPECT_EQ(run_.runs, 0);
+}
+
+TEST_F(RequestRunTest, PassingRequestLeavesNoProbeFileBehind) {
+  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
+  EXPECT_FALSE(fs::exists(FirstPage()));
+}
+
+struct AfterRunCase {
+  const char* label;
+  int auto_open;
+  std::vector<int> answers;
+  bool open_result;
+  Events expected_events;
+  std::vector<std::string> expected_calls;
+};
+
+TEST_F(RequestRunTest, OpeningAfterTheRunFollowsAutoOpenMode) {
+  const std::string page = FirstPage();
+  const std::string ask = "message 36 Pictavue: 作成されたHTMLを開きますか？";
+  const std::vector<AfterRunCase> cases = {
+      {"off: opened without a question", kUnchecked, {}, true, kRan, {"open " + page}},
+      {"on, Yes: asked, then opened", kChecked, {kButtonYes}, true,
+       {"run begin", "run end", "process events", ask}, {"open " + page}},
+      {"on, No: asked, not opened", kChecked, {kButtonNo}, true,
+       {"run begin", "run end", "process events", ask}, {}},
+      {"without the open step: neither", kChecked, {}, false, kRan, {}},
+  };
+  for (const AfterRunCase& c : cases) {
+    Session session = session_;
+    session.options.AutoOpenMode = c.auto_open;
+    testing::RecordingFrontEnd front_end;
+    for (const int answer : c.answers) {
+      front_end.QueueAnswer(answer);
+    }
+    testing::FakeLauncher launcher;
+    RequestSettings settings;
+    settings.open_result = c.open_result;
+    const RequestResult result = RequestRun(session, front_end, run_, launcher, settings);
+    EXPECT_EQ(result.outcome, RequestOutcome::kPagesWritten) << c.label;
+    EXPECT_EQ(result.PageToOpen, page) << c.label;
+    EXPECT_EQ(front_end.Events(), c.expected_events) << c.label;
+    EXPECT_EQ(launcher.calls, c.expected_calls) << c.label;
+    // The history takes the folder whether or not the page was opened.
+    EXPECT_EQ(session.history.entries(), std::vector<std::string>{search_dir_}) << c.label;
+  }
+}
+
+TEST_F(RequestRunTest, AFailedOpeningStillRecordsTheFolder) {
+  launcher_.open_result = kOpenNoAssociation;
+  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
+  EXPECT_EQ(front_end_.Events().back(),
+            "message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)");
+  EXPECT_EQ(session_.history.entries(), std::vector<std::string>{search_dir_});
+}
+
+TEST_F(RequestRunTest, RunsThatWroteNothingLeaveTheHistoryAlone) {
+  session_.history = FolderHistory({"/earlier"});
+  struct Case {
+    const char* label;
+    std::function<void(testing::FakeRun&)> outcome;
+    RequestOutcome expected;
+    Events events;
+  };
+  const std::vector<Case> cases = {
+      {"no pictures", [](testing::FakeRun& r) { r.image_count = 0; },
+       RequestOutcome::kNothingFound, kRan},
+      {"cancelled", [](testing::FakeRun& r) { r.cancelled = true; }, RequestOutcome::kCancelled,
+       kRan},
+      {"aborted", [](testing::FakeRun& r) { r.aborted = true; }, RequestOutcome::kAborted,
+       {"run begin", "run end"}},
+  };
+  for (const Case& c : cases) {
+    testing::FakeRun run;
+    c.outcome(run);
+    testing::RecordingFrontEnd front_end;
+    testing::FakeLauncher launcher;
+    EXPECT_EQ(RequestRun(session_, front_end, run, launcher).outcome, c.expected) << c.label;
+    EXPECT_EQ(front_end.Events(), c.events) << c.label;
+    EXPECT_EQ(launcher.calls, std::vector<std::string>{}) << c.label;
+    EXPECT_EQ(session_.history.entries(), std::vector<std::string>{"/earlier"}) << c.label;
+  }
+}
+
+TEST_F(RequestRunTest, TheFolderGoesToTheFrontOfTheHistory) {
+  session_.history = FolderHistory({"/a", search_dir_, "/b"});
+  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
+  EXPECT_EQ(session_.history.entries(), (std::vector<std::string>{search_dir_, "/a", "/b"}));
+  EXPECT_EQ(session_.options.SearchDir, search_dir_);
+}
+
+}  // namespace
+}  // namespace pictavue
