@@ -2,48 +2,20 @@
 
 #include <cstddef>
 
+#include "platform/paths.h"
+
 namespace pictavue {
 namespace {
 
-bool EndsWithSeparator(std::string_view text, PathStyle style) {
-  return !text.empty() && text.back() == Separator(style);
-}
-
-// The length in UTF-16 code units, as the Windows rules count characters.
-std::size_t Utf16Length(std::string_view text) {
-  std::size_t length = 0;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte & 0xC0) != 0x80) {
-      length += byte >= 0xF0 ? 2 : 1;
-    }
-  }
-  return length;
-}
-
-std::string_view WithoutTrailingSeparator(std::string_view folder, PathStyle style) {
-  if (EndsWithSeparator(folder, style) && !IsRootFolder(folder, style)) {
+// A folder value without its one trailing separator; a root keeps it (C:\, \\server\share\, /).
+std::string_view WithoutFinalSeparator(std::string_view folder, PathStyle style) {
+  if (EndsWithSeparator(folder, style) && !IsRootPath(folder, style)) {
     folder.remove_suffix(1);
   }
   return folder;
 }
 
 }  // namespace
-
-std::string WithTrailingSeparator(std::string_view folder, PathStyle style) {
-  std::string result(folder);
-  if (!EndsWithSeparator(folder, style)) {
-    result += Separator(style);
-  }
-  return result;
-}
-
-bool IsRootFolder(std::string_view folder, PathStyle style) {
-  if (style == PathStyle::kWindows) {
-    return Utf16Length(folder) <= 3;
-  }
-  return folder == "/";
-}
 
 std::string LastFolderName(std::string_view path, PathStyle style) {
   const std::size_t last = path.rfind(Separator(style));
@@ -95,7 +67,7 @@ std::string PictureTarget(std::string_view path, std::string_view search_dir,
 }
 
 std::string FolderHeadingText(std::string_view folder, bool path_name, PathStyle style) {
-  const std::string_view text = WithoutTrailingSeparator(folder, style);
+  const std::string_view text = WithoutFinalSeparator(folder, style);
   if (path_name) {
     return std::string(text);
   }

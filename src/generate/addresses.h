@@ -10,13 +10,6 @@ namespace pictavue {
 // Path and address rules of the pages, pure and for either path style. The results are the raw
 // texts; html_text.h escapes them where they are written.
 
-// folder followed by the separator unless it already ends in one.
-std::string WithTrailingSeparator(std::string_view folder, PathStyle style);
-
-// Whether a folder value (ending in the separator) is a root. Windows: 3 characters or fewer, as
-// a drive root (C:\) has. POSIX: "/".
-bool IsRootFolder(std::string_view folder, PathStyle style);
-
 // The text after the last separator of path; empty when path is empty, ends in the separator or
 // holds none. Of C:\Photos\Trip it is Trip.
 std::string LastFolderName(std::string_view path, PathStyle style);

@@ -6,6 +6,7 @@
 
 #include "generate/addresses.h"
 #include "generate/html_text.h"
+#include "platform/paths.h"
 
 namespace pictavue {
 namespace {

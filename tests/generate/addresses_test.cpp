@@ -85,9 +85,11 @@ TEST(AddressesTest, FolderHeadingTextKeepsTheSeparatorOfARootOnly) {
            Case{kWin, "C:\\Photos\\Trip\\", "C:\\Photos\\Trip", "Trip"},
            Case{kWin, "C:\\", "C:\\", ""},
            Case{kWin, "C:\\ab\\", "C:\\ab", "ab"},
-           // Three characters count as a root, whatever they are.
-           Case{kWin, "ab\\", "ab\\", ""},
-           Case{kWin, "写真\\", "写真\\", ""},
+           // Roots keep their separator and have no last folder name; a short relative
+           // folder is not a root, but a name without a separator has no last folder name.
+           Case{kWin, "\\\\srv\\share\\", "\\\\srv\\share\\", ""},
+           Case{kWin, "ab\\", "ab", ""},
+           Case{kWin, "写真\\", "写真", ""},
            Case{kWin, "C:\\写真\\", "C:\\写真", "写真"},
            Case{kPosix, "/home/me/Trip/", "/home/me/Trip", "Trip"},
            Case{kPosix, "/", "/", ""},
