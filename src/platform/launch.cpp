@@ -11,9 +11,9 @@ bool IsQuotedAtBothEnds(std::string_view text) {
 
 ProgramCommand BrowserCommand(std::string_view browser_path, std::string_view document) {
   ProgramCommand command;
-  command.program = std::string(IsQuotedAtBothEnds(browser_path)
-                                    ? browser_path.substr(1, browser_path.size() - 2)
-                                    : browser_path);
+  command.program =
+      std::string(IsQuotedAtBothEnds(browser_path) ? browser_path.substr(1, browser_path.size() - 2)
+                                                   : browser_path);
   command.arguments.emplace_back(document);
   return command;
 }

@@ -48,8 +48,8 @@ std::string AssociationFailureMessage(int result) {
   return std::string("HTMLの関連付けオープンに失敗しました。(") + hex + ")";
 }
 
-std::int64_t OpenResult(const std::string& page, const GalleryOptions& options,
-                        Launcher& launcher, FrontEnd& front_end) {
+std::int64_t OpenResult(const std::string& page, const GalleryOptions& options, Launcher& launcher,
+                        FrontEnd& front_end) {
   if (IsOn(options.Browser)) {
     return OpenWithBrowser(page, options.BrowserPath, launcher, front_end);
   }

@@ -113,15 +113,14 @@ bool HasForbiddenFileNameChar(std::string_view text) {
 
 bool IsReservedDeviceName(std::string_view text) {
   const std::string upper = AsciiUpper(text);
-  static constexpr std::array<std::string_view, 5> kNames = {"AUX", "CON", "NUL", "PRN",
-                                                            "CLOCK$"};
+  static constexpr std::array<std::string_view, 5> kNames = {"AUX", "CON", "NUL", "PRN", "CLOCK$"};
   for (const std::string_view name : kNames) {
     if (upper == name) {
       return true;
     }
   }
-  const bool numbered_port = upper.size() == 4 && (upper.starts_with("COM") ||
-                                                   upper.starts_with("LPT"));
+  const bool numbered_port =
+      upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT"));
   return numbered_port && upper[3] >= '1' && upper[3] <= '9';
 }
 

@@ -24,7 +24,8 @@ struct FocusTarget {
 };
 
 // The output file name on the first tab page, its text selected: where most failures point.
-inline constexpr FocusTarget kFileNameFocus{1, ControlId::txtFileName, FocusAction::kFocusAndSelect};
+inline constexpr FocusTarget kFileNameFocus{1, ControlId::txtFileName,
+                                            FocusAction::kFocusAndSelect};
 
 // A failed check: the one message the user sees and the control they are pointed at.
 struct CheckFailure {
@@ -49,7 +50,7 @@ bool IsReservedDeviceName(std::string_view text);
 // text, the empty text included. A value too large for a double is infinite, one too small 0.
 std::optional<double> NumericValue(std::string_view text);
 
-// Steps 1 to 8 of a run request, the checks that the settings alone decide, in order: picture
+// The checks of a run request that the settings alone decide, in their order: picture
 // kinds (PNG counts only with its plug-in), the output file name (empty, forbidden characters,
 // control characters, device names), the search folder's text, pictures per page (1 to 999 unless
 // unlimited) and the slide-show interval (at least 1 when the slide show is on). The first
@@ -57,7 +58,7 @@ std::optional<double> NumericValue(std::string_view text);
 std::optional<CheckFailure> CheckSettings(const GalleryOptions& options,
                                           std::string_view png_plugin_name);
 
-// Step 9: the search folder F as typed does not name an existing folder.
+// The search folder as typed does not name an existing folder.
 CheckFailure MissingFolderFailure(std::string_view search_dir);
 
 // OutputPath: the first page's full path. The output folder (the one rule every part of a run
@@ -69,13 +70,13 @@ std::string OutputPathFor(const GalleryOptions& options, std::string_view defaul
 // The longest OutputPath, in bytes of the system code page.
 inline constexpr std::size_t kMaxOutputPathBytes = 255;
 
-// Step 11: OutputPath is longer than kMaxOutputPathBytes.
+// OutputPath is longer than kMaxOutputPathBytes.
 CheckFailure OutputPathTooLongFailure();
 
-// Step 12: the question before an existing first page is overwritten.
+// The question before an existing first page is overwritten.
 std::string OverwriteQuestion(const GalleryOptions& options);
 
-// Step 13: the first page cannot be created at output_path.
+// The first page cannot be created at output_path.
 CheckFailure CannotCreateFailure(std::string_view output_path);
 
 // The question after a run when AutoOpenMode is on.

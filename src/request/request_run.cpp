@@ -20,10 +20,11 @@ RequestResult Stop(FrontEnd& front_end, const CheckFailure& failure) {
   return RequestResult{RequestOutcome::kCheckFailed, {}};
 }
 
-// Steps 1 to 11 and 13, and the question of step 12. Nothing when the run may start.
+// Every check before the run, and the overwrite question. Nothing when the run may start.
 std::optional<RequestResult> CheckRequest(const Session& session, FrontEnd& front_end) {
   const GalleryOptions& options = session.options;
-  if (std::optional<CheckFailure> failure = CheckSettings(options, session.PngPluginName)) {
+  if (std::optional<CheckFailure> failure =
+          CheckSettings(options, session.plugins.names().PngPluginName)) {
     return Stop(front_end, *failure);
   }
   if (PathKind(options.SearchDir) != FileKind::kFolder) {
@@ -56,8 +57,8 @@ void OpenCreatedPage(const Session& session, const std::string& page, Launcher& 
 
 }  // namespace
 
-RequestResult RequestRun(Session& session, FrontEnd& front_end, GalleryRun& run,
-                         Launcher& launcher, const RequestSettings& settings) {
+RequestResult RequestRun(Session& session, FrontEnd& front_end, GalleryRun& run, Launcher& launcher,
+                         const RequestSettings& settings) {
   if (std::optional<RequestResult> stopped = CheckRequest(session, front_end)) {
     return *stopped;
   }

@@ -35,7 +35,7 @@ struct RequestSettings {
 // page is overwritten; makes sure the page can be created; runs the generation in the front
 // end's modal window; then opens the result (asking first when AutoOpenMode is on) and puts the
 // search folder at the front of the history, when pictures were found.
-RequestResult RequestRun(Session& session, FrontEnd& front_end, GalleryRun& run,
-                         Launcher& launcher, const RequestSettings& settings = {});
+RequestResult RequestRun(Session& session, FrontEnd& front_end, GalleryRun& run, Launcher& launcher,
+                         const RequestSettings& settings = {});
 
 }  // namespace pictavue

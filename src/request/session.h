@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "collect/plugin_probe.h"
 #include "platform/code_page.h"
 #include "platform/path_style.h"
 #include "settings/folder_history.h"
@@ -10,16 +11,12 @@
 namespace pictavue {
 
 // What the application keeps from start-up to its end, owned by its entry point and passed
-// down: the settings the main window shows and edits, the search-folder history, the plug-ins'
-// names, and where things live.
+// down: the settings the main window shows and edits, the search-folder history, the plug-ins
+// and their names, and where things live.
 struct Session {
   GalleryOptions options;  // options.SearchDir is the text of the search-folder box
   FolderHistory history;
-
-  // Empty when the plug-in is missing.
-  std::string JpegPluginName;
-  std::string PngPluginName;
-  std::string WmfPluginName;
+  Plugins plugins;  // loaded once; a missing plug-in has an empty name
 
   std::string settings_file_path;     // SettingsFilePath, or the file given by --settings
   std::string program_folder;         // the plug-ins and the help file live here

@@ -12,8 +12,6 @@
 
 namespace pictavue {
 
-inline constexpr std::string_view kSettingsFileName = "Pictavue.ini";
-
 // What start-up reads from the settings file: the record the main window's controls show, and
 // the search-folder history (whose first entry is already the record's SearchDir).
 struct LoadedSettings {

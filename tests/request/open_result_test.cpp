@@ -22,7 +22,8 @@ namespace fs = std::filesystem;
 constexpr char kNoBrowser[] =
     "message 16 Pictavue: ブラウザが設定されていません。\r\n\r\nオプションを確認してください。";
 constexpr char kBrowserNotFound[] =
-    "message 16 Pictavue: 指定されたブラウザが見つかりません。\r\n\r\nオプションを確認してください。";
+    "message 16 Pictavue: "
+    "指定されたブラウザが見つかりません。\r\n\r\nオプションを確認してください。";
 constexpr char kBrowserFailed[] =
     "message 16 Pictavue: 指定されたブラウザを実行できませんでした。\r\n\r\n"
     "オプションを確認してください。";
@@ -56,8 +57,8 @@ TEST(BrowserCommandTest, QuotesTheBrowserOnceAndThePageAlways) {
 }
 
 TEST(AssociationResultTest, ExitStatusesOfTheAssociationProgram) {
-  const std::vector<std::pair<int, int>> cases = {
-      {0, 42}, {1, 31}, {2, 2}, {3, 31}, {4, 31}, {5, 31}, {130, 31}, {-1, 31}};
+  const std::vector<std::pair<int, int>> cases = {{0, 42}, {1, 31}, {2, 2},    {3, 31},
+                                                  {4, 31}, {5, 31}, {130, 31}, {-1, 31}};
   for (const auto& [status, result] : cases) {
     EXPECT_EQ(AssociationResultForExitStatus(status), result) << status;
   }
@@ -80,22 +81,58 @@ TEST(OpenResultTest, EachWayAndEachMessage) {
   const std::string page = "/out/my \"best\" pics/Pictavue001.htm";
   const std::vector<OpenCase> cases = {
       {"association succeeds", kUnchecked, "", 0, 42, 42, {"open " + page}, {}},
-      {"association: no such file", kUnchecked, "", 0, 2, 2, {"open " + page},
+      {"association: no such file",
+       kUnchecked,
+       "",
+       0,
+       2,
+       2,
+       {"open " + page},
        {"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(2)"}},
-      {"association: none for HTML", kUnchecked, "", 0, 31, 31, {"open " + page},
+      {"association: none for HTML",
+       kUnchecked,
+       "",
+       0,
+       31,
+       31,
+       {"open " + page},
        {"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)"}},
-      {"association: 32 is a failure too", kUnchecked, "", 0, 32, 32, {"open " + page},
+      {"association: 32 is a failure too",
+       kUnchecked,
+       "",
+       0,
+       32,
+       32,
+       {"open " + page},
        {"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(20)"}},
       {"association: 33 succeeds", kUnchecked, "", 0, 33, 33, {"open " + page}, {}},
       {"browser not set", kChecked, "", 7, 42, 0, {}, {kNoBrowser}},
       {"browser missing", kChecked, folder.Path("gone"), 7, 42, 0, {}, {kBrowserNotFound}},
       {"browser is a folder", kChecked, folder.Path(), 7, 42, 0, {}, {kBrowserNotFound}},
-      {"browser half-quoted names no file", kChecked, "\"" + browser, 7, 42, 0, {},
+      {"browser half-quoted names no file",
+       kChecked,
+       "\"" + browser,
+       7,
+       42,
+       0,
+       {},
        {kBrowserNotFound}},
       {"browser started", kChecked, browser, 7, 42, 7, {"start " + browser + " | " + page}, {}},
-      {"quoted browser started", kChecked, "\"" + browser + "\"", 7, 42, 7,
-       {"start " + browser + " | " + page}, {}},
-      {"browser did not start", kChecked, browser, 0, 42, 0, {"start " + browser + " | " + page},
+      {"quoted browser started",
+       kChecked,
+       "\"" + browser + "\"",
+       7,
+       42,
+       7,
+       {"start " + browser + " | " + page},
+       {}},
+      {"browser did not start",
+       kChecked,
+       browser,
+       0,
+       42,
+       0,
+       {"start " + browser + " | " + page},
        {kBrowserFailed}},
       {"a dimmed Browser box counts as on", kGrayed, "", 7, 42, 0, {}, {kNoBrowser}},
   };
@@ -195,9 +232,9 @@ TEST(SystemLauncherTest, AssociationCodesFromTheExitOfXdgOpen) {
     int expected;
   };
   const std::vector<Case> cases = {
-      {"success", "exit 0\n", 42},    {"usage error", "exit 1\n", 31},
-      {"no such file", "exit 2\n", 2}, {"tool missing", "exit 3\n", 31},
-      {"action failed", "exit 4\n", 31}, {"killed", "kill -9 $$\n", 31},
+      {"success", "exit 0\n", 42},        {"usage error", "exit 1\n", 31},
+      {"no such file", "exit 2\n", 2},    {"tool missing", "exit 3\n", 31},
+      {"action failed", "exit 4\n", 31},  {"killed", "kill -9 $$\n", 31},
       {"still running", "sleep 3\n", 42},
   };
   const std::string page = folder.Path("a b/-x \"y\"/Pictavue001.htm");
@@ -217,9 +254,9 @@ TEST(SystemLauncherTest, NoAssociationProgramAtAll) {
   const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
   testing::RecordingFrontEnd front_end;
   EXPECT_EQ(OpenResult("/p.htm", GalleryOptions(), *launcher, front_end), 31);
-  EXPECT_EQ(front_end.Events(),
-            std::vector<std::string>{
-                "message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)"});
+  EXPECT_EQ(
+      front_end.Events(),
+      std::vector<std::string>{"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)"});
 }
 
 TEST(SystemLauncherTest, ARelativePageThatLooksLikeAnOptionStaysAPath) {

@@ -19,11 +19,11 @@ TEST(NumericValueTest, PlainDecimalsWithBlanksAndSign) {
     std::optional<double> expected;
   };
   const std::vector<Case> cases = {
-      {"20", 20},       {"  7 ", 7},        {"+3", 3},         {"-3", -3},     {"1.5", 1.5},
-      {".5", 0.5},      {"5.", 5},          {"007", 7},        {"", {}},       {"   ", {}},
-      {"abc", {}},      {"12abc", {}},      {"1.2.3", {}},     {".", {}},      {"+", {}},
-      {"+-1", {}},      {"- 1", {}},        {"1e3", {}},       {"0x10", {}},   {"inf", {}},
-      {"nan", {}},      {"1,000", {}},      {"\t5", {}},       {"5\n", {}},    {"１", {}},
+      {"20", 20},  {"  7 ", 7},   {"+3", 3},     {"-3", -3},   {"1.5", 1.5},
+      {".5", 0.5}, {"5.", 5},     {"007", 7},    {"", {}},     {"   ", {}},
+      {"abc", {}}, {"12abc", {}}, {"1.2.3", {}}, {".", {}},    {"+", {}},
+      {"+-1", {}}, {"- 1", {}},   {"1e3", {}},   {"0x10", {}}, {"inf", {}},
+      {"nan", {}}, {"1,000", {}}, {"\t5", {}},   {"5\n", {}},  {"１", {}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NumericValue(c.text), c.expected) << "\"" << c.text << "\"";
@@ -81,8 +81,8 @@ TEST(OutputPathTest, FolderNameAndFirstPage) {
        "g", 1, "c:\\pics\\g001.htm"},
       {"no list position is the search folder", PathStyle::kWindows, kNoListPosition, "D:\\out",
        "C:\\Pics", "g", 1, "C:\\Pics\\g001.htm"},
-      {"blanks of the name kept", PathStyle::kPosix, kOutputDirSearch, "", "/home/me/Pics",
-       " g ", 1, "/home/me/Pics/ g 001.htm"},
+      {"blanks of the name kept", PathStyle::kPosix, kOutputDirSearch, "", "/home/me/Pics", " g ",
+       1, "/home/me/Pics/ g 001.htm"},
       {"unlimited", PathStyle::kPosix, kOutputDirChosen, "/srv/www", "/p", "g", kIppUnlimited,
        "/srv/www/g.htm"},
   };

@@ -23,14 +23,18 @@ const Events kRan = {"run begin", "run end", "process events"};
 // A request that passes every check: GIF pictures of an existing search folder, pages into it.
 class RequestRunTest : public ::testing::Test {
  protected:
-  RequestRunTest() {
-    search_dir_ = folder_.MakeFolder("pics");
-    session_.options.SearchDir = search_dir_;
-    session_.options.OutputDir = kOutputDirSearch;
-    session_.options.IPP = 0;
-    session_.default_output_folder = folder_.MakeFolder("program");
-    session_.style = PathStyle::kPosix;
-    run_.page_to_open = search_dir_ + "/Pictavue001.htm";
+  RequestRunTest() : search_dir_(folder_.MakeFolder("pics")), session_(MakeSession()) {
+    run_.page_to_open = FirstPage();
+  }
+
+  Session MakeSession() const {
+    Session session;
+    session.options.SearchDir = search_dir_;
+    session.options.OutputDir = kOutputDirSearch;
+    session.options.IPP = 0;
+    session.default_output_folder = folder_.Path("program");
+    session.style = PathStyle::kPosix;
+    return session;
   }
 
   RequestResult Request(const RequestSettings& settings = {}) {
@@ -69,11 +73,14 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       o.Delay = text;
     };
   };
-  const auto only_png = [](const char* plugin) {
-    return [plugin](GalleryOptions& o, Session& s) {
+  const auto only_png = [](bool with_plugins) {
+    return [with_plugins](GalleryOptions& o, Session& s) {
       o.GIF = kUnchecked;
       o.PNG = kChecked;
-      s.PngPluginName = plugin;
+      if (with_plugins) {
+        s.plugins = Plugins::Load(PICTAVUE_PLUGIN_FOLDER, CodePage("UTF-8"));
+        ASSERT_FALSE(s.plugins.names().PngPluginName.empty());
+      }
     };
   };
   const Events no_kind = {"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
@@ -99,8 +106,8 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
   const std::vector<CheckCase> cases = {
       {"all pass", [](GalleryOptions&, Session&) {}, {}},
       {"no kind", [](GalleryOptions& o, Session&) { o.GIF = kUnchecked; }, no_kind},
-      {"PNG alone without plug-in", only_png(""), no_kind},
-      {"PNG alone with plug-in", only_png("PNG plug-in"), {}},
+      {"PNG alone without plug-in", only_png(false), no_kind},
+      {"PNG alone with plug-in", only_png(true), {}},
       {"a dimmed kind counts as on",
        [](GalleryOptions& o, Session&) {
          o.GIF = kUnchecked;
@@ -168,7 +175,7 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
        bad_ipp},
   };
   for (const CheckCase& c : cases) {
-    Session session = session_;
+    Session session = MakeSession();
     c.change(session.options, session);
     testing::RecordingFrontEnd front_end;
     testing::FakeRun run;
@@ -193,11 +200,12 @@ TEST_F(RequestRunTest, SearchFolderThatDoesNotExist) {
     session_.options.SearchDir = search_dir;
     EXPECT_EQ(RequestRun(session_, front_end, run_, launcher_).outcome,
               RequestOutcome::kCheckFailed);
-    EXPECT_EQ(front_end.Events(),
-              (Events{"message 48 Pictavue: " + search_dir +
-                          " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合はメディアが"
-                          "挿入されているかどうか確認してください。",
-                      "point 0 cmbSearchDir focus"}));
+    EXPECT_EQ(
+        front_end.Events(),
+        (Events{"message 48 Pictavue: " + search_dir +
+                    " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合はメディアが"
+                    "挿入されているかどうか確認してください。",
+                "point 0 cmbSearchDir focus"}));
   }
   EXPECT_EQ(run_.runs, 0);
 }
@@ -210,7 +218,7 @@ TEST_F(RequestRunTest, OutputPathOf255BytesInTheCodePagePassesAnd256DoNot) {
   session_.options.DirName = folder_.MakeFolder(japanese_folder);
   session_.code_page = CodePage("CP932");
   const std::size_t folder_bytes = session_.code_page.ByteLength(session_.options.DirName);
-  ASSERT_EQ(folder_bytes, folder_.Path().size() + 1 + 40 * 2);
+  ASSERT_EQ(folder_bytes, folder_.Path().size() + 1 + 44 * 2);
   const std::size_t name_bytes = 255 - folder_bytes - 1 - std::string("001.htm").size();
 
   session_.options.FileName = std::string(name_bytes, 'n');
@@ -218,8 +226,7 @@ TEST_F(RequestRunTest, OutputPathOf255BytesInTheCodePagePassesAnd256DoNot) {
 
   testing::RecordingFrontEnd front_end;
   session_.options.FileName += 'n';
-  EXPECT_EQ(RequestRun(session_, front_end, run_, launcher_).outcome,
-            RequestOutcome::kCheckFailed);
+  EXPECT_EQ(RequestRun(session_, front_end, run_, launcher_).outcome, RequestOutcome::kCheckFailed);
   EXPECT_EQ(front_end.Events(), (Events{"message 48 Pictavue: 出力ファイル名が長すぎます。",
                                         "point 1 txtFileName select"}));
 
@@ -248,8 +255,8 @@ TEST_F(RequestRunTest, ExistingFirstPageAnsweredYesIsProbedAwayBeforeTheRun) {
   front_end_.QueueAnswer(kButtonYes);
   EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
   const Events expected = {
-      "message 292 Pictavue: Pictavue001.htm は存在します。\r\n\r\n上書きしますか？",
-      "run begin", "run end", "process events"};
+      "message 292 Pictavue: Pictavue001.htm は存在します。\r\n\r\n上書きしますか？", "run begin",
+      "run end", "process events"};
   EXPECT_EQ(front_end_.Events(), expected);
   EXPECT_FALSE(page_there_during_run);
   EXPECT_TRUE(run_.fresh_state);
@@ -281,8 +288,7 @@ TEST_F(RequestRunTest, AFolderAtThePageCannotBeCreated) {
 TEST_F(RequestRunTest, ReadOnlyOutputFolder) {
   const std::string out = folder_.MakeFolder("read-only");
   fs::permissions(out, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                           fs::perms::group_exec | fs::perms::others_read |
-                           fs::perms::others_exec);
+                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
   session_.options.OutputDir = kOutputDirChosen;
   session_.options.DirName = out;
   RequestResult result;
@@ -321,14 +327,22 @@ TEST_F(RequestRunTest, OpeningAfterTheRunFollowsAutoOpenMode) {
   const std::string ask = "message 36 Pictavue: 作成されたHTMLを開きますか？";
   const std::vector<AfterRunCase> cases = {
       {"off: opened without a question", kUnchecked, {}, true, kRan, {"open " + page}},
-      {"on, Yes: asked, then opened", kChecked, {kButtonYes}, true,
-       {"run begin", "run end", "process events", ask}, {"open " + page}},
-      {"on, No: asked, not opened", kChecked, {kButtonNo}, true,
-       {"run begin", "run end", "process events", ask}, {}},
+      {"on, Yes: asked, then opened",
+       kChecked,
+       {kButtonYes},
+       true,
+       {"run begin", "run end", "process events", ask},
+       {"open " + page}},
+      {"on, No: asked, not opened",
+       kChecked,
+       {kButtonNo},
+       true,
+       {"run begin", "run end", "process events", ask},
+       {}},
       {"without the open step: neither", kChecked, {}, false, kRan, {}},
   };
   for (const AfterRunCase& c : cases) {
-    Session session = session_;
+    Session session = MakeSession();
     session.options.AutoOpenMode = c.auto_open;
     testing::RecordingFrontEnd front_end;
     for (const int answer : c.answers) {
@@ -364,11 +378,13 @@ TEST_F(RequestRunTest, RunsThatWroteNothingLeaveTheHistoryAlone) {
     Events events;
   };
   const std::vector<Case> cases = {
-      {"no pictures", [](testing::FakeRun& r) { r.image_count = 0; },
-       RequestOutcome::kNothingFound, kRan},
+      {"no pictures", [](testing::FakeRun& r) { r.image_count = 0; }, RequestOutcome::kNothingFound,
+       kRan},
       {"cancelled", [](testing::FakeRun& r) { r.cancelled = true; }, RequestOutcome::kCancelled,
        kRan},
-      {"aborted", [](testing::FakeRun& r) { r.aborted = true; }, RequestOutcome::kAborted,
+      {"aborted",
+       [](testing::FakeRun& r) { r.aborted = true; },
+       RequestOutcome::kAborted,
        {"run begin", "run end"}},
   };
   for (const Case& c : cases) {

@@ -61,9 +61,9 @@ class SpawnFileActions {
     // A browser outlives us: holding our output open would keep a reader of our standard
     // output (a script, a test) waiting for it, and its chatter does not belong there.
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-      ok_ = ok_ && posix_spawn_file_actions_addopen(&actions_, fd, "/dev/null",
-                                                    fd == STDIN_FILENO ? O_RDONLY : O_WRONLY,
-                                                    0) == 0;
+      ok_ =
+          ok_ && posix_spawn_file_actions_addopen(&actions_, fd, "/dev/null",
+                                                  fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0) == 0;
     }
   }
   ~SpawnFileActions() { posix_spawn_file_actions_destroy(&actions_); }
@@ -105,12 +105,11 @@ std::optional<pid_t> Spawn(const std::string& program, const std::vector<std::st
     return std::nullopt;
   }
   pid_t pid = 0;
-  const int error =
-      lookup == Lookup::kSearchPath
-          ? posix_spawnp(&pid, program.c_str(), actions.get(), attributes.get(), argv.data(),
-                         environ)
-          : posix_spawn(&pid, program.c_str(), actions.get(), attributes.get(), argv.data(),
-                        environ);
+  const int error = lookup == Lookup::kSearchPath
+                        ? posix_spawnp(&pid, program.c_str(), actions.get(), attributes.get(),
+                                       argv.data(), environ)
+                        : posix_spawn(&pid, program.c_str(), actions.get(), attributes.get(),
+                                      argv.data(), environ);
   if (error != 0 || pid <= 0) {
     return std::nullopt;
   }
@@ -172,8 +171,7 @@ class PosixLauncher final : public Launcher {
   }
 
   int OpenDocument(const std::string& path) override {
-    const std::optional<pid_t> pid =
-        Spawn("xdg-open", {AsPathArgument(path)}, Lookup::kSearchPath);
+    const std::optional<pid_t> pid = Spawn("xdg-open", {AsPathArgument(path)}, Lookup::kSearchPath);
     if (!pid) {
       return kOpenNoAssociation;
     }

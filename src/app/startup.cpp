@@ -1,0 +1,73 @@
+#include "app/startup.h"
+
+#include "platform/path_kind.h"
+#include "platform/paths.h"
+#include "settings/settings_file.h"
+
+namespace pictavue {
+
+SettingsLocation SystemStartup::LocateSettings(const std::string& program_folder) {
+  return pictavue::LocateSettings(program_folder);
+}
+
+ProfileFile SystemStartup::LoadProfile(const std::string& path) {
+  return ProfileFile::Load(path);
+}
+
+bool SystemStartup::IsPreviousInstanceRunning() {
+  return second_copy_check_ && second_copy_check_();
+}
+
+Plugins SystemStartup::LoadPlugins(const std::string& folder, const CodePage& code_page) {
+  return Plugins::Load(folder, code_page);
+}
+
+FileKind SystemStartup::KindOf(const std::string& path) {
+  return PathKind(path);
+}
+
+std::string SystemStartup::DefaultSearchFolder() {
+  return pictavue::DefaultSearchFolder();
+}
+
+std::string HelpFileName(std::string_view program_file_name) {
+  const std::size_t dot = program_file_name.rfind('.');
+  // A leading dot starts a hidden name rather than an extension.
+  const std::string_view stem = dot == std::string_view::npos || dot == 0
+                                    ? program_file_name
+                                    : program_file_name.substr(0, dot);
+  return std::string(stem) + ".hlp";
+}
+
+std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& system) {
+  Session session;
+  session.code_page = inputs.code_page;
+  session.style = inputs.style;
+  session.program_folder = inputs.program_folder;
+
+  const SettingsLocation location = system.LocateSettings(inputs.program_folder);
+  session.settings_file_path = inputs.settings_file.value_or(location.settings_file_path);
+  session.default_output_folder = location.default_output_folder;
+
+  const ProfileFile profile = system.LoadProfile(session.settings_file_path);
+  if (ReadPrevInstance(profile) == 0 && system.IsPreviousInstanceRunning()) {
+    return std::nullopt;
+  }
+
+  session.plugins = system.LoadPlugins(inputs.program_folder, session.code_page);
+
+  const std::string help_name = HelpFileName(inputs.program_file_name);
+  const std::string help_path = JoinPath(inputs.program_folder, help_name, inputs.style);
+  session.help_file_path = system.KindOf(help_path) == FileKind::kFile ? help_path : help_name;
+
+  LoadedSettings loaded =
+      LoadSettings(profile, session.code_page, location.default_output_folder, session.style);
+  session.options = std::move(loaded.options);
+  session.history = std::move(loaded.history);
+  if (session.history.empty()) {
+    session.options.SearchDir = system.DefaultSearchFolder();
+  }
+  return session;
+}
+
+}  // namespace pictavue

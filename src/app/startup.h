@@ -1,0 +1,71 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "collect/plugin_probe.h"
+#include "platform/code_page.h"
+#include "platform/path_kind.h"
+#include "platform/path_style.h"
+#include "platform/profile_file.h"
+#include "platform/settings_location.h"
+#include "request/session.h"
+
+namespace pictavue {
+
+// What start-up asks of the system, one question per step, so that tests can answer with a fake
+// and see the order.
+class StartupSystem {
+ public:
+  virtual ~StartupSystem() = default;
+
+  virtual SettingsLocation LocateSettings(const std::string& program_folder) = 0;
+  virtual ProfileFile LoadProfile(const std::string& path) = 0;
+  // The second-copy check: true when another copy runs, after telling the user and bringing that
+  // copy to the front. Only the windowed program has one.
+  virtual bool IsPreviousInstanceRunning() = 0;
+  virtual Plugins LoadPlugins(const std::string& folder, const CodePage& code_page) = 0;
+  virtual FileKind KindOf(const std::string& path) = 0;
+  virtual std::string DefaultSearchFolder() = 0;
+};
+
+// The system's answers; second_copy_check is the windowed program's (none: never another copy).
+class SystemStartup final : public StartupSystem {
+ public:
+  explicit SystemStartup(std::function<bool()> second_copy_check = {})
+      : second_copy_check_(std::move(second_copy_check)) {}
+
+  SettingsLocation LocateSettings(const std::string& program_folder) override;
+  ProfileFile LoadProfile(const std::string& path) override;
+  bool IsPreviousInstanceRunning() override;
+  Plugins LoadPlugins(const std::string& folder, const CodePage& code_page) override;
+  FileKind KindOf(const std::string& path) override;
+  std::string DefaultSearchFolder() override;
+
+ private:
+  std::function<bool()> second_copy_check_;
+};
+
+struct StartupInputs {
+  std::string program_folder;     // without a trailing separator unless it is a root
+  std::string program_file_name;  // the program's own file name, "pictavue" or "Pictavue.exe"
+  std::optional<std::string> settings_file;  // --settings FILE
+  CodePage code_page{"UTF-8"};
+  PathStyle style = NativePathStyle();
+};
+
+// The help file's name: the program file's name without its extension, then ".hlp".
+std::string HelpFileName(std::string_view program_file_name);
+
+// Everything the program does before it shows its window, in this order: where the settings
+// live; the second-copy check unless PrevInstance (section "Option") is 1, any other value
+// counting as 0; the plug-ins and their names; the help file (its full path when it exists
+// beside the program, else its bare name); the settings and the history; and, when the history
+// is empty, the default search folder in the search-folder box. Nothing when another copy runs
+// and this one must end without a window and without saving.
+std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& system);
+
+}  // namespace pictavue
