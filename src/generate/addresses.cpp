@@ -47,6 +47,10 @@ std::string FileAddress(std::string_view path, PathStyle style) {
   return "file:///" + UrlPath(path, style);
 }
 
+std::string HomePageAddress(std::string_view program_folder, PathStyle style) {
+  return FileAddress(JoinPath(JoinPath(program_folder, "docs", style), "index.html", style), style);
+}
+
 std::string RelativePath(std::string_view path, std::string_view search_dir, PathStyle style) {
   // Counted, not compared: every picture's folder was built from the search folder text itself.
   // In POSIX style the count is taken on the path, which still has its leading '/'.

@@ -22,6 +22,10 @@ std::string UrlPath(std::string_view path, PathStyle style);
 // file:///home/me/a.jpg). Unescaped, like every result here.
 std::string FileAddress(std::string_view path, PathStyle style);
 
+// The address of the documentation shipped beside the program, <program folder>/docs/index.html,
+// which the pages link to as the program's home page.
+std::string HomePageAddress(std::string_view program_folder, PathStyle style);
+
 // The address of a picture below the search folder, relative to the search folder. The search
 // folder with its separator is dropped from the front of the path: with C:\Photos (or C:\Photos\)
 // the picture C:\Photos\Trip\a.jpg gives Trip/a.jpg, with C:\ the picture C:\a.jpg gives a.jpg.

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "generate/character_reference_names.h"
+
 namespace pictavue {
 namespace {
 
@@ -19,16 +21,75 @@ bool NeedsPercentInPosix(unsigned char byte) {
   return byte == '?' || byte == '\\' || byte < 0x20 || byte == 0x7F;
 }
 
-// The escaping of AppendAddress, with percent standing for the '%' of every escape.
-void AppendEscapedAddress(std::string& out, std::string_view address, PathStyle style,
-                          std::string_view percent, bool script_string) {
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsAsciiHexDigit(char c) {
+  return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool IsAsciiAlphanumeric(char c) {
+  return IsAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool StartsNumericReference(std::string_view after_hash) {
+  if (!after_hash.empty() && (after_hash.front() == 'x' || after_hash.front() == 'X')) {
+    return after_hash.size() > 1 && IsAsciiHexDigit(after_hash[1]);
+  }
+  return !after_hash.empty() && IsAsciiDigit(after_hash.front());
+}
+
+bool IsMarkup(unsigned char byte) {
+  return byte == '"' || byte == '<' || byte == '>';
+}
+
+// What a browser will see after the '&' at text[ampersand]: the text up to the first character
+// that the escaping rewrites. Every rewrite starts with '%', '&', '\\' or a character beyond
+// ASCII, which (like the quote, blank or tag that follows every name on a page) can neither
+// continue a reference nor cancel one, so cutting there changes no decision.
+template <typename Rewrites>
+std::string_view SeenFromAmpersand(std::string_view text, std::size_t ampersand,
+                                   const Rewrites& rewrites) {
+  std::size_t end = ampersand + 1;
+  while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 &&
+         !rewrites(static_cast<unsigned char>(text[end]))) {
+    ++end;
+  }
+  return text.substr(ampersand, end - ampersand);
+}
+
+void AppendAmpersand(std::string& out, std::string_view seen, HtmlPlace place) {
+  out += StartsCharacterReference(seen, place) ? "&amp;" : "&";
+}
+
+// How AppendAddress and AppendScriptAddress rewrite an address.
+struct AddressEscaping {
+  PathStyle style = PathStyle::kWindows;
+  std::string_view percent;  // the '%' of every percent escape
+  bool script_string = false;
+
+  bool IsPercentEncoded(unsigned char byte) const {
+    return byte == '%' || byte == '#' || (style == PathStyle::kPosix && NeedsPercentInPosix(byte));
+  }
+  bool IsBackslashed(unsigned char byte) const {
+    return script_string && (byte == '\'' || byte == '\\');
+  }
+  bool Rewrites(unsigned char byte) const {
+    return IsPercentEncoded(byte) || IsMarkup(byte) || IsBackslashed(byte);
+  }
+};
+
+void AppendEscapedAddress(std::string& out, std::string_view address,
+                          const AddressEscaping& escaping) {
+  const auto rewrites = [&escaping](unsigned char byte) { return escaping.Rewrites(byte); };
   std::size_t i = 0;
   while (i < address.size()) {
     const auto byte = static_cast<unsigned char>(address[i]);
     if (byte >= 0x80) {
       const std::size_t length = Utf8SequenceLength(address, i);
       if (length == 0) {
-        AppendPercentByte(out, percent, byte);
+        AppendPercentByte(out, escaping.percent, byte);
         ++i;
       } else {
         out.append(address.substr(i, length));
@@ -36,21 +97,59 @@ void AppendEscapedAddress(std::string& out, std::string_view address, PathStyle 
       }
       continue;
     }
-    ++i;
-    if (byte == '%' || byte == '#' || (style == PathStyle::kPosix && NeedsPercentInPosix(byte))) {
-      AppendPercentByte(out, percent, byte);
+    if (escaping.IsPercentEncoded(byte)) {
+      AppendPercentByte(out, escaping.percent, byte);
     } else if (byte == '"') {
       out += "&quot;";
     } else if (byte == '<') {
       out += "&lt;";
     } else if (byte == '>') {
       out += "&gt;";
-    } else if (script_string && (byte == '\'' || byte == '\\')) {
+    } else if (byte == '&') {
+      AppendAmpersand(out, SeenFromAmpersand(address, i, rewrites), HtmlPlace::kAttribute);
+    } else if (escaping.IsBackslashed(byte)) {
       out += '\\';
       out += static_cast<char>(byte);
     } else {
       out += static_cast<char>(byte);
     }
+    ++i;
+  }
+}
+
+void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const char c = name[i];
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      const std::size_t length = Utf8SequenceLength(name, i);
+      if (length == 0) {
+        out += kReplacementCharacter;
+        ++i;
+      } else {
+        out.append(name.substr(i, length));
+        i += length;
+      }
+      continue;
+    }
+    switch (c) {
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&': {
+        AppendAmpersand(out, SeenFromAmpersand(name, i, IsMarkup), place);
+        break;
+      }
+      default:
+        out += c;
+    }
+    ++i;
   }
 }
 
@@ -85,43 +184,51 @@ void AppendDecimal000(std::string& out, int value) {
 }
 
 void AppendNameText(std::string& out, std::string_view name) {
-  std::size_t i = 0;
-  while (i < name.size()) {
-    const char c = name[i];
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      const std::size_t length = Utf8SequenceLength(name, i);
-      if (length == 0) {
-        out += kReplacementCharacter;
-        ++i;
-      } else {
-        out.append(name.substr(i, length));
-        i += length;
-      }
-      continue;
-    }
-    ++i;
-    switch (c) {
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
+  AppendName(out, name, HtmlPlace::kText);
+}
+
+void AppendNameAttribute(std::string& out, std::string_view name) {
+  AppendName(out, name, HtmlPlace::kAttribute);
+}
+
+bool StartsCharacterReference(std::string_view text, HtmlPlace place) {
+  if (text.size() < 2 || text.front() != '&') {
+    return false;
   }
+  const std::string_view after = text.substr(1);
+  if (after.front() == '#') {
+    return StartsNumericReference(after.substr(1));
+  }
+  std::size_t run = 0;
+  while (run < after.size() && IsAsciiAlphanumeric(after[run])) {
+    ++run;
+  }
+  if (run == 0) {
+    return false;
+  }
+  // A name with its ";" is always the longest match, since no name holds a ";".
+  if (run < after.size() && after[run] == ';' && IsCharacterReferenceName(after.substr(0, run))) {
+    return true;
+  }
+  const std::size_t legacy = LegacyCharacterReferenceLength(after.substr(0, run));
+  if (legacy == 0) {
+    return false;
+  }
+  if (place == HtmlPlace::kText) {
+    return true;
+  }
+  // In an attribute value a legacy name followed by a letter, a digit or "=" stays text, so that
+  // old addresses such as "?a=1&copy=2" keep working.
+  const bool followed = legacy < after.size();
+  return !followed || (!IsAsciiAlphanumeric(after[legacy]) && after[legacy] != '=');
 }
 
 void AppendAddress(std::string& out, std::string_view address, PathStyle style) {
-  AppendEscapedAddress(out, address, style, "%", false);
+  AppendEscapedAddress(out, address, AddressEscaping{style, "%", false});
 }
 
 void AppendScriptAddress(std::string& out, std::string_view address, PathStyle style) {
-  AppendEscapedAddress(out, address, style, "%25", true);
+  AppendEscapedAddress(out, address, AddressEscaping{style, "%25", true});
 }
 
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {

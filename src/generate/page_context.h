@@ -4,20 +4,11 @@
 #include <string_view>
 
 #include "collect/image_list.h"
+#include "platform/clock.h"
 #include "platform/path_style.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
-
-// A local date and time, as the pages write it.
-struct DateTime {
-  int Year = 0;
-  int Month = 0;  // 1 to 12
-  int Day = 0;
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-};
 
 // "yyyy/MM/dd HH:mm:ss".
 std::string DateTimeText(const DateTime& time);

@@ -77,7 +77,7 @@ void AppendThumbnail(const ImageEntry& entry, const PictureLineFormat& format,
   AppendDecimal(out, thumb.ThumbHeight);
   out += " alt=\"";
   // Pages in the search folder name the picture by its relative address, others by its path.
-  AppendNameText(out, format.PagesInSearchFolder ? target : path);
+  AppendNameAttribute(out, format.PagesInSearchFolder ? target : path);
   out += separator;
   out += KilobyteText(entry.ByteSize);
   out += "kb";
