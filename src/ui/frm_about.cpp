@@ -155,7 +155,8 @@ frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* 
   lblIFWMF->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kWmf).tool_tip));
 
   lblHP =
-      MakeLabel(QString::fromStdString(FileAddress(home_page_, services_.style)), "lblHP", this);
+      MakeLabel(QString::fromStdString(HomePageAddress(services_.program_folder, services_.style)),
+                "lblHP", this);
   SetTextColor(lblHP, kLinkBlue);
 
   Command1 = new QPushButton(QStringLiteral("OK"), this);

@@ -3,14 +3,19 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QWidget>
 
 #include "ui/active_window.h"
 #include "ui/frm_progress.h"
 
 namespace pictavue {
 
-ProgressRunner::ProgressRunner(ActiveWindow& active_window, QWidget* owner)
-    : active_window_(active_window), owner_(owner) {}
+ProgressRunner::ProgressRunner(ActiveWindow& active_window, QWidget* owner, int event_interval_ms)
+    : active_window_(active_window), owner_(owner), event_interval_ms_(event_interval_ms) {}
+
+void ProgressRunner::SetOwner(QWidget* owner) {
+  owner_ = owner;
+}
 
 void ProgressRunner::RunModal(const std::function<void()>& run) {
   frmProgress window(owner_, run);
@@ -43,7 +48,7 @@ bool ProgressRunner::YieldEvents() {
   if (window_ == nullptr) {
     return false;
   }
-  if (!since_events_.isValid() || since_events_.elapsed() >= kEventIntervalMs) {
+  if (!since_events_.isValid() || since_events_.elapsed() >= event_interval_ms_) {
     ShowPendingValue();
     QCoreApplication::processEvents();
     since_events_.start();
