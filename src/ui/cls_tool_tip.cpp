@@ -290,19 +290,15 @@ bool clsToolTip::mToolAdd(int lngKey, const QString& strText, int lngLeft, int l
 }
 
 clsToolTip::Tool* clsToolTip::FindTool(int key) {
-  if (!tip_) {
-    return nullptr;
-  }
-  for (Tool& tool : tools_) {
-    if (tool.key == key) {
-      return &tool;
-    }
-  }
-  return nullptr;
+  const auto found = std::find_if(tools_.begin(), tools_.end(),
+                                  [key](const Tool& tool) { return tool.key == key; });
+  return tip_ && found != tools_.end() ? &*found : nullptr;
 }
 
 const clsToolTip::Tool* clsToolTip::FindTool(int key) const {
-  return const_cast<clsToolTip*>(this)->FindTool(key);
+  const auto found = std::find_if(tools_.begin(), tools_.end(),
+                                  [key](const Tool& tool) { return tool.key == key; });
+  return tip_ && found != tools_.end() ? &*found : nullptr;
 }
 
 clsToolTip::ToolRect clsToolTip::RectOf(const Tool& tool) const {

@@ -1,0 +1,120 @@
+#include "app/gui_app.h"
+
+#include <QApplication>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/gallery_run_factory.h"
+#include "app/startup.h"
+#include "generate/front_end.h"
+#include "platform/code_page.h"
+#include "platform/launch.h"
+#include "platform/path_style.h"
+#include "platform/paths.h"
+#include "platform/program_folder.h"
+#include "request/request_run.h"
+#include "request/session.h"
+#include "ui/frm_main.h"
+#include "ui/qt_front_end.h"
+
+namespace pictavue {
+namespace {
+
+// What the window's run requests work with besides the window: the session that start-up made,
+// the front end over the window, the generation run and the launcher that opens the result.
+class WindowRequests {
+ public:
+  WindowRequests(Session& session, frmMain& window)
+      : session_(session),
+        window_(window),
+        front_end_(window),
+        run_(MakeGalleryRun(session)),
+        launcher_(MakeSystemLauncher()) {}
+
+  // Create: the request reads the controls as they stand; the history it records goes back
+  // into the search-folder list.
+  void Create() {
+    TakeWindowValues();
+    if (RequestRun(session_, front_end_, *run_, *launcher_).outcome ==
+        RequestOutcome::kPagesWritten) {
+      ShowRecordedHistory();
+    }
+  }
+
+  // The command-line run; false when the text names no folder and the window stays.
+  bool RunCommandLine(const std::string& text) {
+    TakeWindowValues();
+    if (!pictavue::RunCommandLine(session_, front_end_, *run_, *launcher_, text)) {
+      return false;
+    }
+    ShowRecordedHistory();
+    return true;
+  }
+
+ private:
+  void TakeWindowValues() {
+    session_.options = window_.ReadOptions();
+    session_.history = window_.History();
+  }
+  void ShowRecordedHistory() {
+    window_.ShowFolderHistory(session_.history, session_.options.SearchDir);
+  }
+
+  Session& session_;
+  frmMain& window_;
+  QtFrontEnd front_end_;
+  std::unique_ptr<GalleryRun> run_;
+  std::unique_ptr<Launcher> launcher_;
+};
+
+}  // namespace
+
+int RunGuiApplication(int& argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
+  // QApplication has taken its own options out of argv by now.
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const WindowCommandLine command_line = ParseWindowCommandLine(arguments);
+
+  const std::string program_file = ProgramFilePath(argc > 0 ? argv[0] : "");
+  const std::string program_name = LastComponent(program_file, NativePathStyle());
+  StartupInputs inputs;
+  inputs.program_folder = ProgramFolder(argc > 0 ? argv[0] : "");
+  inputs.program_file_name = program_name;
+  inputs.settings_file = command_line.settings_file;
+  inputs.code_page = CodePage::System();
+  SystemStartup system;
+  std::optional<Session> session = Startup(inputs, system);
+  if (!session) {
+    return 0;  // another copy runs; it has been brought to the front
+  }
+
+  MainWindowSetup setup;
+  setup.settings_file_path = session->settings_file_path;
+  setup.code_page = session->code_page;
+  setup.png_plugin_name = session->plugins.names().PngPluginName;
+  frmMain window(setup);
+  window.LoadSettings(session->options, session->history);
+  if (session->history.empty()) {
+    window.SetSearchFolderText(session->options.SearchDir);
+  }
+  WindowRequests requests(*session, window);
+  MainWindowActions actions;
+  actions.create = [&requests] { requests.Create(); };
+  window.SetActions(actions);
+  // The window's close ends the program, and every other window with it.
+  QObject::connect(&window, &frmMain::Unloaded, &app, &QCoreApplication::quit);
+
+  window.show();
+  QCoreApplication::processEvents();
+  if (requests.RunCommandLine(command_line.text)) {
+    window.close();  // saves the settings, whatever the request did
+    return 0;
+  }
+  return QApplication::exec();
+}
+
+}  // namespace pictavue
