@@ -127,7 +127,6 @@ void frmSub1::Command2_Click(int index) {
     const std::string path = TrimBlanks(txtAny->text().toStdString());
     if (mode_ == kOutputFolderMode) {
       options_.DirName = path;
-      emit OutputFolderChanged(FromUtf8(path));
     } else {
       options_.BrowserPath = path;
     }

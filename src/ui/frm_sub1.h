@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 
 #include "platform/path_style.h"
 #include "settings/control_rules.h"
@@ -43,11 +42,6 @@ class frmSub1 : public QDialog {
   QPushButton* Command1 = nullptr;    // browse
   QPushButton* Command2_0 = nullptr;  // OK
   QPushButton* Command2_1 = nullptr;  // Cancel
-
- signals:
-  // OK in mode 0: the main window shows the new output folder as the tooltip of cmbOutputDir,
-  // Frame6 and picXpStyle(3) (the empty text empties them).
-  void OutputFolderChanged(const QString& folder);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 
 #include "generate/generation_run.h"
 #include "modal_helpers.h"
@@ -15,9 +16,9 @@
 #include "support/picture_writers.h"
 #include "support/temp_folder.h"
 #include "ui/active_window.h"
+#include "ui/frm_main.h"
 #include "ui/frm_progress.h"
-#include "ui/message_box.h"
-#include "ui/progress_runner.h"
+#include "ui/qt_front_end.h"
 
 namespace pictavue {
 namespace {
@@ -40,57 +41,57 @@ class RecordingLauncher final : public Launcher {
   }
 };
 
-// The windows' run and message services, as the program's front end combines them. At every
-// yield the test may act on the progress window first; afterwards it samples what the window
-// shows.
-class WindowFrontEnd final : public FrontEnd {
+// The program's front end over its main window, watched: at every yield the test may act on
+// the progress window first; afterwards it samples what the window shows.
+class WatchedFrontEnd final : public FrontEnd {
  public:
-  explicit WindowFrontEnd(ActiveWindow& active)
-      : active_(active), runner_(active, nullptr, kEveryYield) {}
+  WatchedFrontEnd(frmMain& window, ActiveWindow& active) : front_end_(window, active) {}
 
   std::function<void(frmProgress&)> at_yield;
   QStringList statuses;  // each status the window showed, once, in order
   int highest_value = 0;
+  int highest_maximum = 0;
   int boxes = 0;
 
   int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override {
     ++boxes;
-    return ShowStyledMessageBox(prompt, style, title, active_.Handle());
+    return front_end_.ShowMessageBox(prompt, style, title);
   }
-  void PointAt(int, ControlId, FocusAction) override {}
-  void SetStatus(const std::string& text) override { runner_.SetStatus(text); }
-  void RunModal(const std::function<void()>& run) override { runner_.RunModal(run); }
-  void ProcessEvents() override { runner_.ProcessEvents(); }
-  void SetProgressRange(int min, int max) override { runner_.SetProgressRange(min, max); }
-  void SetProgressValue(int value) override { runner_.SetProgressValue(value); }
+  void PointAt(int tab_page, ControlId control, FocusAction action) override {
+    front_end_.PointAt(tab_page, control, action);
+  }
+  void SetStatus(const std::string& text) override { front_end_.SetStatus(text); }
+  void RunModal(const std::function<void()>& run) override { front_end_.RunModal(run); }
+  void ProcessEvents() override { front_end_.ProcessEvents(); }
+  void SetProgressRange(int min, int max) override { front_end_.SetProgressRange(min, max); }
+  void SetProgressValue(int value) override { front_end_.SetProgressValue(value); }
   bool YieldEvents() override {
-    frmProgress* window = runner_.Window();
+    auto* window = qobject_cast<frmProgress*>(QApplication::activeModalWidget());
     if (window != nullptr && at_yield) {
       at_yield(*window);
     }
-    const bool cancel = runner_.YieldEvents();
+    const bool cancel = front_end_.YieldEvents();
     if (window != nullptr) {
       const QString status = window->lblStatus->text();
       if (statuses.isEmpty() || statuses.back() != status) {
         statuses << status;
       }
       highest_value = std::max(highest_value, window->ProgressBar1->value());
+      highest_maximum = std::max(highest_maximum, window->ProgressBar1->maximum());
     }
     return cancel;
   }
 
  private:
-  // Every value reaches the bar, so that the test sees each one.
-  static constexpr int kEveryYield = 0;
-
-  ActiveWindow& active_;
-  ProgressRunner runner_;
+  QtFrontEnd front_end_;
 };
 
 // The program's generation run, on the real file system.
 class Fixture : public GalleryRun {
  public:
   Fixture() {
+    active.Track(&window);
+    window.show();
     folder.MakeFolder("pictures");
     session.options.SearchDir = folder.Path("pictures");
     session.options.GIF = kChecked;
@@ -123,8 +124,9 @@ class Fixture : public GalleryRun {
 
   TempFolder folder;
   Session session;
+  frmMain window{MainWindowSetup{}};
   ActiveWindow active;
-  WindowFrontEnd front_end{active};
+  WatchedFrontEnd front_end{window, active};
   RecordingLauncher launcher;
   FileWriter write_file = WriteFileReplacing;
 
@@ -167,17 +169,20 @@ class tst_RunFromWindow : public QObject {
 
   void aRunShowsEachPhaseMovesTheBarAndOpensThePage() {
     Fixture f;
-    f.AddPictures(120, 3);
-    int bar_maximum = 0;
-    f.front_end.at_yield = [&bar_maximum](frmProgress& window) {
-      bar_maximum = std::max(bar_maximum, window.ProgressBar1->maximum());
+    f.AddPictures(400, 4);
+    // Measuring as slowly as large pictures on a slow disk would, so that the window's events
+    // run many times while the bar moves.
+    f.front_end.at_yield = [](frmProgress& window) {
+      if (window.lblStatus->text() == QString::fromUtf8(kStatusMeasuring)) {
+        QThread::msleep(1);
+      }
     };
     const RequestResult result = f.Request();
     QCOMPARE(int(result.outcome), int(RequestOutcome::kPagesWritten));
     QCOMPARE(f.front_end.statuses, QStringList({"ファイル情報収集中...", "画像情報調査中...",
                                                 "ソート中...", "ＨＴＭＬ生成中..."}));
-    QCOMPARE(bar_maximum, 120);
-    QCOMPARE(f.front_end.highest_value, 120);
+    QCOMPARE(f.front_end.highest_maximum, 400);
+    QVERIFY(f.front_end.highest_value > 0);
     QCOMPARE(f.front_end.boxes, 0);
     const QString page = QString::fromStdString(f.folder.Path("out/Pictavue001.htm"));
     QCOMPARE(f.launcher.calls, QStringList{"open " + page});
