@@ -19,7 +19,8 @@ class InterruptWatch {
   InterruptWatch(const InterruptWatch&) = delete;
   InterruptWatch& operator=(const InterruptWatch&) = delete;
 
-  // True once an interrupt has come while the watch existed; stays true.
+  // True once an interrupt has come while the watch existed; stays true. Cheap enough to ask at
+  // every poll point: an interrupt may be seen a few milliseconds after it came, never later.
   bool Requested();
 
  private:

@@ -1,3 +1,4 @@
+#include <chrono>
 #include <csignal>
 #include <ctime>
 
@@ -14,6 +15,11 @@ bool StandardErrorIsTerminal() {
 
 // The interrupt signal is blocked and then collected when asked for, so no handler and no
 // global flag are needed.
+//
+// The run asks at every poll point, several times per picture, and a look at the pending
+// signals is a system call that costs more than the work between two points. The answer is
+// therefore looked up again only when kLookInterval has passed since the last look (a steady
+// clock read stays in user space): a Ctrl+C is noticed a few milliseconds late at worst.
 class InterruptWatch::Impl {
  public:
   Impl() {
@@ -30,13 +36,22 @@ class InterruptWatch::Impl {
   Impl& operator=(const Impl&) = delete;
 
   bool Requested() {
-    if (Collect()) {
-      requested_ = true;
+    if (requested_) {
+      return true;
     }
+    const Clock::time_point now = Clock::now();
+    if (now - last_look_ < kLookInterval) {
+      return false;
+    }
+    last_look_ = now;
+    requested_ = Collect();
     return requested_;
   }
 
  private:
+  using Clock = std::chrono::steady_clock;
+  static constexpr std::chrono::milliseconds kLookInterval{5};
+
   bool Collect() {
     sigset_t pending;
     sigemptyset(&pending);
@@ -50,6 +65,7 @@ class InterruptWatch::Impl {
   sigset_t interrupt_{};
   sigset_t previous_{};
   bool requested_ = false;
+  Clock::time_point last_look_{};  // the clock's epoch: the first question looks at once
 };
 
 InterruptWatch::InterruptWatch() : impl_(std::make_unique<Impl>()) {}
