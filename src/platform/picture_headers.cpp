@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
-#include <system_error>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -195,99 +192,59 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
   return ReadStatus::kOk;
 }
 
-FileSource::FileSource(const std::string& path, std::uint64_t base) : owned_(true), base_(base) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
-    return;
-  }
-  file_ = std::fopen(path.c_str(), "rb");
-  // The head is the buffer: a stream buffer of its own would cost a second copy and, on some
-  // C libraries, a status call on the first read to choose its size.
-  if (file_ != nullptr) {
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-  }
-}
+FileSource::FileSource(const std::string& path, std::uint64_t base) : file_(path), base_(base) {}
 
-FileSource::FileSource(std::FILE* borrowed) : file_(borrowed) {}
-
-FileSource::~FileSource() {
-  if (owned_ && file_ != nullptr) {
-    std::fclose(file_);
+bool FileSource::LoadHead() {
+  const std::optional<std::size_t> got = file_.ReadAt(base_, head_);
+  if (!got) {
+    return false;
   }
-}
-
-ReadStatus FileSource::LoadHead() {
   head_loaded_ = true;
-  head_length_ = 0;
-  if (base_ > static_cast<std::uint64_t>(LONG_MAX)) {
-    return ReadStatus::kOk;  // no file reaches that far: every read ends
+  head_length_ = *got;
+  return true;
+}
+
+std::optional<std::size_t> FileSource::ReadSome(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (!is_open()) {
+    return std::nullopt;
   }
-  // A file the source opened itself stands at its start; only a borrowed one or a base needs a
-  // seek.
-  if ((!owned_ || base_ != 0) && std::fseek(file_, static_cast<long>(base_), SEEK_SET) != 0) {
-    return ReadStatus::kError;
+  const bool inside_head = offset <= kHeadBytes && kHeadBytes - offset >= out.size();
+  if (inside_head && !head_loaded_ && !LoadHead()) {
+    return std::nullopt;
   }
-  head_length_ = std::fread(head_.data(), 1, head_.size(), file_);
-  const bool failed = head_length_ < head_.size() && std::ferror(file_) != 0;
-  std::clearerr(file_);
-  if (failed) {
-    head_loaded_ = false;
-    return ReadStatus::kError;
+  // A head shorter than a block holds the whole picture: nothing lies beyond it.
+  if (head_loaded_ && (inside_head || head_length_ < kHeadBytes)) {
+    const std::size_t start =
+        static_cast<std::size_t>(std::min<std::uint64_t>(offset, head_length_));
+    const std::size_t count = std::min(out.size(), head_length_ - start);
+    if (count > 0) {  // an empty span may hold no pointer, which memcpy must never be given
+      std::memcpy(out.data(), head_.data() + start, count);
+    }
+    return count;
   }
-  return ReadStatus::kOk;
+  if (offset > UINT64_MAX - base_) {
+    return 0;  // no file reaches that far
+  }
+  return file_.ReadAt(base_ + offset, out);
 }
 
 ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
-  if (file_ == nullptr) {
+  const std::optional<std::size_t> got = ReadSome(offset, out);
+  if (!got) {
     return ReadStatus::kError;
   }
-  if (base_ > static_cast<std::uint64_t>(LONG_MAX) ||
-      offset > static_cast<std::uint64_t>(LONG_MAX) - base_) {
-    return ReadStatus::kEnd;
-  }
-  if (!head_loaded_ && LoadHead() != ReadStatus::kOk) {
-    return ReadStatus::kError;
-  }
-  if (offset <= head_length_ && head_length_ - offset >= out.size()) {
-    if (!out.empty()) {
-      std::memcpy(out.data(), head_.data() + offset, out.size());
-    }
-    return ReadStatus::kOk;
-  }
-  if (head_length_ < head_.size()) {
-    return ReadStatus::kEnd;  // the whole file is in the head
-  }
-  if (std::fseek(file_, static_cast<long>(base_ + offset), SEEK_SET) != 0) {
-    return ReadStatus::kError;
-  }
-  const std::size_t got = std::fread(out.data(), 1, out.size(), file_);
-  if (got == out.size()) {
-    return ReadStatus::kOk;
-  }
-  const bool failed = std::ferror(file_) != 0;
-  std::clearerr(file_);
-  return failed ? ReadStatus::kError : ReadStatus::kEnd;
+  return *got == out.size() ? ReadStatus::kOk : ReadStatus::kEnd;
 }
 
 ReadStatus FileSource::ReadTail(std::span<std::uint8_t> out) {
-  if (file_ == nullptr || (!head_loaded_ && LoadHead() != ReadStatus::kOk)) {
+  if (!is_open()) {
     return ReadStatus::kError;
   }
-  if (head_length_ < head_.size()) {  // the head is the whole file
-    return head_length_ < out.size() ? ReadStatus::kEnd : ReadAt(head_length_ - out.size(), out);
-  }
-  if (std::fseek(file_, 0, SEEK_END) != 0) {
-    return ReadStatus::kError;
-  }
-  const long end = std::ftell(file_);
-  if (end < 0) {
-    return ReadStatus::kError;
-  }
-  const auto size = static_cast<std::uint64_t>(end);
-  if (size < base_ || size - base_ < out.size()) {
+  const std::uint64_t length = file_.size() > base_ ? file_.size() - base_ : 0;
+  if (length < out.size()) {
     return ReadStatus::kEnd;
   }
-  return ReadAt(size - base_ - out.size(), out);
+  return ReadAt(length - out.size(), out);
 }
 
 PictureKind SniffPictureKind(ByteSource& source) {

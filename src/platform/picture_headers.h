@@ -1,7 +1,8 @@
 #pragma once
 
 // Readers of the few header fields that give a picture's size. Shared by the core and the
-// plug-ins, so this library uses nothing but the standard library.
+// plug-ins, so this library uses nothing but the standard library (and, for the one file it
+// opens, picture_file.h).
 //
 // Every reader treats its bytes as hostile: fields are read through explicit little- and
 // big-endian helpers at checked offsets, arithmetic is done in 64 bits before it can overflow,
@@ -9,12 +10,14 @@
 // gives a size or a named failure, never a crash or a hang.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "platform/picture_file.h"
 
 namespace pictavue {
 
@@ -43,37 +46,35 @@ class MemorySource final : public ByteSource {
   std::span<const std::uint8_t> bytes_;
 };
 
-// A file read with seeks. Offsets count from base, the place where the picture starts.
+// A picture in a file. Offsets count from base, the place where the picture starts.
 //
 // The readers ask for a few bytes at a time, several times at the same places; the first block
 // from base is read once and every read inside it is served from memory, so that measuring a
-// picture costs one read of the file instead of a seek and a read per field.
+// picture costs one read of the file instead of one per field. Reads elsewhere go to the file
+// at their offset.
 class FileSource final : public ByteSource {
  public:
-  // Opens path (as the C library takes it) for reading. Anything but a regular file is refused
-  // before it is opened: a pipe or a device named like a picture would block or never end.
+  // Opens path (as the C library takes it) for reading. Anything but a regular file is refused:
+  // a pipe or a device named like a picture would block or never end.
   explicit FileSource(const std::string& path, std::uint64_t base = 0);
-  // Reads a file that the caller opened and will close.
-  explicit FileSource(std::FILE* borrowed);
-  ~FileSource();
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
 
-  bool is_open() const { return file_ != nullptr; }
-  std::FILE* file() const { return file_; }
+  bool is_open() const { return file_.is_open(); }
   ReadStatus ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
-  // Fills out with the file's last bytes; kEnd when the picture is shorter than out.
+  // Fills out with the bytes from offset, fewer where the picture ends; nothing when the system
+  // could not read.
+  std::optional<std::size_t> ReadSome(std::uint64_t offset, std::span<std::uint8_t> out);
+  // Fills out with the file's last bytes; kEnd when the picture is shorter than out. The end is
+  // where it was when the file was opened.
   ReadStatus ReadTail(std::span<std::uint8_t> out);
 
  private:
   static constexpr std::size_t kHeadBytes = 4096;
-  ReadStatus LoadHead();
+  bool LoadHead();
 
-  std::FILE* file_ = nullptr;
-  bool owned_ = false;
+  picture_file_detail::PictureFile file_;
   std::uint64_t base_ = 0;
   bool head_loaded_ = false;
-  std::size_t head_length_ = 0;  // less than kHeadBytes when the file ends inside the head
+  std::size_t head_length_ = 0;  // less than kHeadBytes when the picture ends inside the head
   std::array<std::uint8_t, kHeadBytes> head_{};
 };
 

@@ -96,6 +96,11 @@ TEST(Measure, JpegEndMarker) {
       {folder.WriteFile("one.jpg", "\xD9"), false},
       {folder.WriteFile("empty.jpg", ""), false},
       {folder.WriteFile("swapped.jpg", "\xD9\xFF"), false},
+      // Beyond the first block the end is read on its own, at the length the open file gives.
+      {folder.WriteFile("long.jpg", std::string(10000, 'x') + "\xFF\xD9"), true},
+      {folder.WriteFile("long-cut.jpg", std::string(10000, 'x') + "\xFF\xD9x"), false},
+      {folder.WriteFile("block.jpg", std::string(4094, 'x') + "\xFF\xD9"), true},
+      {folder.WriteFile("block-and-one.jpg", std::string(4095, 'x') + "\xFF\xD9"), true},
       {folder.MakeFolder("folder.jpg"), false},
       {folder.Path("missing.jpg"), false},
       {fifo, false},

@@ -427,6 +427,44 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
   }
 }
 
+// A file may change between its listing and its measuring, and also while it is open: reads
+// then give the bytes that are there, or the end, never bytes of the past or a failure.
+TEST(PictureHeaders, FileSourceOfAFileThatChangesWhileOpen) {
+  testing::TempFolder folder;
+  const std::string picture = testing::MakePng(12, 34);
+  const std::string long_file = picture + std::string(10000, 'p');
+  const auto tail_of = [](FileSource& source) {
+    std::array<std::uint8_t, 2> tail{};
+    const ReadStatus status = source.ReadTail(tail);
+    return status == ReadStatus::kOk ? std::string(tail.begin(), tail.end())
+                                     : std::string(status == ReadStatus::kEnd ? "end" : "error");
+  };
+
+  const std::string shrinking = folder.WriteFile("shrinks.png", long_file);
+  FileSource shrunk(shrinking);
+  std::filesystem::resize_file(shrinking, 10);
+  std::uint8_t four[4];
+  EXPECT_EQ(shrunk.ReadAt(0, four), ReadStatus::kOk);
+  EXPECT_EQ(shrunk.ReadAt(8, four), ReadStatus::kEnd);
+  EXPECT_EQ(shrunk.ReadAt(6000, four), ReadStatus::kEnd);
+  EXPECT_EQ(tail_of(shrunk), "end");
+  EXPECT_EQ(Describe(ReadPngHeader(shrunk)), Error(HeaderError::kTruncated));
+
+  const std::string growing = folder.WriteFile("grows.png", picture.substr(0, 10));
+  FileSource grown(growing);
+  folder.WriteFile("grows.png", long_file);  // the same file, written over and longer
+  EXPECT_EQ(Describe(ReadPngHeader(grown)), "12x34");
+  EXPECT_EQ(tail_of(grown), picture.substr(8, 2)) << "the end stays where the open found it";
+
+  // Emptied after the first block was read: what was read stays the picture's head.
+  const std::string emptied = folder.WriteFile("emptied.png", long_file);
+  FileSource read_first(emptied);
+  EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
+  std::filesystem::resize_file(emptied, 0);
+  EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
+  EXPECT_EQ(read_first.ReadAt(9000, four), ReadStatus::kEnd);
+}
+
 TEST(PictureHeaders, ExifOrientationOfHandMadeBlocks) {
   const auto orientation = [](const std::string& body) {
     return ReadExifOrientation(
