@@ -75,7 +75,9 @@ class FileSource final : public ByteSource {
   std::uint64_t base_ = 0;
   bool head_loaded_ = false;
   std::size_t head_length_ = 0;  // less than kHeadBytes when the picture ends inside the head
-  std::array<std::uint8_t, kHeadBytes> head_{};
+  // Left uninitialised: only the head_length_ bytes that were read are ever looked at, and
+  // clearing a block per picture costs more than reading the picture's header.
+  std::array<std::uint8_t, kHeadBytes> head_;
 };
 
 enum class PictureKind { kUnknown, kJpeg, kPng, kGif, kBmp, kWmf, kEmf };
