@@ -210,6 +210,19 @@ std::vector<std::string> Names(const std::vector<ImageEntry>& list) {
   return names;
 }
 
+// A folder whose pictures are not neighbours in the list (the sort works on runs of neighbours)
+// still comes out whole, its entries in their old order.
+TEST(SortByFolderTest, EqualFoldersKeepTheirOrderWhereverTheyStand) {
+  std::vector<ImageEntry> list = {{"/s/b/", "3"}, {"/s/b/", "1"}, {"/s/a/", "2"},
+                                  {"/s/B/", "4"}, {"/s/b/", "0"}, {"/s/a/", "5"}};
+  SortByFolder(list, 0, static_cast<int>(list.size()) - 1, RootCollation());
+  std::vector<std::string> paths;
+  for (const ImageEntry& entry : list) {
+    paths.push_back(entry.Folder + entry.FileName);
+  }
+  EXPECT_THAT(paths, ElementsAre("/s/a/2", "/s/a/5", "/s/B/4", "/s/b/3", "/s/b/1", "/s/b/0"));
+}
+
 TEST(SortByNameTest, SortsOnlyTheGivenRange) {
   struct Case {
     int low;
