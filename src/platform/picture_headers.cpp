@@ -194,13 +194,31 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
 
 FileSource::FileSource(const std::string& path, std::uint64_t base) : file_(path), base_(base) {}
 
-bool FileSource::LoadHead() {
-  const std::optional<std::size_t> got = file_.ReadAt(base_, head_);
+std::optional<std::size_t> FileSource::ReadFile(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (offset > UINT64_MAX - base_) {
+    return 0;  // no file reaches that far
+  }
+  return file_.ReadAt(base_ + offset, out);
+}
+
+bool FileSource::Covers(std::uint64_t offset, std::size_t length) const {
+  if (!window_loaded_ || offset < window_start_) {
+    return false;
+  }
+  // Past the end of a window that holds the picture's end there is nothing to read.
+  const std::uint64_t into = offset - window_start_;
+  return window_ends_picture_ || (into <= window_length_ && window_length_ - into >= length);
+}
+
+bool FileSource::MoveWindow(std::uint64_t offset, std::size_t length) {
+  const std::optional<std::size_t> got = ReadFile(offset, std::span(window_.data(), length));
   if (!got) {
     return false;
   }
-  head_loaded_ = true;
-  head_length_ = *got;
+  window_loaded_ = true;
+  window_start_ = offset;
+  window_length_ = *got;
+  window_ends_picture_ = *got < length;
   return true;
 }
 
@@ -208,24 +226,24 @@ std::optional<std::size_t> FileSource::ReadSome(std::uint64_t offset, std::span<
   if (!is_open()) {
     return std::nullopt;
   }
-  const bool inside_head = offset <= kHeadBytes && kHeadBytes - offset >= out.size();
-  if (inside_head && !head_loaded_ && !LoadHead()) {
-    return std::nullopt;
+  if (out.size() > kWindowBytes) {
+    return ReadFile(offset, out);
   }
-  // A head shorter than a block holds the whole picture: nothing lies beyond it.
-  if (head_loaded_ && (inside_head || head_length_ < kHeadBytes)) {
-    const std::size_t start =
-        static_cast<std::size_t>(std::min<std::uint64_t>(offset, head_length_));
-    const std::size_t count = std::min(out.size(), head_length_ - start);
-    if (count > 0) {  // an empty span may hold no pointer, which memcpy must never be given
-      std::memcpy(out.data(), head_.data() + start, count);
+  if (!Covers(offset, out.size())) {
+    // The first read starts at the picture's start, wherever the first field lies.
+    const bool first =
+        !window_loaded_ && offset <= kFirstReadBytes && kFirstReadBytes - offset >= out.size();
+    if (!(first ? MoveWindow(0, kFirstReadBytes) : MoveWindow(offset, kWindowBytes))) {
+      return std::nullopt;
     }
-    return count;
   }
-  if (offset > UINT64_MAX - base_) {
-    return 0;  // no file reaches that far
+  const std::uint64_t into = offset - window_start_;
+  const auto start = static_cast<std::size_t>(std::min<std::uint64_t>(into, window_length_));
+  const std::size_t count = std::min(out.size(), window_length_ - start);
+  if (count > 0) {  // an empty span may hold no pointer, which memcpy must never be given
+    std::memcpy(out.data(), window_.data() + start, count);
   }
-  return file_.ReadAt(base_ + offset, out);
+  return count;
 }
 
 ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {

@@ -48,10 +48,11 @@ class MemorySource final : public ByteSource {
 
 // A picture in a file. Offsets count from base, the place where the picture starts.
 //
-// The readers ask for a few bytes at a time, several times at the same places; the first block
-// from base is read once and every read inside it is served from memory, so that measuring a
-// picture costs one read of the file instead of one per field. Reads elsewhere go to the file
-// at their offset.
+// The readers ask for a few bytes at a time, several times at the same places, so reads are
+// served from a window of the file held in memory. The first read takes the picture's first
+// kFirstReadBytes, where the size fields of nearly every picture lie: measuring costs one read of
+// the file instead of one per field. A reader that walks further (a JPEG's segments) moves the
+// window to where it reads, a block at a time; a read longer than the window goes to the file.
 class FileSource final : public ByteSource {
  public:
   // Opens path (as the C library takes it) for reading. Anything but a regular file is refused:
@@ -68,16 +69,22 @@ class FileSource final : public ByteSource {
   ReadStatus ReadTail(std::span<std::uint8_t> out);
 
  private:
-  static constexpr std::size_t kHeadBytes = 4096;
-  bool LoadHead();
+  static constexpr std::size_t kFirstReadBytes = 512;
+  static constexpr std::size_t kWindowBytes = 4096;
+
+  bool Covers(std::uint64_t offset, std::size_t length) const;
+  bool MoveWindow(std::uint64_t offset, std::size_t length);
+  std::optional<std::size_t> ReadFile(std::uint64_t offset, std::span<std::uint8_t> out);
 
   picture_file_detail::PictureFile file_;
   std::uint64_t base_ = 0;
-  bool head_loaded_ = false;
-  std::size_t head_length_ = 0;  // less than kHeadBytes when the picture ends inside the head
-  // Left uninitialised: only the head_length_ bytes that were read are ever looked at, and
+  bool window_loaded_ = false;
+  std::uint64_t window_start_ = 0;    // the offset of the window's first byte
+  std::size_t window_length_ = 0;     // the bytes read into the window
+  bool window_ends_picture_ = false;  // the read stopped where the picture ends
+  // Left uninitialised: only the window_length_ bytes that were read are ever looked at, and
   // clearing a block per picture costs more than reading the picture's header.
-  std::array<std::uint8_t, kHeadBytes> head_;
+  std::array<std::uint8_t, kWindowBytes> window_;
 };
 
 enum class PictureKind { kUnknown, kJpeg, kPng, kGif, kBmp, kWmf, kEmf };

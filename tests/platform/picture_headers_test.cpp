@@ -380,8 +380,10 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
   EXPECT_EQ(Describe(ReadPngHeader(failing)), Error(HeaderError::kReadError));
 }
 
-// The file source keeps the first block of the file in memory; every read, inside it, across its
-// end or beyond it, and the tail, must give what the bytes themselves give.
+// The file source serves reads from a window of the file in memory: its first 512 bytes, then
+// 4096 bytes wherever a read outside it falls. Every read, inside the window, across its ends,
+// beyond the picture or longer than the window, and the tail, must give what the bytes themselves
+// give, whatever came before it.
 TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
   testing::TempFolder folder;
   const auto window_reads = [](ByteSource& source, std::uint64_t offset, std::size_t length) {
@@ -389,14 +391,12 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
     const ReadStatus status = source.ReadAt(offset, out);
     return std::make_pair(status, status == ReadStatus::kOk ? out : std::vector<std::uint8_t>{});
   };
-  const std::vector<std::pair<std::uint64_t, std::size_t>> windows =
-      {
-          {0, 0},     {0, 1},     {0, 26},   {6, 4},    {4000, 96},  {4090, 6},
-          {4090, 7},  {4095, 2},  {4096, 1}, {4097, 3}, {5000, 100}, {9990, 10},
-          {9990, 11}, {20000, 1}, {8, 4},  // again, after reads beyond the first block moved the
-                                           // stream
-      };
-  for (const std::size_t file_length : {0, 1, 25, 4095, 4096, 4097, 10000}) {
+  const std::vector<std::pair<std::uint64_t, std::size_t>> windows = {
+      {0, 0},     {0, 1},      {0, 26},   {6, 4},      {500, 12},  {510, 4},
+      {512, 1},   {4000, 96},  {4090, 6}, {4090, 7},   {4095, 2},  {4096, 1},
+      {4097, 3},  {600, 4096}, {0, 5000}, {5000, 100}, {9990, 10}, {9990, 11},
+      {20000, 1}, {8, 4},      {4600, 8}, {511, 1},    {4700, 2},  {9000, 900}};
+  for (const std::size_t file_length : {0, 1, 25, 511, 512, 513, 4095, 4096, 4097, 10000}) {
     for (const std::uint64_t base : {0, 100}) {
       std::string bytes(file_length, '\0');
       for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -412,6 +412,12 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
         EXPECT_EQ(window_reads(file, offset, length), window_reads(reference, offset, length))
             << "file of " << file_length << " bytes from " << base << ", " << length << " bytes at "
             << offset;
+      }
+      for (const auto& [offset, length] : windows) {  // each as the first read of its source
+        FileSource fresh(path, base);
+        EXPECT_EQ(window_reads(fresh, offset, length), window_reads(reference, offset, length))
+            << "first read; file of " << file_length << " bytes from " << base << ", " << length
+            << " bytes at " << offset;
       }
       FileSource tail_first(path, base);
       std::array<std::uint8_t, 2> tail{};
