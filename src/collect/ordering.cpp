@@ -12,23 +12,48 @@ namespace {
 
 // A run of neighbouring entries with the same text, the unit the sort moves. The scan appends a
 // folder's pictures together, so sorting by folder sorts one run per folder instead of one entry
-// per picture; the collation runs once per run.
+// per picture.
 struct KeyedRun {
-  std::string sort_key;
   std::string_view text;
   std::size_t first;  // the run's first entry; its others follow it
   std::size_t count;
+  std::string sort_key;  // made only for sorts by key
 };
 
 // Runs of equal texts keep their scan order, which keeps every entry's order among its equals.
-bool KeyedLess(const KeyedRun& a, const KeyedRun& b) {
-  if (const int by_key = a.sort_key.compare(b.sort_key); by_key != 0) {
-    return by_key < 0;
-  }
+bool TieLess(const KeyedRun& a, const KeyedRun& b) {
   if (const int by_bytes = a.text.compare(b.text); by_bytes != 0) {
     return by_bytes < 0;
   }
   return a.first < b.first;
+}
+
+bool KeyedLess(const KeyedRun& a, const KeyedRun& b) {
+  if (const int by_key = a.sort_key.compare(b.sort_key); by_key != 0) {
+    return by_key < 0;
+  }
+  return TieLess(a, b);
+}
+
+// Up to this many runs (a folder's pictures, the folders of a tree) are sorted by comparing their
+// texts, each of which then meets a few others; beyond it (a folder of thousands of pictures)
+// each text meets so many that making its key once costs less.
+constexpr std::size_t kMaxComparedRuns = 1024;
+
+void SortRuns(std::vector<KeyedRun>& runs, const Collation& collation) {
+  if (runs.size() <= kMaxComparedRuns) {
+    std::sort(runs.begin(), runs.end(), [&collation](const KeyedRun& a, const KeyedRun& b) {
+      if (const int by_collation = collation.Compare(a.text, b.text); by_collation != 0) {
+        return by_collation < 0;
+      }
+      return TieLess(a, b);
+    });
+    return;
+  }
+  for (KeyedRun& run : runs) {
+    run.sort_key = collation.SortKey(run.text);
+  }
+  std::sort(runs.begin(), runs.end(), KeyedLess);
 }
 
 bool IsRangeInside(const std::vector<ImageEntry>& list, int low, int high) {
@@ -50,9 +75,9 @@ void SortByText(std::vector<ImageEntry>& list, int low, int high, const Collatio
       ++runs.back().count;
       continue;
     }
-    runs.push_back(KeyedRun{collation.SortKey(text), text, i, 1});
+    runs.push_back(KeyedRun{text, i, 1, {}});
   }
-  std::sort(runs.begin(), runs.end(), KeyedLess);
+  SortRuns(runs, collation);
 
   std::vector<ImageEntry> sorted;
   sorted.reserve(last - first + 1);
