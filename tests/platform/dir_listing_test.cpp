@@ -101,11 +101,13 @@ TEST_F(SystemListerTest, ListsEveryEntryInAStableOrderWithItsKind) {
 }
 
 // Letters compare as upper case, so "_" (after "Z", before "a") separates the two foldings; names
-// equal but for case keep the order of their bytes; bytes beyond ASCII come last.
+// equal but for case keep the order of their bytes, also beyond their first eight; bytes beyond
+// ASCII come last.
 TEST(SystemListerOrderTest, NamesInTheSystemsOrder) {
   testing::TempFolder temp;
-  const std::vector<std::string> expected = {".", "..", "A",  "a", "a.b", "aa",
-                                             "b", "Z",  "_x", "~", "日本"};
+  const std::vector<std::string> expected = {
+      ".",          "..",        "A",         "a", "a.b", "aa", "ABCDEFGH0", "abcdefgh1",
+      "abcdefgh10", "ABCDEFGHI", "abcdefghi", "b", "Z",   "_x", "~",         "日本"};
   for (auto it = expected.rbegin(); it != expected.rend(); ++it) {
     if (*it != "." && *it != "..") {
       temp.WriteFile("f/" + *it, "");

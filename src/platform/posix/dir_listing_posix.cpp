@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,9 @@ char AsciiUpper(char ch) {
 // first, then names compared without regard to case, ties broken by the bytes. readdir's order
 // depends on the file system and on the history of the folder; a gallery should not.
 struct ListingKey {
-  int rank = 2;       // 0 for ".", 1 for "..", 2 for every other name
-  std::string upper;  // the name with its ASCII letters in upper case
+  int rank = 2;            // 0 for ".", 1 for "..", 2 for every other name
+  std::uint64_t head = 0;  // upper's first eight bytes, the first the highest; zeros past its end
+  std::string upper;       // the name with its ASCII letters in upper case
 
   explicit ListingKey(const std::string& name)
       : rank(name == "."    ? 0
@@ -30,15 +32,22 @@ struct ListingKey {
     for (char& ch : upper) {
       ch = AsciiUpper(ch);
     }
+    for (std::size_t i = 0; i < 8; ++i) {
+      head = (head << 8) | (i < upper.size() ? static_cast<unsigned char>(upper[i]) : 0U);
+    }
   }
 };
 
 // Keys are made once per name rather than at every comparison: a folder's sort compares each
-// name several times.
+// name several times, and most comparisons are decided by the first eight bytes (a name holds no
+// zero byte, so the padding sorts a shorter name first, as the bytes do).
 bool ListsBefore(const ListingKey& a_key, const std::string& a, const ListingKey& b_key,
                  const std::string& b) {
   if (a_key.rank != b_key.rank) {
     return a_key.rank < b_key.rank;
+  }
+  if (a_key.head != b_key.head) {
+    return a_key.head < b_key.head;
   }
   // std::string compares its bytes as unsigned values, as the system does.
   if (const int by_upper = a_key.upper.compare(b_key.upper); by_upper != 0) {
