@@ -201,6 +201,10 @@ std::optional<std::size_t> FileSource::ReadFile(std::uint64_t offset, std::span<
   return file_.ReadAt(base_ + offset, out);
 }
 
+std::uint64_t FileSource::Length() const {
+  return file_.size() > base_ ? file_.size() - base_ : 0;
+}
+
 bool FileSource::Covers(std::uint64_t offset, std::size_t length) const {
   if (!window_loaded_ || offset < window_start_) {
     return false;
@@ -247,6 +251,9 @@ std::optional<std::size_t> FileSource::ReadSome(std::uint64_t offset, std::span<
 }
 
 ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (out.empty() && is_open()) {  // no byte to tell the end by: the length from the open does
+    return offset <= Length() ? ReadStatus::kOk : ReadStatus::kEnd;
+  }
   const std::optional<std::size_t> got = ReadSome(offset, out);
   if (!got) {
     return ReadStatus::kError;
@@ -258,7 +265,7 @@ ReadStatus FileSource::ReadTail(std::span<std::uint8_t> out) {
   if (!is_open()) {
     return ReadStatus::kError;
   }
-  const std::uint64_t length = file_.size() > base_ ? file_.size() - base_ : 0;
+  const std::uint64_t length = Length();
   if (length < out.size()) {
     return ReadStatus::kEnd;
   }

@@ -72,6 +72,8 @@ class FileSource final : public ByteSource {
   static constexpr std::size_t kFirstReadBytes = 512;
   static constexpr std::size_t kWindowBytes = 4096;
 
+  // The picture's length as the open found it.
+  std::uint64_t Length() const;
   bool Covers(std::uint64_t offset, std::size_t length) const;
   bool MoveWindow(std::uint64_t offset, std::size_t length);
   std::optional<std::size_t> ReadFile(std::uint64_t offset, std::span<std::uint8_t> out);

@@ -433,6 +433,39 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
   }
 }
 
+// Reads in a seeded random order, near and far, short and longer than the window, in and past
+// the picture: each gives what the bytes give.
+TEST(PictureHeaders, FileSourceReadsLikeTheBytesInAnyOrder) {
+  testing::TempFolder folder;
+  std::string bytes(10000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    bytes[i] = static_cast<char>((i * 13 + i / 97) & 0xFF);
+  }
+  const std::string path = folder.WriteFile("random.bin", bytes);
+  for (const std::uint64_t base : {0, 1, 700}) {
+    const std::string_view picture = std::string_view(bytes).substr(base);
+    MemorySource reference(picture);
+    FileSource file(path, base);
+    std::uint64_t state = 20240611 + base;
+    const auto next = [&state](std::uint64_t bound) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      return (state >> 33) % bound;
+    };
+    for (int read = 0; read < 3000; ++read) {
+      const std::uint64_t offset = next(12000);
+      const std::size_t length = static_cast<std::size_t>(next(4) == 0 ? next(6000) : next(40));
+      std::vector<std::uint8_t> got(length);
+      std::vector<std::uint8_t> want(length);
+      const ReadStatus got_status = file.ReadAt(offset, got);
+      ASSERT_EQ(got_status, reference.ReadAt(offset, want))
+          << "base " << base << ", " << length << " bytes at " << offset;
+      if (got_status == ReadStatus::kOk) {
+        ASSERT_EQ(got, want) << "base " << base << ", " << length << " bytes at " << offset;
+      }
+    }
+  }
+}
+
 // A file may change between its listing and its measuring, and also while it is open: reads
 // then give the bytes that are there, or the end, never bytes of the past or a failure.
 TEST(PictureHeaders, FileSourceOfAFileThatChangesWhileOpen) {
