@@ -2,6 +2,7 @@
 // beside the tests, the system's picture loader, and pages written to disk.
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <regex>
@@ -97,9 +98,9 @@ TEST(GenerationRunFilesTest, MeasuresEveryKindWithThePluginsAndWritesOnePage) {
 TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) {
   struct Case {
     const char* name;
-    const char* in_the_way;  // a folder where the run wants to write a file
-    const char* read_only;   // an earlier page that may not be written to
-    rlim_t file_size_limit;  // 0: none
+    const char* in_the_way;         // a folder where the run wants to write a file
+    const char* read_only;          // an earlier page that may not be written to
+    std::uint64_t file_size_limit;  // 0: none
     const char* description;
     std::vector<const char*> files;  // the whole pages on disk afterwards
   };
