@@ -1,4 +1,5 @@
 #include <atomic>
+#include <csignal>
 
 #include <windows.h>
 
@@ -14,6 +15,13 @@ namespace {
 std::atomic<bool>& InterruptFlag() {
   static std::atomic<bool> flag{false};
   return flag;
+}
+
+// The C library's own interrupt (raise, and Ctrl+C where it installed a console handler of its
+// own before ours) arrives as the signal. The library resets the handler before calling it.
+void OnInterruptSignal(int /*signal*/) {
+  std::signal(SIGINT, OnInterruptSignal);
+  InterruptFlag().store(true);
 }
 
 BOOL WINAPI OnConsoleControl(DWORD event) {
@@ -47,12 +55,14 @@ class InterruptWatch::Impl {
  public:
   Impl() {
     InterruptFlag().store(false);
+    previous_signal_ = std::signal(SIGINT, OnInterruptSignal);
     installed_ = SetConsoleCtrlHandler(OnConsoleControl, TRUE) != 0;
   }
   ~Impl() {
     if (installed_) {
       SetConsoleCtrlHandler(OnConsoleControl, FALSE);
     }
+    std::signal(SIGINT, previous_signal_ == SIG_ERR ? SIG_DFL : previous_signal_);
   }
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;
@@ -61,6 +71,7 @@ class InterruptWatch::Impl {
 
  private:
   bool installed_ = false;
+  void (*previous_signal_)(int) = SIG_DFL;
 };
 
 InterruptWatch::InterruptWatch() : impl_(std::make_unique<Impl>()) {}

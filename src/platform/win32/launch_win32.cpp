@@ -2,8 +2,9 @@
 #include <optional>
 #include <string>
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "platform/launch.h"
 #include "platform/win32/com_apartment.h"

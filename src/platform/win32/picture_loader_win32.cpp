@@ -1,10 +1,11 @@
 #include <optional>
 #include <string>
 
+#include <windows.h>
+// After windows.h, which they need.
 #include <ocidl.h>
 #include <olectl.h>
 #include <shlwapi.h>
-#include <windows.h>
 
 #include "platform/picture_headers.h"
 #include "platform/picture_loader.h"
