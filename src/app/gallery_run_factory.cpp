@@ -1,25 +1,50 @@
 #include "app/gallery_run_factory.h"
 
+#include <memory>
+
+#include "generate/addresses.h"
+#include "generate/generation_run.h"
+#include "platform/collation.h"
+#include "platform/dir_listing.h"
+#include "platform/picture_loader.h"
+
 namespace pictavue {
 namespace {
 
-// Stands in until the generation run is part of the program: it stops the way a run stops on a
-// failure, so nobody takes it for a run that found nothing.
-class MissingGalleryRun final : public GalleryRun {
+// The generation run over the session: the system's services are made once, the options are
+// taken from the session as each run starts.
+class SessionGalleryRun final : public GalleryRun {
  public:
+  explicit SessionGalleryRun(Session& session)
+      : session_(session),
+        lister_(MakeSystemDirectoryLister()),
+        loader_(MakePictureLoader()),
+        collation_(Collation::ForUserLocale()),
+        environment_{.lister = *lister_,
+                     .plugins = session.plugins,
+                     .loader = *loader_,
+                     .collation = collation_,
+                     .code_page = session.code_page,
+                     .style = session.style,
+                     .default_output_folder = session.default_output_folder,
+                     .home_address = HomePageAddress(session.program_folder, session.style)} {}
+
   void Run(RunState& state, FrontEnd& front_end) override {
-    ShowMessage(front_end,
-                "次の理由により処理を中止します。\r\n\r\n"
-                "このプログラムにはギャラリーを生成する処理が組み込まれていません。",
-                kStyleStop);
-    state.RunAborted = true;
+    RunGeneration(environment_, session_.options, state, front_end);
   }
+
+ private:
+  Session& session_;
+  std::unique_ptr<DirectoryLister> lister_;
+  std::unique_ptr<PictureLoader> loader_;
+  Collation collation_;
+  RunEnvironment environment_;
 };
 
 }  // namespace
 
-std::unique_ptr<GalleryRun> MakeGalleryRun(Session&) {
-  return std::make_unique<MissingGalleryRun>();
+std::unique_ptr<GalleryRun> MakeGalleryRun(Session& session) {
+  return std::make_unique<SessionGalleryRun>(session);
 }
 
 }  // namespace pictavue

@@ -17,8 +17,14 @@
 #include "platform/program_folder.h"
 #include "request/request_run.h"
 #include "request/session.h"
+#include "ui/active_window.h"
 #include "ui/frm_main.h"
+#include "ui/help_file_topics.h"
+#include "ui/main_window_dialogs.h"
+#include "ui/path_chooser.h"
+#include "ui/program_icon.h"
 #include "ui/qt_front_end.h"
+#include "ui/single_instance.h"
 
 namespace pictavue {
 namespace {
@@ -27,18 +33,18 @@ namespace {
 // the front end over the window, the generation run and the launcher that opens the result.
 class WindowRequests {
  public:
-  WindowRequests(Session& session, frmMain& window)
+  WindowRequests(Session& session, frmMain& window, ActiveWindow& active_window, Launcher& launcher)
       : session_(session),
         window_(window),
-        front_end_(window),
+        front_end_(window, active_window),
         run_(MakeGalleryRun(session)),
-        launcher_(MakeSystemLauncher()) {}
+        launcher_(launcher) {}
 
   // Create: the request reads the controls as they stand; the history it records goes back
   // into the search-folder list.
   void Create() {
     TakeWindowValues();
-    if (RequestRun(session_, front_end_, *run_, *launcher_).outcome ==
+    if (RequestRun(session_, front_end_, *run_, launcher_).outcome ==
         RequestOutcome::kPagesWritten) {
       ShowRecordedHistory();
     }
@@ -47,7 +53,7 @@ class WindowRequests {
   // The command-line run; false when the text names no folder and the window stays.
   bool RunCommandLine(const std::string& text) {
     TakeWindowValues();
-    if (!pictavue::RunCommandLine(session_, front_end_, *run_, *launcher_, text)) {
+    if (!pictavue::RunCommandLine(session_, front_end_, *run_, launcher_, text)) {
       return false;
     }
     ShowRecordedHistory();
@@ -67,7 +73,7 @@ class WindowRequests {
   frmMain& window_;
   QtFrontEnd front_end_;
   std::unique_ptr<GalleryRun> run_;
-  std::unique_ptr<Launcher> launcher_;
+  Launcher& launcher_;
 };
 
 }  // namespace
@@ -75,6 +81,7 @@ class WindowRequests {
 int RunGuiApplication(int& argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
+  QApplication::setWindowIcon(ProgramIcon());
   // QApplication has taken its own options out of argv by now.
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const WindowCommandLine command_line = ParseWindowCommandLine(arguments);
@@ -86,24 +93,39 @@ int RunGuiApplication(int& argc, char** argv) {
   inputs.program_file_name = program_name;
   inputs.settings_file = command_line.settings_file;
   inputs.code_page = CodePage::System();
-  SystemStartup system;
+  // Held for the program's whole life: later copies find this one through it.
+  SingleInstance instance(UserInstancePlace());
+  SystemStartup system([&instance] { return IsPreviousInstanceRunning(instance); });
   std::optional<Session> session = Startup(inputs, system);
   if (!session) {
     return 0;  // another copy runs; it has been brought to the front
   }
+  // A copy that may run beside others (PrevInstance 1) still lets a later copy find one.
+  instance.Claim();
 
+  const auto focus = std::make_shared<FocusState>();
   MainWindowSetup setup;
   setup.settings_file_path = session->settings_file_path;
   setup.code_page = session->code_page;
   setup.png_plugin_name = session->plugins.names().PngPluginName;
+  setup.help_topics = std::make_shared<HelpFileTopics>(session->help_file_path);
+  setup.focus_state = focus;
   frmMain window(setup);
+  ActiveWindow active_window;
+  active_window.Track(&window);
+  instance.SetWindow(&window);
   window.LoadSettings(session->options, session->history);
   if (session->history.empty()) {
     window.SetSearchFolderText(session->options.SearchDir);
   }
-  WindowRequests requests(*session, window);
+  const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
+  WindowRequests requests(*session, window, active_window, *launcher);
+  QtPathChooser chooser;
   MainWindowActions actions;
   actions.create = [&requests] { requests.Create(); };
+  AddDialogActions(actions, window,
+                   DialogServices{active_window, *focus, chooser, *launcher,
+                                  session->plugins.names(), session->program_folder});
   window.SetActions(actions);
   // The window's close ends the program, and every other window with it.
   QObject::connect(&window, &frmMain::Unloaded, &app, &QCoreApplication::quit);

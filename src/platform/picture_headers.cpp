@@ -189,7 +189,9 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
   if (offset > bytes_.size() || bytes_.size() - offset < out.size()) {
     return ReadStatus::kEnd;
   }
-  std::memcpy(out.data(), bytes_.data() + offset, out.size());
+  if (!out.empty()) {  // an empty span may hold no pointer, which memcpy must never be given
+    std::memcpy(out.data(), bytes_.data() + offset, out.size());
+  }
   return ReadStatus::kOk;
 }
 
@@ -198,6 +200,11 @@ FileSource::FileSource(const std::string& path, std::uint64_t base) : owned_(tru
     return;
   }
   file_ = std::fopen(path.c_str(), "rb");
+  // The head is the buffer: a stream buffer of its own would cost a second copy and, on some
+  // C libraries, a status call on the first read to choose its size.
+  if (file_ != nullptr) {
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+  }
 }
 
 FileSource::FileSource(std::FILE* borrowed) : file_(borrowed) {}
@@ -208,6 +215,27 @@ FileSource::~FileSource() {
   }
 }
 
+ReadStatus FileSource::LoadHead() {
+  head_loaded_ = true;
+  head_length_ = 0;
+  if (base_ > static_cast<std::uint64_t>(LONG_MAX)) {
+    return ReadStatus::kOk;  // no file reaches that far: every read ends
+  }
+  // A file the source opened itself stands at its start; only a borrowed one or a base needs a
+  // seek.
+  if ((!owned_ || base_ != 0) && std::fseek(file_, static_cast<long>(base_), SEEK_SET) != 0) {
+    return ReadStatus::kError;
+  }
+  head_length_ = std::fread(head_.data(), 1, head_.size(), file_);
+  const bool failed = head_length_ < head_.size() && std::ferror(file_) != 0;
+  std::clearerr(file_);
+  if (failed) {
+    head_loaded_ = false;
+    return ReadStatus::kError;
+  }
+  return ReadStatus::kOk;
+}
+
 ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
   if (file_ == nullptr) {
     return ReadStatus::kError;
@@ -215,6 +243,18 @@ ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out)
   if (base_ > static_cast<std::uint64_t>(LONG_MAX) ||
       offset > static_cast<std::uint64_t>(LONG_MAX) - base_) {
     return ReadStatus::kEnd;
+  }
+  if (!head_loaded_ && LoadHead() != ReadStatus::kOk) {
+    return ReadStatus::kError;
+  }
+  if (offset <= head_length_ && head_length_ - offset >= out.size()) {
+    if (!out.empty()) {
+      std::memcpy(out.data(), head_.data() + offset, out.size());
+    }
+    return ReadStatus::kOk;
+  }
+  if (head_length_ < head_.size()) {
+    return ReadStatus::kEnd;  // the whole file is in the head
   }
   if (std::fseek(file_, static_cast<long>(base_ + offset), SEEK_SET) != 0) {
     return ReadStatus::kError;
@@ -229,7 +269,13 @@ ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out)
 }
 
 ReadStatus FileSource::ReadTail(std::span<std::uint8_t> out) {
-  if (file_ == nullptr || std::fseek(file_, 0, SEEK_END) != 0) {
+  if (file_ == nullptr || (!head_loaded_ && LoadHead() != ReadStatus::kOk)) {
+    return ReadStatus::kError;
+  }
+  if (head_length_ < head_.size()) {  // the head is the whole file
+    return head_length_ < out.size() ? ReadStatus::kEnd : ReadAt(head_length_ - out.size(), out);
+  }
+  if (std::fseek(file_, 0, SEEK_END) != 0) {
     return ReadStatus::kError;
   }
   const long end = std::ftell(file_);

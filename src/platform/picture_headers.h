@@ -8,6 +8,7 @@
 // nothing is allocated by the size a header field claims, and every walk is bounded. A reader
 // gives a size or a named failure, never a crash or a hang.
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -43,6 +44,10 @@ class MemorySource final : public ByteSource {
 };
 
 // A file read with seeks. Offsets count from base, the place where the picture starts.
+//
+// The readers ask for a few bytes at a time, several times at the same places; the first block
+// from base is read once and every read inside it is served from memory, so that measuring a
+// picture costs one read of the file instead of a seek and a read per field.
 class FileSource final : public ByteSource {
  public:
   // Opens path (as the C library takes it) for reading. Anything but a regular file is refused
@@ -61,9 +66,15 @@ class FileSource final : public ByteSource {
   ReadStatus ReadTail(std::span<std::uint8_t> out);
 
  private:
+  static constexpr std::size_t kHeadBytes = 4096;
+  ReadStatus LoadHead();
+
   std::FILE* file_ = nullptr;
   bool owned_ = false;
   std::uint64_t base_ = 0;
+  bool head_loaded_ = false;
+  std::size_t head_length_ = 0;  // less than kHeadBytes when the file ends inside the head
+  std::array<std::uint8_t, kHeadBytes> head_{};
 };
 
 enum class PictureKind { kUnknown, kJpeg, kPng, kGif, kBmp, kWmf, kEmf };

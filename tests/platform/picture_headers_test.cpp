@@ -1,9 +1,11 @@
 #include "platform/picture_headers.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -381,6 +383,53 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
     FileSource failing(unreadable);
     EXPECT_TRUE(failing.is_open());
     EXPECT_EQ(Describe(ReadPngHeader(failing)), Error(HeaderError::kReadError));
+  }
+}
+
+// The file source keeps the first block of the file in memory; every read, inside it, across its
+// end or beyond it, and the tail, must give what the bytes themselves give.
+TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
+  testing::TempFolder folder;
+  const auto window_reads = [](ByteSource& source, std::uint64_t offset, std::size_t length) {
+    std::vector<std::uint8_t> out(length);
+    const ReadStatus status = source.ReadAt(offset, out);
+    return std::make_pair(status, status == ReadStatus::kOk ? out : std::vector<std::uint8_t>{});
+  };
+  const std::vector<std::pair<std::uint64_t, std::size_t>> windows =
+      {
+          {0, 0},     {0, 1},     {0, 26},   {6, 4},    {4000, 96},  {4090, 6},
+          {4090, 7},  {4095, 2},  {4096, 1}, {4097, 3}, {5000, 100}, {9990, 10},
+          {9990, 11}, {20000, 1}, {8, 4},  // again, after reads beyond the first block moved the
+                                           // stream
+      };
+  for (const std::size_t file_length : {0, 1, 25, 4095, 4096, 4097, 10000}) {
+    for (const std::uint64_t base : {0, 100}) {
+      std::string bytes(file_length, '\0');
+      for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+      }
+      const std::string path =
+          folder.WriteFile("f" + std::to_string(file_length) + "_" + std::to_string(base), bytes);
+      const std::string_view picture =
+          base < bytes.size() ? std::string_view(bytes).substr(base) : std::string_view();
+      MemorySource reference(picture);
+      FileSource file(path, base);
+      for (const auto& [offset, length] : windows) {
+        EXPECT_EQ(window_reads(file, offset, length), window_reads(reference, offset, length))
+            << "file of " << file_length << " bytes from " << base << ", " << length << " bytes at "
+            << offset;
+      }
+      FileSource tail_first(path, base);
+      std::array<std::uint8_t, 2> tail{};
+      const ReadStatus tail_status = tail_first.ReadTail(tail);
+      if (picture.size() >= 2) {
+        EXPECT_EQ(tail_status, ReadStatus::kOk) << file_length << " from " << base;
+        EXPECT_EQ(tail[1], static_cast<std::uint8_t>(picture.back()));
+        EXPECT_EQ(window_reads(tail_first, 0, 1), window_reads(reference, 0, 1));
+      } else {
+        EXPECT_EQ(tail_status, ReadStatus::kEnd) << file_length << " from " << base;
+      }
+    }
   }
 }
 

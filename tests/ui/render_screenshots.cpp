@@ -1,4 +1,5 @@
-// Renders the main window on each tab page to PNG files, for the README and for review:
+// Renders the main window on each tab page, the progress window, the output-folder and browser
+// dialog in both modes and the About window to PNG files, for the README and for review:
 //   pictavue_screenshots OUTPUT_FOLDER
 // Run on Qt's offscreen platform (scripts/screenshot sets it), so no display is needed.
 
@@ -8,11 +9,19 @@
 #include <cstdio>
 
 #include "collect/plugin_probe.h"
+#include "generate/generation_run.h"
 #include "platform/code_page.h"
+#include "platform/launch.h"
 #include "platform/program_folder.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
+#include "ui/active_window.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_progress.h"
+#include "ui/frm_sub1.h"
+#include "ui/path_chooser.h"
+#include "ui/progress_runner.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -40,15 +49,49 @@ int main(int argc, char** argv) {
   window.LoadSettings(options, history);
   window.show();
 
-  for (int tab = 1; tab <= 4; ++tab) {
-    window.SelectTab(tab);
+  const auto save = [&output](QWidget& shown, const QString& name) {
     QApplication::processEvents();
-    const QString path = output.filePath(QStringLiteral("main-tab%1.png").arg(tab));
-    if (!window.grab().save(path)) {
+    const QString path = output.filePath(name);
+    if (!shown.grab().save(path)) {
       std::fprintf(stderr, "pictavue_screenshots: cannot write %s\n", qPrintable(path));
-      return 1;
+      return false;
     }
     std::printf("%s\n", qPrintable(path));
+    return true;
+  };
+  for (int tab = 1; tab <= 4; ++tab) {
+    window.SelectTab(tab);
+    if (!save(window, QStringLiteral("main-tab%1.png").arg(tab))) {
+      return 1;
+    }
   }
-  return 0;
+
+  // The other windows, as a user meets them over the main window.
+  pictavue::ActiveWindow active;
+  pictavue::ProgressRunner runner(active, &window);
+  bool saved = false;
+  runner.RunModal([&] {
+    runner.SetStatus(pictavue::kStatusMeasuring);
+    runner.SetProgressRange(0, 100);
+    runner.SetProgressValue(40);
+    runner.ProcessEvents();
+    saved = save(*runner.Window(), QStringLiteral("progress.png"));
+  });
+  pictavue::FocusState focus;
+  pictavue::QtPathChooser chooser;
+  options.Browser = pictavue::kChecked;
+  options.BrowserPath = "/usr/bin/firefox";
+  for (const int mode : {pictavue::kOutputFolderMode, pictavue::kBrowserMode}) {
+    pictavue::frmSub1 dialog(mode, options, {active, focus, chooser}, &window);
+    dialog.show();
+    saved = saved && save(dialog, mode == pictavue::kOutputFolderMode
+                                      ? QStringLiteral("settings-output-folder.png")
+                                      : QStringLiteral("settings-browser.png"));
+    dialog.hide();
+  }
+  const std::unique_ptr<pictavue::Launcher> launcher = pictavue::MakeSystemLauncher();
+  pictavue::frmAbout about(plugins.names(), {active, *launcher, "/opt/pictavue"}, &window);
+  about.show();
+  saved = saved && save(about, QStringLiteral("about.png"));
+  return saved ? 0 : 1;
 }

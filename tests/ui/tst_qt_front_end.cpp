@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ui/active_window.h"
 #include "ui/frm_main.h"
 #include "ui/qt_front_end.h"
 
@@ -35,49 +36,11 @@ class tst_QtFrontEnd : public QObject {
     }
   }
 
-  void stylesChooseIconButtonsAndDefault_data() {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QList<int>>("buttons");
-    QTest::addColumn<int>("default_button");
-    const int ok = QMessageBox::Ok;
-    const int yes = QMessageBox::Yes;
-    const int no = QMessageBox::No;
-    QTest::newRow("16 stop") << 16 << int(QMessageBox::Critical) << QList<int>{ok} << ok;
-    QTest::newRow("36 question, Yes default")
-        << 36 << int(QMessageBox::Question) << QList<int>{yes, no} << yes;
-    QTest::newRow("48 warning") << 48 << int(QMessageBox::Warning) << QList<int>{ok} << ok;
-    QTest::newRow("292 question, No default")
-        << 292 << int(QMessageBox::Question) << QList<int>{yes, no} << no;
-    QTest::newRow("a default beyond the buttons is the first")
-        << (4 + 512) << int(QMessageBox::NoIcon) << QList<int>{yes, no} << yes;
-  }
-  void stylesChooseIconButtonsAndDefault() {
-    QFETCH(int, style);
-    QFETCH(int, icon);
-    QFETCH(QList<int>, buttons);
-    QFETCH(int, default_button);
-    const MessageBoxLook look = MessageBoxLookFor(style);
-    QCOMPARE(int(look.icon), icon);
-    QList<int> actual;
-    for (QMessageBox::StandardButton button : look.buttons) {
-      actual << int(button);
-    }
-    QCOMPARE(actual, buttons);
-    QCOMPARE(int(look.default_button), default_button);
-  }
-
-  void buttonNumbers() {
-    QCOMPARE(ButtonNumber(QMessageBox::Ok), 1);
-    QCOMPARE(ButtonNumber(QMessageBox::Cancel), 2);
-    QCOMPARE(ButtonNumber(QMessageBox::Yes), 6);
-    QCOMPARE(ButtonNumber(QMessageBox::No), 7);
-  }
-
   void enterPressesTheStylesDefaultButton() {
     frmMain window(MainWindowSetup{});
     window.show();
-    QtFrontEnd front_end(window);
+    ActiveWindow active;
+    QtFrontEnd front_end(window, active);
     PressWhenShown(Qt::Key_Return);
     QCOMPARE(ShowMessage(front_end, "上書きしますか？", kStyleQuestionDefaultNo), kButtonNo);
     PressWhenShown(Qt::Key_Return);
@@ -89,7 +52,8 @@ class tst_QtFrontEnd : public QObject {
   void boxCarriesTheTitleAndText() {
     frmMain window(MainWindowSetup{});
     window.show();
-    QtFrontEnd front_end(window);
+    ActiveWindow active;
+    QtFrontEnd front_end(window, active);
     QString title;
     QString text;
     QTimer::singleShot(0, [&] {
@@ -111,7 +75,8 @@ class tst_QtFrontEnd : public QObject {
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QtFrontEnd front_end(window);
+    ActiveWindow active;
+    QtFrontEnd front_end(window, active);
     front_end.PointAt(3, ControlId::txtDelay, FocusAction::kFocus);
     QCOMPARE(window.SelectedTab(), 3);
     QCOMPARE(QApplication::focusWidget(), window.Control(ControlId::txtDelay));
@@ -120,7 +85,8 @@ class tst_QtFrontEnd : public QObject {
   void runInTheModalProgressWindow() {
     frmMain window(MainWindowSetup{});
     window.show();
-    QtFrontEnd front_end(window);
+    ActiveWindow active;
+    QtFrontEnd front_end(window, active);
     bool ran = false;
     bool cancelled_before = true;
     bool cancelled_after = false;
@@ -133,9 +99,9 @@ class tst_QtFrontEnd : public QObject {
       front_end.SetStatus("ファイル情報収集中...");
       front_end.SetProgressRange(0, 10);
       front_end.SetProgressValue(4);
+      cancelled_before = front_end.YieldEvents();
       status = dialog->findChild<QLabel*>("lblStatus")->text();
       value = dialog->findChild<QProgressBar*>("ProgressBar1")->value();
-      cancelled_before = front_end.YieldEvents();
       dialog->findChild<QPushButton*>("Command1")->click();
       cancelled_after = front_end.YieldEvents();
     });

@@ -1,0 +1,123 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include "generate/front_end.h"
+#include "request/message_placement.h"
+#include "ui/message_style.h"
+
+namespace pictavue {
+namespace {
+
+// The platform's numbers of the pressed buttons, and the captions a Japanese system gives them.
+struct ButtonPair {
+  int number;
+  QMessageBox::StandardButton button;
+  const char* caption;
+};
+
+constexpr ButtonPair kButtonPairs[] = {
+    {kButtonOk, QMessageBox::Ok, "OK"},         {kButtonCancel, QMessageBox::Cancel, "キャンセル"},
+    {3, QMessageBox::Abort, "中止(&A)"},        {4, QMessageBox::Retry, "再試行(&R)"},
+    {5, QMessageBox::Ignore, "無視(&I)"},       {kButtonYes, QMessageBox::Yes, "はい(&Y)"},
+    {kButtonNo, QMessageBox::No, "いいえ(&N)"},
+};
+
+const ButtonPair* PairOf(int number) {
+  for (const ButtonPair& pair : kButtonPairs) {
+    if (pair.number == number) {
+      return &pair;
+    }
+  }
+  return &kButtonPairs[0];
+}
+
+int NumberOf(QMessageBox::StandardButton button) {
+  for (const ButtonPair& pair : kButtonPairs) {
+    if (pair.button == button) {
+      return pair.number;
+    }
+  }
+  return 0;
+}
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kStop:
+      return QMessageBox::Critical;
+    case MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case MessageIcon::kWarning:
+      return QMessageBox::Warning;
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+WindowRect RectOf(const QRect& rect) {
+  // A window rectangle's right and bottom lie one past its last pixel.
+  return WindowRect{rect.left(), rect.top(), rect.left() + rect.width(),
+                    rect.top() + rect.height()};
+}
+
+// A message box that moves itself over its owner when it is about to appear: only then has
+// it laid out its text and taken its final size.
+class PlacedMessageBox final : public QMessageBox {
+ public:
+  explicit PlacedMessageBox(QWidget* owner) : QMessageBox(owner), owner_(owner) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    if (owner_.isNull()) {
+      return;
+    }
+    const QScreen* screen = owner_->screen();
+    const QRect area = screen->geometry();
+    const QRect owner_rect = owner_->frameGeometry().translated(-area.topLeft());
+    const QSize box = frameGeometry().size();
+    const BoxPosition position =
+        MessageBoxPosition(RectOf(owner_rect), BoxSize{box.width(), box.height()},
+                           BoxSize{area.width(), area.height()});
+    move(area.topLeft() + QPoint(position.x, position.y));
+  }
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+}  // namespace
+
+int ShowStyledMessageBox(const std::string& prompt, int style, const std::string& title,
+                         QWidget* owner) {
+  const MessageLook look = LookOfStyle(style);
+  PlacedMessageBox box(owner);
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setIcon(QtIcon(look.icon));
+  // Paths and page texts in messages may hold "<" and "&": never read them as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(BoxText(prompt)));
+  for (const int number : look.buttons) {
+    const ButtonPair* pair = PairOf(number);
+    QPushButton* button = box.addButton(pair->button);
+    button->setText(QString::fromUtf8(pair->caption));
+    if (number == look.default_button) {
+      box.setDefaultButton(button);
+    }
+  }
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked == nullptr) {
+    return look.buttons.back();
+  }
+  return NumberOf(box.standardButton(clicked));
+}
+
+}  // namespace pictavue
