@@ -27,6 +27,8 @@ check() {  # check NAME COMMAND...: one expectation
 contains() { grep -qF -- "$2" "$1"; }
 lacks() { ! grep -qF -- "$2" "$1"; }
 same_file() { cmp -s "$1" "$2" || { diff <(cat -A "$1") <(cat -A "$2") | head -20 >&2; false; }; }
+# A text as an extended regular expression that matches it literally.
+literal() { printf '%s' "$1" | sed -E 's/[][\.*^$|?+(){}#/]/\\&/g'; }
 
 # Runs the program under Wine: run LANG PROGRAM ARGS..., leaving out.txt, err.txt and status.
 run() {
@@ -49,14 +51,22 @@ write_settings() {  # write_settings FILE OUTPUT_DIR
   printf 'PathName=0\r\n[OutFile]\r\nOutputDir=%s\r\nFileName=Gallery\r\n' "$2" >>"$1"
 }
 
-# Pages without what may differ between two runs: the date line, and the tree's own place.
-normalized() {  # normalized FILE ROOT_ADDRESS
+# A page without what may differ between two runs: the date line, the tree's own place and the
+# program's (the home page link points at the documentation beside the program).
+# Paths in the pictures' tooltip texts are the system's own: PATH/ and "/" between names.
+normalized() {  # normalized FILE TREE_ADDRESS PROGRAM_ADDRESS TREE_PATH OUT
   LC_ALL=C sed -E -e 's#[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}#DATE#g' \
-    -e "s#$2#file:///ROOT#g" "$1"
+    -e "s#$(literal "$2")#file:///TREE#g" -e "s#$(literal "$3")#file:///PROGRAM/#g" \
+    -e "s#alt=\"$(literal "$4")#alt=\"PATH/#g" -e '/alt="PATH\//s#\\#/#g' "$1" >"$5"
+}
+same_page() {  # same_page LINUX_PAGE LINUX_TREE_ADDRESS WINDOWS_PAGE WINDOWS_TREE_ADDRESS
+  normalized "$1" "$2" "file://$(dirname "$LINUX_PICTAVUE")/" "$work/linux/Pics/" "$work/linux.htm"
+  normalized "$3" "$4" 'file:///C|/Tools/Pic/' 'C:\Pics\' "$work/windows.htm"
+  same_file "$work/linux.htm" "$work/windows.htm"
 }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 
 # --- 1. the settings file beside the program, in a folder ----------------------------------------
 install_program "$drive_c/Tools/Pic"
@@ -71,8 +81,8 @@ check "folder: the page to open on standard output" \
   contains "$work/out.txt" 'C:\Tools\Pic\Pictavue'
 # Pages outside the search folder address the pictures absolutely.
 page=$(ls "$drive_c/Tools/Pic/"Pictavue*.htm | head -1)
-check "folder: file:///C|/ addresses" contains "$page" 'src="file:///C|/Pics/sea.jpg"'
-check "folder: subfolders with / in addresses" contains "$page" 'file:///C|/Pics/metafiles/'
+check "folder: file:///C|/ addresses, / between names" \
+  contains "$page" 'src="file:///C|/Pics/shapes/stripes.gif"'
 
 # --- 2. the settings file beside the program, at a drive root ------------------------------------
 install_program "$drive_c"
@@ -93,13 +103,17 @@ mkdir -p "$work/linux"
 cp -r "$drive_c/Pics" "$work/linux/Pics"
 rm -f "$work/linux/Pics/"Gallery*.htm
 write_settings "$work/linux/relative.ini" 1
-(cd "$work/linux" && "$LINUX_PICTAVUE" --batch --settings relative.ini --yes Pics >/dev/null 2>&1)
+# The same code page as Wine's here, so that characters it lacks become the same references.
+(cd "$work/linux" && PICTAVUE_CODEPAGE=CP1252 "$LINUX_PICTAVUE" --batch --settings relative.ini \
+  --yes Pics >/dev/null 2>&1)
 check "relative: Linux wrote the same pages" test -f "$work/linux/Pics/Gallery001.htm"
 for linux_page in "$work/linux/Pics/"Gallery*.htm; do
   name=$(basename "$linux_page")
-  check "relative: $name byte for byte as on Linux" same_file \
-    <(normalized "$linux_page" "file:///nowhere") <(normalized "$drive_c/Pics/$name" "file:///nowhere")
+  check "relative: $name byte for byte as on Linux" \
+    same_page "$linux_page" "file:///nowhere" "$drive_c/Pics/$name" "file:///nowhere"
 done
+run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\relative.ini' 'C:\Pics'
+check "existing page, default No: exit 1" test "$status" -eq 1
 
 # --- 4. absolute addresses, the same pages as on Linux apart from the paths ----------------------
 write_settings "$drive_c/absolute.ini" 0
@@ -110,14 +124,14 @@ run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\absolute.ini' 'C:
 check "absolute: exit 0" test "$status" -eq 0
 write_settings "$work/linux/absolute.ini" 0
 printf 'DirName=%s\r\n' "$work/linux/Out" >>"$work/linux/absolute.ini"
-(cd "$work/linux" && "$LINUX_PICTAVUE" --batch --settings absolute.ini Pics >/dev/null 2>&1)
+(cd "$work/linux" && PICTAVUE_CODEPAGE=CP1252 "$LINUX_PICTAVUE" --batch --settings absolute.ini \
+  Pics >/dev/null 2>&1)
 count=0
 for linux_page in "$work/linux/Out/"Gallery*.htm; do
   name=$(basename "$linux_page")
   count=$((count + 1))
-  check "absolute: $name as on Linux apart from the paths" same_file \
-    <(normalized "$linux_page" "file://$work/linux/Pics") \
-    <(normalized "$drive_c/Out/$name" 'file:///C|/Pics')
+  check "absolute: $name as on Linux apart from the paths" \
+    same_page "$linux_page" "file://$work/linux/Pics" "$drive_c/Out/$name" 'file:///C|/Pics'
 done
 check "absolute: pages to compare" test "$count" -ge 3
 
@@ -137,28 +151,29 @@ check "recycle: a folder of its own elsewhere" contains "$drive_c/Out2/Drive.htm
 run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch 'C:\No Such Folder'
 check "missing folder: exit 1" test "$status" -eq 1
 check "missing folder: the folder check's message" contains "$work/err.txt" 'C:\No Such Folder '
-run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\relative.ini' 'C:\Pics'
-check "existing page, default No: exit 1" test "$status" -eq 1
 
 # --- 7. Japanese names under code page 932 --------------------------------------------------------
 if [ -n "$JAPANESE_LANG" ]; then
-  cp -r "$samples/風景" "$drive_c/Pics/風景"
-  cp "$samples/shapes/stripes.gif" "$drive_c/Pics/風景/表紙.gif"
-  rm -f "$drive_c/Pics/"Gallery*.htm
-  run "$JAPANESE_LANG" 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\relative.ini' --yes 'C:\Pics'
+  cp -r "$samples/風景" "$drive_c/写真集"
+  cp "$samples/shapes/stripes.gif" "$drive_c/写真集/表紙.gif"
+  cp "$samples/shapes/circles.png" "$drive_c/写真集/丸.png"  # a second page, so a frame set
+  run "$JAPANESE_LANG" 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\relative.ini' --yes \
+    'C:\写真集'
   check "932: exit 0" test "$status" -eq 0
   sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
-  pages=$(cat "$drive_c/Pics/"Gallery*.htm)
   # 表 ends in the byte of a backslash in Shift_JIS: the address must keep it.
-  check "932: the Japanese file name in Shift_JIS" grep -qF "src=\"$(sjis 風景/表紙.gif)\"" <<<"$pages"
-  check "932: the Japanese folder name in Shift_JIS" grep -qF "$(sjis 風景/night.jpg)" <<<"$pages"
+  cat "$drive_c/写真集/"Gallery0*.htm >"$work/pages.htm"
+  check "932: the Japanese file names in Shift_JIS" \
+    contains "$work/pages.htm" "src=\"$(sjis 表紙.gif)\""
+  check "932: and their tooltip texts" contains "$work/pages.htm" "$(sjis 丸.png)"
   check "932: the page path on standard output in Shift_JIS" \
-    contains "$work/out.txt" "$(sjis 'C:\Pics\Gallery001.htm')"
-  run "$JAPANESE_LANG" 'C:\Tools\Pic\pictavue.exe' --batch "$(printf 'C:\\存在しない')"
+    contains "$work/out.txt" "$(sjis 'C:\写真集\Gallery.htm')"
+  check "932: the history in the settings file in Shift_JIS" \
+    contains "$drive_c/relative.ini" "$(sjis 'DirHistry1=C:\写真集')"
+  run "$JAPANESE_LANG" 'C:\Tools\Pic\pictavue.exe' --batch 'C:\存在しない'
+  check "932: a missing folder: exit 1" test "$status" -eq 1
   check "932: messages in Shift_JIS on standard error" \
-    contains "$work/err.txt" "$(sjis 'は存在しないフォルダです。')"
-  check "932: the settings file in Shift_JIS" \
-    contains "$drive_c/Tools/Pic/Pictavue.ini" "$(sjis 'DirHistry1=C:\Pics')"
+    contains "$work/err.txt" "$(sjis 'C:\存在しない は存在しないフォルダです。')"
 else
   echo "batch_under_wine: no Japanese locale for Wine; the code page 932 run is left out" >&2
 fi
