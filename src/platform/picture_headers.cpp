@@ -4,12 +4,12 @@
 #include <array>
 #include <climits>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
-#include <system_error>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include "platform/regular_file.h"
 
 namespace pictavue {
 namespace {
@@ -196,8 +196,7 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
 }
 
 FileSource::FileSource(const std::string& path, std::uint64_t base) : owned_(true), base_(base) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+  if (!picture_file_detail::IsRegularFile(path)) {
     return;
   }
   file_ = std::fopen(path.c_str(), "rb");

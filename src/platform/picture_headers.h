@@ -1,7 +1,7 @@
 #pragma once
 
 // Readers of the few header fields that give a picture's size. Shared by the core and the
-// plug-ins, so this library uses nothing but the standard library.
+// plug-ins, so this library uses nothing but the standard library (and regular_file.h).
 //
 // Every reader treats its bytes as hostile: fields are read through explicit little- and
 // big-endian helpers at checked offsets, arithmetic is done in 64 bits before it can overflow,
