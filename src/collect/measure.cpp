@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "platform/file_io.h"
 #include "platform/picture_headers.h"
 
 namespace pictavue {
@@ -41,7 +42,7 @@ MeasuredSize MeasureByLoader(const std::string& path, PictureLoader& loader) {
 }
 
 MeasuredSize MeasureGif(const std::string& path) {
-  FileSource source(path);
+  FileSource source(NativeFileName(path));
   const GifScreenSize screen = ReadGifScreenSize(source);
   return FromSides(screen.width, screen.height);
 }
@@ -49,7 +50,7 @@ MeasuredSize MeasureGif(const std::string& path) {
 MeasuredSize MeasureBmp(const std::string& path, PictureLoader& loader) {
   std::optional<BmpSizeFields> fields;
   {
-    FileSource source(path);
+    FileSource source(NativeFileName(path));
     fields = ReadBmpSizeFields(source);
   }
   if (fields) {
@@ -130,7 +131,7 @@ MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins,
 }
 
 bool JpegHasEndMarker(const std::string& path) {
-  FileSource source(path);
+  FileSource source(NativeFileName(path));
   std::array<std::uint8_t, 2> last{};
   if (source.ReadTail(last) != ReadStatus::kOk) {
     return false;

@@ -1,8 +1,21 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/code_page.h"
 
 namespace pictavue {
+
+// The program's arguments after its own name, as UTF-8: Windows hands them over in the system
+// code page, POSIX as the bytes that were typed.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// The code page that standard output and standard error are read in: on Windows the system code
+// page (a console, a file or a script that reads the program's output expects it), elsewhere
+// UTF-8, as the program writes.
+CodePage ConsoleCodePage();
 
 // Whether the process's standard error is a terminal that a person watches (a progress bar
 // there helps; in a file or a pipe it is noise).

@@ -28,6 +28,11 @@ ReadResult ReadFileBounded(const std::string& path, std::size_t max_bytes);
 // written to is not replaced.
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// path as the C library's file functions (fopen) take it: the bytes themselves on POSIX, the
+// system code page on Windows. The empty text when the code page cannot hold the path, which
+// then opens nothing.
+std::string NativeFileName(const std::string& path);
+
 // Creates path, or empties it, and writes bytes in one go. A short write or a failing close is a
 // failure like any other.
 Status WriteFileReplacing(const std::string& path, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -165,20 +166,35 @@ std::string NormalizeWindowsFolderPath(std::string_view path, const StoredNameLo
   if (root_with_separator.size() >= s.size()) {
     return root_with_separator;
   }
-  if (s.back() != '\\') {
-    s += '\\';
+  // "." and ".." are resolved by text first: looked up, they would give the stored name of the
+  // folder they stand for, and C:\A\..\B would become C:\A\<the parent>\B.
+  std::vector<std::string_view> names;
+  std::string_view rest = std::string_view(s).substr(root_with_separator.size());
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\\'), rest.size());
+    const std::string_view name = rest.substr(0, end);
+    if (name == "..") {
+      if (!names.empty()) {
+        names.pop_back();
+      }
+    } else if (!name.empty() && name != ".") {
+      names.push_back(name);
+    }
+    rest.remove_prefix(std::min(end + 1, rest.size()));
   }
+  std::string looked_up = root;
   std::string result = root;
-  for (std::size_t at = s.find('\\', root_with_separator.size()); at != std::string::npos;
-       at = s.find('\\', at + 1)) {
-    const std::optional<std::string> stored = lookup(s.substr(0, at));
+  for (const std::string_view name : names) {
+    looked_up += '\\';
+    looked_up += name;
+    const std::optional<std::string> stored = lookup(looked_up);
     if (!stored) {
       return {};
     }
     result += '\\';
     result += *stored;
   }
-  return result;
+  return names.empty() ? root_with_separator : result;
 }
 
 std::string ResolvePosixPathLexically(std::string_view path, std::string_view current_folder) {

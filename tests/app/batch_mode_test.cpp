@@ -8,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "generate/page_layout.h"
+#include "platform/path_style.h"
 #include "request/request_fakes.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
 namespace {
+
+// The page paths the program prints use the system's own separator.
+const std::string kSeparator(1, Separator(NativePathStyle()));
 
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
@@ -33,7 +37,7 @@ class BatchModeTest : public ::testing::Test {
  protected:
   BatchModeTest()
       : program_folder_(folder_.MakeFolder("program")), pictures_(folder_.MakeFolder("pics")) {
-    services_.program_file = program_folder_ + "/pictavue";
+    services_.program_file = program_folder_ + kSeparator + "pictavue";
     services_.startup = &startup_;
     services_.launcher = &launcher_;
     services_.make_run = [this](Session& session) {
@@ -55,7 +59,7 @@ class BatchModeTest : public ::testing::Test {
     return result;
   }
 
-  std::string SettingsFile() const { return program_folder_ + "/Pictavue.ini"; }
+  std::string SettingsFile() const { return program_folder_ + kSeparator + "Pictavue.ini"; }
 
   testing::TempFolder folder_;
   std::string program_folder_;
@@ -107,7 +111,7 @@ TEST_F(BatchModeTest, PagesWrittenPrintThePageAndSaveTheHistory) {
   const BatchOutput result = Batch({"--batch", pictures_});
   EXPECT_EQ(result.status, 0);
   // Without a chosen output folder the pages go beside the program.
-  EXPECT_EQ(result.out, program_folder_ + "/Pictavue001.htm\n");
+  EXPECT_EQ(result.out, program_folder_ + kSeparator + "Pictavue001.htm\n");
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(launcher_.calls, std::vector<std::string>{});  // no --open
   EXPECT_NE(testing::ReadFileBytes(SettingsFile()).find("DirHistry1=" + pictures_ + "\r\n"),
@@ -118,7 +122,7 @@ TEST_F(BatchModeTest, TheFolderIsTakenInItsCanonicalForm) {
   folder_.WriteFile("program/Pictavue.ini", "[OutFile]\r\nOutputDir=1\r\n");
   const BatchOutput result = Batch({"--batch", "--", folder_.Path("pics/../pics/")});
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, pictures_ + "/Pictavue001.htm\n");
+  EXPECT_EQ(result.out, pictures_ + kSeparator + "Pictavue001.htm\n");
 }
 
 TEST_F(BatchModeTest, SettingsFileIsReadAndWritten) {
@@ -128,7 +132,7 @@ TEST_F(BatchModeTest, SettingsFileIsReadAndWritten) {
                                      Arguments{"--batch", "--settings=" + settings, pictures_}}) {
     const BatchOutput result = Batch(arguments);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, pictures_ + "/Album001.htm\n");
+    EXPECT_EQ(result.out, pictures_ + kSeparator + "Album001.htm\n");
   }
   const std::string saved = testing::ReadFileBytes(settings);
   EXPECT_NE(saved.find("DirHistry1=" + pictures_ + "\r\n"), std::string::npos);
@@ -159,17 +163,17 @@ TEST_F(BatchModeTest, ExistingPageIsKeptWithoutYesAndOverwrittenWithIt) {
   EXPECT_EQ(kept.status, 1);
   EXPECT_EQ(kept.out, "");
   EXPECT_EQ(kept.err, question + "Pictavue: answered No (default)\n");
-  EXPECT_EQ(testing::ReadFileBytes(pictures_ + "/Pictavue001.htm"), "old");
+  EXPECT_EQ(testing::ReadFileBytes(pictures_ + kSeparator + "Pictavue001.htm"), "old");
 
   const BatchOutput overwritten = Batch({"--batch", "--yes", pictures_});
   EXPECT_EQ(overwritten.status, 0);
-  EXPECT_EQ(overwritten.out, pictures_ + "/Pictavue001.htm\n");
+  EXPECT_EQ(overwritten.out, pictures_ + kSeparator + "Pictavue001.htm\n");
   EXPECT_EQ(overwritten.err, question + "Pictavue: answered Yes (--yes)\n");
 }
 
 TEST_F(BatchModeTest, OpenStepOnlyWithOpen) {
   folder_.WriteFile("program/Pictavue.ini", "[OutFile]\r\nOutputDir=1\r\nAutoOpenMode=1\r\n");
-  const std::string page = pictures_ + "/Pictavue001.htm";
+  const std::string page = pictures_ + kSeparator + "Pictavue001.htm";
 
   EXPECT_EQ(Batch({"--batch", pictures_}).err, "");
   EXPECT_EQ(launcher_.calls, std::vector<std::string>{});

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/path_style.h"
 #include "support/recording_front_end.h"
 
 namespace pictavue {
@@ -58,6 +59,11 @@ class OrderImagesTest : public ::testing::TestWithParam<OrderCase> {};
 
 TEST_P(OrderImagesTest, PutsThePicturesInPageOrder) {
   const OrderCase& c = GetParam();
+  if (std::string(c.name) == "NamesThatAreNotUtf8SortLast" &&
+      NativePathStyle() == PathStyle::kWindows) {
+    GTEST_SKIP() << "names from the system's listing are never ill-formed there, and its sort "
+                    "keys place U+FFFD first";
+  }
   RunState state = StateWith(c.scanned, c.top_subfolder_count);
   GalleryOptions options;
   options.SubDir = c.sub_dir;

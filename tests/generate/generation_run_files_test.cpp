@@ -2,6 +2,7 @@
 // beside the tests, the system's picture loader, and pages written to disk.
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <regex>
@@ -13,6 +14,8 @@
 
 #include "generate/generation_run.h"
 #include "generate/run_fixture.h"
+#include "platform/code_page.h"
+#include "platform/path_style.h"
 #include "platform/test_conditions.h"
 #include "platform/test_environment.h"
 #include "support/picture_writers.h"
@@ -50,6 +53,14 @@ void WriteEveryKind(const TempFolder& folder) {
   folder.WriteFile("pics/写真/h.jpg", MakeJpeg(48, 64));
 }
 
+// Whether the system's file names can hold Japanese: always on POSIX, where names are bytes;
+// on Windows only when the code page of the A calls is a Japanese one.
+bool JapaneseNamesReachFiles() {
+  const CodePage system = CodePage::System();
+  return NativePathStyle() == PathStyle::kPosix || system.is_utf8() ||
+         system.ToUtf8(system.FromUtf8("写真", Unmappable::kQuestionMark)) == "写真";
+}
+
 // "address width x height" of every thumbnail of a page, in page order.
 std::vector<std::string> Thumbnails(const std::string& page) {
   static const std::regex kImage("<img src=\"([^\"]*)\" width=(\\d+) height=(\\d+)");
@@ -80,26 +91,34 @@ TEST(GenerationRunFilesTest, MeasuresEveryKindWithThePluginsAndWritesOnePage) {
        }) {
     TempFolder folder;
     WriteEveryKind(folder);
+    std::vector<std::string> thumbnails = c.thumbnails;
+    if (!JapaneseNamesReachFiles()) {
+      thumbnails.pop_back();  // 写真/h.jpg: listed with "?" for what the code page lacks
+    }
     const std::unique_ptr<RunFixture> run = RunFixture::RealFiles(c.with_plugins);
     const RunState state = run->Run(RunOptions(folder.Path("pics"), "", ""));
 
     const std::string page_path = folder.Path("pics/Pictavue.htm");
     EXPECT_EQ(state.PageToOpen, page_path) << c.name;
     EXPECT_FALSE(state.RunAborted) << c.name;
-    EXPECT_EQ(state.ImageCount, static_cast<int>(c.thumbnails.size())) << c.name;
+    EXPECT_EQ(state.ImageCount, static_cast<int>(thumbnails.size())) << c.name;
     const std::string page = ReadFileBytes(page_path);
-    EXPECT_THAT(Thumbnails(page), ElementsAreArray(c.thumbnails)) << c.name;
+    EXPECT_THAT(Thumbnails(page), ElementsAreArray(thumbnails)) << c.name;
     ASSERT_EQ(run->written().size(), 1u) << c.name;
     EXPECT_EQ(run->written()[0].bytes, page) << c.name;
   }
 }
 
 TEST(GenerationRunFilesTest, AWriteFailureStopsTheRunWithTheSystemsDescription) {
+  if (NativePathStyle() == PathStyle::kWindows) {
+    GTEST_SKIP() << "the descriptions below are POSIX's texts; scripts/test-windows checks the "
+                    "abort under Windows end to end";
+  }
   struct Case {
     const char* name;
-    const char* in_the_way;  // a folder where the run wants to write a file
-    const char* read_only;   // an earlier page that may not be written to
-    rlim_t file_size_limit;  // 0: none
+    const char* in_the_way;         // a folder where the run wants to write a file
+    const char* read_only;          // an earlier page that may not be written to
+    std::uint64_t file_size_limit;  // 0: none
     const char* description;
     std::vector<const char*> files;  // the whole pages on disk afterwards
   };
@@ -206,6 +225,10 @@ TEST(GenerationRunFilesTest, CancelAfterAPageLeavesItOnDisk) {
 }
 
 TEST(GenerationRunFilesTest, PagesAreWrittenInTheSystemCodePage) {
+  if (NativePathStyle() == PathStyle::kWindows && CodePage::System().name() != "CP932") {
+    GTEST_SKIP() << "on Windows the code page is the system's own, here "
+                 << CodePage::System().name();
+  }
   TempFolder folder;
   folder.WriteFile("pics/夏.gif", testing::MakeGif(5, 5));
   const std::unique_ptr<RunFixture> run = RunFixture::RealFiles();

@@ -39,7 +39,7 @@ RunFixture::RunFixture(RealTag, bool with_plugins)
     : system_lister_(MakeSystemDirectoryLister()),
       system_loader_(MakePictureLoader()),
       plugins_(with_plugins ? Plugins::Load(PICTAVUE_PLUGIN_FOLDER, CodePage("UTF-8")) : Plugins()),
-      style_(PathStyle::kPosix),
+      style_(NativePathStyle()),
       default_output_folder_("/nonexistent/default output") {}
 
 std::unique_ptr<RunFixture> RunFixture::RealFiles(bool with_plugins) {

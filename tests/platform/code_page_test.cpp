@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_style.h"
 #include "platform/test_conditions.h"
 
 namespace pictavue {
@@ -42,6 +43,9 @@ TEST(CodePageTest, NamesAUsableCodePageAndFallsBackToUtf8) {
 }
 
 TEST(CodePageTest, SystemCodePageComesFromTheOverrideOrTheLocale) {
+  if (NativePathStyle() == PathStyle::kWindows) {
+    GTEST_SKIP() << "Windows names its ANSI code page itself (CodePageWin32 tests it)";
+  }
   struct Case {
     const char* override_name;
     const char* locale;
@@ -111,7 +115,9 @@ TEST(CodePageTest, ConvertsFromShiftJis) {
   const Case cases[] = {
       {"", ""},
       {std::string(kA) + kI + kHalfWidthA + kSo, "あいｱソ"},
-      {"a\x80z", std::string("a") + kReplacement + "z"},
+      // Windows' own table gives 80 a character of its own; iconv's has none for it.
+      {"a\x80z", NativePathStyle() == PathStyle::kWindows ? std::string("a\xC2\x80z")
+                                                          : std::string("a") + kReplacement + "z"},
       {"a\x81\x20z", std::string("a") + kReplacement + " z"},
       {std::string("a") + "\x82", std::string("a") + kReplacement},  // ends inside a character
   };

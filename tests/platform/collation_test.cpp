@@ -78,10 +78,13 @@ TEST(CollationTest, EmbeddedZeroBytesAreCharactersOfTheText) {
   EXPECT_EQ(collation.Compare(std::string("a\0b", 3), std::string("a\0c", 3)), -1);
 }
 
-// Ill-formed sequences of every kind read as U+FFFD the same way in a comparison as in a key:
-// every pair of these texts compares as its keys do.
+// Ill-formed sequences of every kind read as U+FFFD the same way in a comparison as in a key, and
+// the empty text and one that weighs nothing are told apart alike: every pair of these texts
+// compares as its keys do.
 TEST(CollationTest, CompareAgreesWithTheKeysOnIllFormedText) {
-  const std::vector<std::string> texts = {"a",
+  const std::vector<std::string> texts = {"",
+                                          "\x01",
+                                          "a",
                                           "\xFF",
                                           "\xFF\xFF",
                                           "\xC3",

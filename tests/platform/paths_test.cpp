@@ -167,6 +167,11 @@ TEST_F(NormalizeWindowsFolderPathTest, SpellsEachComponentAsStored) {
       // The system takes '/' for '\': the middle components are looked up, not skipped.
       {"c:/my pictures/trip", "C:\\My Pictures\\Trip"},
       {"//filer/share/pics", "\\\\FILER\\SHARE\\Pics"},
+      // "." and ".." by text, before any look-up; ".." stops at the root.
+      {"c:\\my pictures\\..\\my pictures\\.\\trip\\", "C:\\My Pictures\\Trip"},
+      {"c:\\photos\\..\\..\\photos", "C:\\Photos"},
+      {"c:\\photos\\..", "C:\\"},
+      {"\\\\filer\\share\\pics\\..\\pics\\summer", "\\\\FILER\\SHARE\\Pics\\Summer"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NormalizeWindowsFolderPath(c.path, tree_.Lookup()), c.normalized) << c.path;

@@ -10,9 +10,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "platform/test_conditions.h"
 #include "support/picture_writers.h"
 #include "support/temp_folder.h"
 
@@ -357,11 +356,16 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
   const std::string at_0 = folder.WriteFile("a.png", picture);
   const std::string at_100 = folder.WriteFile("b.dat", std::string(100, 'z') + picture);
   const std::string directory = folder.MakeFolder("x.jpg");
+  std::vector<std::string> not_files = {directory, folder.Path("missing.png")};
   const std::string fifo = folder.Path("pipe.jpg");
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Named pipes and /proc are POSIX's own.
+  const bool posix = testing::MakeFifo(fifo);
   const std::string unreadable = folder.Path("mem.png");
-  // Reading a process's own memory at address 0 fails with an I/O error, for any user.
-  std::filesystem::create_symlink("/proc/self/mem", unreadable);
+  if (posix) {
+    not_files.push_back(fifo);
+    // Reading a process's own memory at address 0 fails with an I/O error, for any user.
+    std::filesystem::create_symlink("/proc/self/mem", unreadable);
+  }
 
   FileSource plain(at_0);
   EXPECT_EQ(Describe(ReadPngHeader(plain)), "12x34");
@@ -370,14 +374,16 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
   FileSource past_end(at_0, 100000);
   EXPECT_EQ(Describe(ReadPngHeader(past_end)), Error(HeaderError::kTruncated));
 
-  for (const std::string& path : {directory, fifo, folder.Path("missing.png")}) {
+  for (const std::string& path : not_files) {
     FileSource source(path);
     EXPECT_FALSE(source.is_open()) << path;
     EXPECT_EQ(Describe(ReadPngHeader(source)), Error(HeaderError::kReadError)) << path;
   }
-  FileSource failing(unreadable);
-  EXPECT_TRUE(failing.is_open());
-  EXPECT_EQ(Describe(ReadPngHeader(failing)), Error(HeaderError::kReadError));
+  if (posix) {
+    FileSource failing(unreadable);
+    EXPECT_TRUE(failing.is_open());
+    EXPECT_EQ(Describe(ReadPngHeader(failing)), Error(HeaderError::kReadError));
+  }
 }
 
 // The file source serves reads from a window of the file in memory: its first 512 bytes, then

@@ -317,9 +317,10 @@ TEST(ProfileFileTest, MissingFileReadsEmptyAndIsCreatedBySave) {
 TEST(ProfileFileTest, UnreadableFilesReadEmpty) {
   TempFolder folder;
   EXPECT_EQ(ProfileFile::Load(folder.MakeFolder("a folder")).Serialize(), "");
-  const std::string fifo = folder.Path("a pipe");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(ProfileFile::Load(fifo).Serialize(), "");  // and does not wait for a writer
+  // Named pipes are POSIX's own.
+  if (const std::string fifo = folder.Path("a pipe"); testing::MakeFifo(fifo)) {
+    EXPECT_EQ(ProfileFile::Load(fifo).Serialize(), "");  // and does not wait for a writer
+  }
 }
 
 TEST(ProfileFileTest, LoadReadsNoMoreThanItsLimit) {
@@ -337,7 +338,7 @@ TEST(ProfileFileTest, FailedSaveLeavesTheOldFileIntact) {
   ProfileFile profile = ProfileFile::Parse(old_content);
   profile.SetString("A", "k", std::string(20000, 'n'), kUtf8);
 
-  {  // the write fails part-way
+  if (testing::FileSizeLimit::Supported()) {  // the write fails part-way
     TempFolder folder;
     const std::string path = folder.WriteFile("Pictavue.ini", old_content);
     const testing::FileSizeLimit limit(4096);

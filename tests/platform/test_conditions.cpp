@@ -3,7 +3,11 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/test_environment.h"
 
 namespace pictavue::testing {
 
@@ -26,23 +30,51 @@ ScopedEnvironment::~ScopedEnvironment() {
   }
 }
 
-FileSizeLimit::FileSizeLimit(rlim_t max_bytes) {
+bool FileSizeLimit::Supported() {
+  return true;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t max_bytes) {
   // Exceeding the limit raises SIGXFSZ, which would end the test program; ignored, the write
   // fails with EFBIG instead.
   old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-  ::getrlimit(RLIMIT_FSIZE, &old_limit_);
-  rlimit limit = old_limit_;
-  limit.rlim_cur = max_bytes;
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  old_current_ = limit.rlim_cur;
+  old_maximum_ = limit.rlim_max;
+  limit.rlim_cur = static_cast<rlim_t>(max_bytes);
   ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 FileSizeLimit::~FileSizeLimit() {
-  ::setrlimit(RLIMIT_FSIZE, &old_limit_);
+  const rlimit old_limit{static_cast<rlim_t>(old_current_), static_cast<rlim_t>(old_maximum_)};
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
   std::signal(SIGXFSZ, old_handler_);
 }
 
 bool PermissionsAreEnforced() {
   return ::geteuid() != 0;
+}
+
+bool MakeFifo(const std::string& path) {
+  return ::mkfifo(path.c_str(), 0600) == 0;
+}
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}  // namespace
+
+UnprivilegedScope::UnprivilegedScope() {
+  if (geteuid() == 0) {
+    dropped_ = seteuid(kNobody) == 0;
+    failed_ = !dropped_;
+  }
+}
+
+UnprivilegedScope::~UnprivilegedScope() {
+  if (dropped_) {
+    [[maybe_unused]] const int ignored = seteuid(0);
+  }
 }
 
 }  // namespace pictavue::testing

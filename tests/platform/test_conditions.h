@@ -1,9 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
-
-#include <sys/resource.h>
 
 namespace pictavue::testing {
 
@@ -24,17 +23,26 @@ class ScopedEnvironment {
 // "File too large" part-way even for root, for whom read-only folders do not exist.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t max_bytes);
+  // Whether the system can limit a process's file sizes at all (Windows cannot); the tests that
+  // need a write to fail part-way are skipped where it cannot.
+  static bool Supported();
+
+  explicit FileSizeLimit(std::uint64_t max_bytes);
   ~FileSizeLimit();
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
-  rlimit old_limit_{};
+  std::uint64_t old_current_ = 0;
+  std::uint64_t old_maximum_ = 0;
   void (*old_handler_)(int) = nullptr;
 };
 
-// Permission bits do not stop root; tests that rely on them are skipped then.
+// Permission bits do not stop root, and Windows has none; tests that rely on them are skipped
+// then.
 bool PermissionsAreEnforced();
+
+// Makes a named pipe at path; false where the file system holds none (Windows).
+bool MakeFifo(const std::string& path);
 
 }  // namespace pictavue::testing

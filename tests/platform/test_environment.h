@@ -3,9 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/types.h>
-#include <unistd.h>
-
 namespace pictavue::testing {
 
 // Runs a test from another current folder and goes back afterwards.
@@ -24,28 +21,19 @@ class CurrentFolderChange {
 };
 
 // Drops root's right to read every folder for one test, so that a folder without access behaves
-// as it does for a user. Does nothing for a process that is not root.
+// as it does for a user. Does nothing for a process that is not root. (test_conditions.cpp)
 class UnprivilegedScope {
  public:
-  UnprivilegedScope() {
-    if (geteuid() == 0) {
-      dropped_ = seteuid(kNobody) == 0;
-      failed_ = !dropped_;
-    }
-  }
-  ~UnprivilegedScope() {
-    if (dropped_) {
-      [[maybe_unused]] const int ignored = seteuid(0);
-    }
-  }
+  UnprivilegedScope();
+  ~UnprivilegedScope();
   UnprivilegedScope(const UnprivilegedScope&) = delete;
   UnprivilegedScope& operator=(const UnprivilegedScope&) = delete;
 
-  // True when the process is root and could not give up its rights: access tests cannot run.
+  // True when the rights could not be given up (root without the means, or a system without
+  // POSIX permission bits): access tests cannot run.
   bool failed() const { return failed_; }
 
  private:
-  static constexpr uid_t kNobody = 65534;
   bool dropped_ = false;
   bool failed_ = false;
 };

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_style.h"
 #include "platform/test_conditions.h"
 #include "request/request_fakes.h"
 #include "support/recording_front_end.h"
@@ -178,7 +179,18 @@ std::string WriteRecorder(const testing::TempFolder& folder, const std::string& 
   return path;
 }
 
-TEST(SystemLauncherTest, BrowserGetsThePageAsOneArgumentWithoutAShell) {
+// The POSIX launcher: xdg-open and programs started without a shell. The Windows launcher is
+// tested on the system in platform_win32_test.
+class SystemLauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (NativePathStyle() == PathStyle::kWindows) {
+      GTEST_SKIP() << "xdg-open and POSIX programs";
+    }
+  }
+};
+
+TEST_F(SystemLauncherTest, BrowserGetsThePageAsOneArgumentWithoutAShell) {
   const testing::TempFolder folder;
   const std::string page = folder.Path("my \"best\" $(pics) & more; `x`/Pictavue001.htm");
   struct Case {
@@ -208,7 +220,7 @@ TEST(SystemLauncherTest, BrowserGetsThePageAsOneArgumentWithoutAShell) {
   }
 }
 
-TEST(SystemLauncherTest, ABrowserThatCannotRunIsReported) {
+TEST_F(SystemLauncherTest, ABrowserThatCannotRunIsReported) {
   const testing::TempFolder folder;
   GalleryOptions options;
   options.Browser = kChecked;
@@ -219,7 +231,7 @@ TEST(SystemLauncherTest, ABrowserThatCannotRunIsReported) {
   EXPECT_EQ(front_end.Events(), std::vector<std::string>{kBrowserFailed});
 }
 
-TEST(SystemLauncherTest, AssociationCodesFromTheExitOfXdgOpen) {
+TEST_F(SystemLauncherTest, AssociationCodesFromTheExitOfXdgOpen) {
   const testing::TempFolder folder;
   const std::string bin = folder.MakeFolder("bin");
   const std::string record = folder.Path("record.txt");
@@ -248,7 +260,7 @@ TEST(SystemLauncherTest, AssociationCodesFromTheExitOfXdgOpen) {
   }
 }
 
-TEST(SystemLauncherTest, NoAssociationProgramAtAll) {
+TEST_F(SystemLauncherTest, NoAssociationProgramAtAll) {
   const testing::TempFolder folder;
   const testing::ScopedEnvironment path("PATH", folder.MakeFolder("empty").c_str());
   const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
@@ -259,7 +271,7 @@ TEST(SystemLauncherTest, NoAssociationProgramAtAll) {
       std::vector<std::string>{"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)"});
 }
 
-TEST(SystemLauncherTest, ARelativePageThatLooksLikeAnOptionStaysAPath) {
+TEST_F(SystemLauncherTest, ARelativePageThatLooksLikeAnOptionStaysAPath) {
   const testing::TempFolder folder;
   const std::string bin = folder.MakeFolder("bin");
   const std::string record = folder.Path("record.txt");

@@ -9,6 +9,23 @@ namespace pictavue::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The program's texts are UTF-8; std::filesystem's narrow texts are the system code page on
+// Windows. Paths cross between the two as UTF-8, with the system's own separator.
+fs::path FromUtf8(std::string_view text) {
+  fs::path path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+  path.make_preferred();
+  return path;
+}
+
+std::string ToUtf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
   std::random_device device;
   std::mt19937_64 generator(device());
@@ -39,27 +56,27 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::Path(std::string_view relative) const {
   if (relative.empty()) {
-    return path_.string();
+    return ToUtf8(path_);
   }
-  return (path_ / fs::path(std::string(relative))).string();
+  return ToUtf8(path_ / FromUtf8(relative));
 }
 
 std::string TempFolder::WriteFile(std::string_view relative, std::string_view bytes) const {
-  const fs::path full = path_ / fs::path(std::string(relative));
+  const fs::path full = path_ / FromUtf8(relative);
   fs::create_directories(full.parent_path());
   std::ofstream out(full, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return full.string();
+  return ToUtf8(full);
 }
 
 std::string TempFolder::MakeFolder(std::string_view relative) const {
-  const fs::path full = path_ / fs::path(std::string(relative));
+  const fs::path full = path_ / FromUtf8(relative);
   fs::create_directories(full);
-  return full.string();
+  return ToUtf8(full);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FromUtf8(path), std::ios::binary);
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();

@@ -7,6 +7,14 @@
 
 namespace pictavue {
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
+}
+
+CodePage ConsoleCodePage() {
+  return CodePage("UTF-8");
+}
+
 bool StandardErrorIsTerminal() {
   return isatty(STDERR_FILENO) == 1;
 }

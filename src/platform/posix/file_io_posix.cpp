@@ -192,6 +192,10 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return status;
 }
 
+std::string NativeFileName(const std::string& path) {
+  return path;
+}
+
 Status WriteFileReplacing(const std::string& path, std::string_view bytes) {
   // O_NONBLOCK: a pipe without a reader under the page's name fails at once instead of waiting.
   FileDescriptor file(

@@ -10,7 +10,7 @@ void* LoadProgramFunction(const std::string& path, const char* name, std::string
   void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
     const char* reason = dlerror();
-    failure = reason != nullptr ? reason : "the library cannot be loaded";
+    failure = reason != nullptr ? reason : path + ": the library cannot be loaded";
     return nullptr;
   }
   void* function = dlsym(library, name);

@@ -1,0 +1,40 @@
+#include <cstdlib>
+
+#include <windows.h>
+
+#include "platform/test_conditions.h"
+#include "platform/test_environment.h"
+
+namespace pictavue::testing {
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    old_value_ = old;
+  }
+  // _putenv_s keeps the C library's copy (getenv) and the process's in step; "" removes.
+  _putenv_s(name, value != nullptr ? value : "");
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  _putenv_s(name_.c_str(), old_value_ ? old_value_->c_str() : "");
+}
+
+bool FileSizeLimit::Supported() {
+  return false;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t /*max_bytes*/) {}
+FileSizeLimit::~FileSizeLimit() = default;
+
+bool PermissionsAreEnforced() {
+  return false;
+}
+
+bool MakeFifo(const std::string& /*path*/) {
+  return false;
+}
+
+UnprivilegedScope::UnprivilegedScope() : failed_(true) {}
+UnprivilegedScope::~UnprivilegedScope() = default;
+
+}  // namespace pictavue::testing
