@@ -4,29 +4,56 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 namespace pictavue {
 
 namespace {
 
-// One entry of the range with its sort key, so that the sort compares prepared keys and moves
-// small records; the collation itself runs once per distinct text.
-struct KeyedEntry {
-  const std::string* sort_key;
+// A run of neighbouring entries with the same text, the unit the sort moves. The scan appends a
+// folder's pictures together, so sorting by folder sorts one run per folder instead of one entry
+// per picture.
+struct KeyedRun {
   std::string_view text;
-  std::size_t index;
+  std::size_t first;  // the run's first entry; its others follow it
+  std::size_t count;
+  std::string sort_key;  // made only for sorts by key
 };
 
-bool KeyedLess(const KeyedEntry& a, const KeyedEntry& b) {
-  if (const int by_key = a.sort_key->compare(*b.sort_key); by_key != 0) {
-    return by_key < 0;
-  }
+// Runs of equal texts keep their scan order, which keeps every entry's order among its equals.
+bool TieLess(const KeyedRun& a, const KeyedRun& b) {
   if (const int by_bytes = a.text.compare(b.text); by_bytes != 0) {
     return by_bytes < 0;
   }
-  return a.index < b.index;
+  return a.first < b.first;
+}
+
+bool KeyedLess(const KeyedRun& a, const KeyedRun& b) {
+  if (const int by_key = a.sort_key.compare(b.sort_key); by_key != 0) {
+    return by_key < 0;
+  }
+  return TieLess(a, b);
+}
+
+// Up to this many runs (a folder's pictures, the folders of a tree) are sorted by comparing their
+// texts, each of which then meets a few others; beyond it (a folder of thousands of pictures)
+// each text meets so many that making its key once costs less.
+constexpr std::size_t kMaxComparedRuns = 1024;
+
+void SortRuns(std::vector<KeyedRun>& runs, const Collation& collation) {
+  if (runs.size() <= kMaxComparedRuns) {
+    std::sort(runs.begin(), runs.end(), [&collation](const KeyedRun& a, const KeyedRun& b) {
+      if (const int by_collation = collation.Compare(a.text, b.text); by_collation != 0) {
+        return by_collation < 0;
+      }
+      return TieLess(a, b);
+    });
+    return;
+  }
+  for (KeyedRun& run : runs) {
+    run.sort_key = collation.SortKey(run.text);
+  }
+  std::sort(runs.begin(), runs.end(), KeyedLess);
 }
 
 bool IsRangeInside(const std::vector<ImageEntry>& list, int low, int high) {
@@ -41,23 +68,23 @@ void SortByText(std::vector<ImageEntry>& list, int low, int high, const Collatio
   const auto first = static_cast<std::size_t>(low);
   const auto last = static_cast<std::size_t>(high);
 
-  std::unordered_map<std::string_view, std::string> keys;
-  std::vector<KeyedEntry> order;
-  order.reserve(last - first + 1);
+  std::vector<KeyedRun> runs;
   for (std::size_t i = first; i <= last; ++i) {
     const std::string_view text = list[i].*text_field;
-    auto found = keys.find(text);
-    if (found == keys.end()) {
-      found = keys.emplace(text, collation.SortKey(text)).first;
+    if (!runs.empty() && runs.back().text == text) {
+      ++runs.back().count;
+      continue;
     }
-    order.push_back(KeyedEntry{&found->second, text, i});
+    runs.push_back(KeyedRun{text, i, 1, {}});
   }
-  std::sort(order.begin(), order.end(), KeyedLess);
+  SortRuns(runs, collation);
 
   std::vector<ImageEntry> sorted;
-  sorted.reserve(order.size());
-  for (const KeyedEntry& keyed : order) {
-    sorted.push_back(std::move(list[keyed.index]));
+  sorted.reserve(last - first + 1);
+  for (const KeyedRun& run : runs) {
+    for (std::size_t i = run.first; i < run.first + run.count; ++i) {
+      sorted.push_back(std::move(list[i]));
+    }
   }
   std::move(sorted.begin(), sorted.end(), list.begin() + static_cast<std::ptrdiff_t>(first));
 }

@@ -1,5 +1,6 @@
 #include "generate/html_text.h"
 
+#include <array>
 #include <charconv>
 
 #include "generate/character_reference_names.h"
@@ -16,7 +17,7 @@ void AppendPercentByte(std::string& out, std::string_view percent, unsigned char
   out += kHex[byte & 0x0F];
 }
 
-bool NeedsPercentInPosix(unsigned char byte) {
+constexpr bool NeedsPercentInPosix(unsigned char byte) {
   // A file: address treats '\' as '/', starts its query at '?' and drops tabs and line breaks.
   return byte == '?' || byte == '\\' || byte < 0x20 || byte == 0x7F;
 }
@@ -40,7 +41,7 @@ bool StartsNumericReference(std::string_view after_hash) {
   return !after_hash.empty() && IsAsciiDigit(after_hash.front());
 }
 
-bool IsMarkup(unsigned char byte) {
+constexpr bool IsMarkup(unsigned char byte) {
   return byte == '"' || byte == '<' || byte == '>';
 }
 
@@ -69,28 +70,61 @@ struct AddressEscaping {
   std::string_view percent;  // the '%' of every percent escape
   bool script_string = false;
 
-  bool IsPercentEncoded(unsigned char byte) const {
+  constexpr bool IsPercentEncoded(unsigned char byte) const {
     return byte == '%' || byte == '#' || (style == PathStyle::kPosix && NeedsPercentInPosix(byte));
   }
-  bool IsBackslashed(unsigned char byte) const {
+  constexpr bool IsBackslashed(unsigned char byte) const {
     return script_string && (byte == '\'' || byte == '\\');
   }
-  bool Rewrites(unsigned char byte) const {
+  constexpr bool Rewrites(unsigned char byte) const {
     return IsPercentEncoded(byte) || IsMarkup(byte) || IsBackslashed(byte);
   }
 };
 
-// The end of the run of bytes from start that go into the page as they are: ASCII that is
-// neither rewritten nor an '&'. Such runs are copied at once; a gallery writes tens of thousands
-// of addresses and names, nearly all of them plain.
+// The bytes that end a run of bytes going into the page as they are: every byte the escaping
+// rewrites, '&', and every byte beyond ASCII. Runs are copied at once; a gallery writes tens of
+// thousands of addresses and names, nearly all of them plain, so the question is one look-up.
+using ByteSet = std::array<bool, 256>;
+
 template <typename Rewrites>
-std::size_t PlainRunEnd(std::string_view text, std::size_t start, const Rewrites& rewrites) {
+constexpr ByteSet RunStops(const Rewrites& rewrites) {
+  ByteSet stops{};
+  for (std::size_t byte = 0; byte < stops.size(); ++byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    stops[byte] = value >= 0x80 || value == '&' || rewrites(value);
+  }
+  return stops;
+}
+
+constexpr ByteSet AddressRunStops(PathStyle style, bool script_string) {
+  const AddressEscaping escaping{style, {}, script_string};
+  return RunStops([&escaping](unsigned char byte) { return escaping.Rewrites(byte); });
+}
+
+constexpr std::array<ByteSet, 4> kAddressRunStops = {
+    AddressRunStops(PathStyle::kWindows, false), AddressRunStops(PathStyle::kWindows, true),
+    AddressRunStops(PathStyle::kPosix, false), AddressRunStops(PathStyle::kPosix, true)};
+
+constexpr ByteSet kNameRunStops = RunStops(IsMarkup);
+
+const ByteSet& RunStopsOf(const AddressEscaping& escaping) {
+  return kAddressRunStops[(escaping.style == PathStyle::kPosix ? 2 : 0) +
+                          (escaping.script_string ? 1 : 0)];
+}
+
+// The end of the run of bytes from start that go into the page as they are. Runs are long (a
+// whole folder path), so eight bytes are looked up before each test.
+std::size_t PlainRunEnd(std::string_view text, std::size_t start, const ByteSet& stops) {
+  const auto stop_at = [&text, &stops](std::size_t at) {
+    return stops[static_cast<unsigned char>(text[at])];
+  };
   std::size_t end = start;
-  while (end < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[end]);
-    if (byte >= 0x80 || byte == '&' || rewrites(byte)) {
-      break;
-    }
+  while (text.size() - end >= 8 &&
+         !(stop_at(end) | stop_at(end + 1) | stop_at(end + 2) | stop_at(end + 3) |
+           stop_at(end + 4) | stop_at(end + 5) | stop_at(end + 6) | stop_at(end + 7))) {
+    end += 8;
+  }
+  while (end < text.size() && !stop_at(end)) {
     ++end;
   }
   return end;
@@ -99,9 +133,10 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t start, const Rewrites
 void AppendEscapedAddress(std::string& out, std::string_view address,
                           const AddressEscaping& escaping) {
   const auto rewrites = [&escaping](unsigned char byte) { return escaping.Rewrites(byte); };
+  const ByteSet& stops = RunStopsOf(escaping);
   std::size_t i = 0;
   while (i < address.size()) {
-    if (const std::size_t plain_end = PlainRunEnd(address, i, rewrites); plain_end > i) {
+    if (const std::size_t plain_end = PlainRunEnd(address, i, stops); plain_end > i) {
       out.append(address.substr(i, plain_end - i));
       i = plain_end;
       continue;
@@ -141,7 +176,7 @@ void AppendEscapedAddress(std::string& out, std::string_view address,
 void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
   std::size_t i = 0;
   while (i < name.size()) {
-    if (const std::size_t plain_end = PlainRunEnd(name, i, IsMarkup); plain_end > i) {
+    if (const std::size_t plain_end = PlainRunEnd(name, i, kNameRunStops); plain_end > i) {
       out.append(name.substr(i, plain_end - i));
       i = plain_end;
       continue;

@@ -23,8 +23,7 @@ bool StandardErrorIsTerminal();
 
 // Turns the console's interrupt (Ctrl+C) into a request that the program answers at its own
 // pace: while a watch exists, the interrupt no longer ends the process; Requested() says whether
-// one has come. Only one watch may exist at a time, and it must be made before any thread is
-// started, so that no thread is left that the interrupt would still end.
+// one has come. Only one watch may exist at a time.
 class InterruptWatch {
  public:
   InterruptWatch();
@@ -32,7 +31,8 @@ class InterruptWatch {
   InterruptWatch(const InterruptWatch&) = delete;
   InterruptWatch& operator=(const InterruptWatch&) = delete;
 
-  // True once an interrupt has come while the watch existed; stays true.
+  // True once an interrupt has come while the watch existed; stays true. Cheap enough to ask at
+  // every poll point.
   bool Requested();
 
  private:

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
 #include <variant>
 #include <vector>
-
-#include "platform/regular_file.h"
 
 namespace pictavue {
 namespace {
@@ -195,98 +192,84 @@ ReadStatus MemorySource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> ou
   return ReadStatus::kOk;
 }
 
-FileSource::FileSource(const std::string& path, std::uint64_t base) : owned_(true), base_(base) {
-  if (!picture_file_detail::IsRegularFile(path)) {
-    return;
+FileSource::FileSource(const std::string& path, std::uint64_t base) : file_(path), base_(base) {}
+
+std::optional<std::size_t> FileSource::ReadFile(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (offset > UINT64_MAX - base_) {
+    return 0;  // no file reaches that far
   }
-  file_ = std::fopen(path.c_str(), "rb");
-  // The head is the buffer: a stream buffer of its own would cost a second copy and, on some
-  // C libraries, a status call on the first read to choose its size.
-  if (file_ != nullptr) {
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-  }
+  return file_.ReadAt(base_ + offset, out);
 }
 
-FileSource::FileSource(std::FILE* borrowed) : file_(borrowed) {}
-
-FileSource::~FileSource() {
-  if (owned_ && file_ != nullptr) {
-    std::fclose(file_);
-  }
+std::uint64_t FileSource::Length() const {
+  return file_.size() > base_ ? file_.size() - base_ : 0;
 }
 
-ReadStatus FileSource::LoadHead() {
-  head_loaded_ = true;
-  head_length_ = 0;
-  if (base_ > static_cast<std::uint64_t>(LONG_MAX)) {
-    return ReadStatus::kOk;  // no file reaches that far: every read ends
+bool FileSource::Covers(std::uint64_t offset, std::size_t length) const {
+  if (!window_loaded_ || offset < window_start_) {
+    return false;
   }
-  // A file the source opened itself stands at its start; only a borrowed one or a base needs a
-  // seek.
-  if ((!owned_ || base_ != 0) && std::fseek(file_, static_cast<long>(base_), SEEK_SET) != 0) {
-    return ReadStatus::kError;
+  // Past the end of a window that holds the picture's end there is nothing to read.
+  const std::uint64_t into = offset - window_start_;
+  return window_ends_picture_ || (into <= window_length_ && window_length_ - into >= length);
+}
+
+bool FileSource::MoveWindow(std::uint64_t offset, std::size_t length) {
+  const std::optional<std::size_t> got = ReadFile(offset, std::span(window_.data(), length));
+  if (!got) {
+    return false;
   }
-  head_length_ = std::fread(head_.data(), 1, head_.size(), file_);
-  const bool failed = head_length_ < head_.size() && std::ferror(file_) != 0;
-  std::clearerr(file_);
-  if (failed) {
-    head_loaded_ = false;
-    return ReadStatus::kError;
+  window_loaded_ = true;
+  window_start_ = offset;
+  window_length_ = *got;
+  window_ends_picture_ = *got < length;
+  return true;
+}
+
+std::optional<std::size_t> FileSource::ReadSome(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (!is_open()) {
+    return std::nullopt;
   }
-  return ReadStatus::kOk;
+  if (out.size() > kWindowBytes) {
+    return ReadFile(offset, out);
+  }
+  if (!Covers(offset, out.size())) {
+    // The first read starts at the picture's start, wherever the first field lies.
+    const bool first =
+        !window_loaded_ && offset <= kFirstReadBytes && kFirstReadBytes - offset >= out.size();
+    if (!(first ? MoveWindow(0, kFirstReadBytes) : MoveWindow(offset, kWindowBytes))) {
+      return std::nullopt;
+    }
+  }
+  const std::uint64_t into = offset - window_start_;
+  const auto start = static_cast<std::size_t>(std::min<std::uint64_t>(into, window_length_));
+  const std::size_t count = std::min(out.size(), window_length_ - start);
+  if (count > 0) {  // an empty span may hold no pointer, which memcpy must never be given
+    std::memcpy(out.data(), window_.data() + start, count);
+  }
+  return count;
 }
 
 ReadStatus FileSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
-  if (file_ == nullptr) {
+  if (out.empty() && is_open()) {  // no byte to tell the end by: the length from the open does
+    return offset <= Length() ? ReadStatus::kOk : ReadStatus::kEnd;
+  }
+  const std::optional<std::size_t> got = ReadSome(offset, out);
+  if (!got) {
     return ReadStatus::kError;
   }
-  if (base_ > static_cast<std::uint64_t>(LONG_MAX) ||
-      offset > static_cast<std::uint64_t>(LONG_MAX) - base_) {
-    return ReadStatus::kEnd;
-  }
-  if (!head_loaded_ && LoadHead() != ReadStatus::kOk) {
-    return ReadStatus::kError;
-  }
-  if (offset <= head_length_ && head_length_ - offset >= out.size()) {
-    if (!out.empty()) {
-      std::memcpy(out.data(), head_.data() + offset, out.size());
-    }
-    return ReadStatus::kOk;
-  }
-  if (head_length_ < head_.size()) {
-    return ReadStatus::kEnd;  // the whole file is in the head
-  }
-  if (std::fseek(file_, static_cast<long>(base_ + offset), SEEK_SET) != 0) {
-    return ReadStatus::kError;
-  }
-  const std::size_t got = std::fread(out.data(), 1, out.size(), file_);
-  if (got == out.size()) {
-    return ReadStatus::kOk;
-  }
-  const bool failed = std::ferror(file_) != 0;
-  std::clearerr(file_);
-  return failed ? ReadStatus::kError : ReadStatus::kEnd;
+  return *got == out.size() ? ReadStatus::kOk : ReadStatus::kEnd;
 }
 
 ReadStatus FileSource::ReadTail(std::span<std::uint8_t> out) {
-  if (file_ == nullptr || (!head_loaded_ && LoadHead() != ReadStatus::kOk)) {
+  if (!is_open()) {
     return ReadStatus::kError;
   }
-  if (head_length_ < head_.size()) {  // the head is the whole file
-    return head_length_ < out.size() ? ReadStatus::kEnd : ReadAt(head_length_ - out.size(), out);
-  }
-  if (std::fseek(file_, 0, SEEK_END) != 0) {
-    return ReadStatus::kError;
-  }
-  const long end = std::ftell(file_);
-  if (end < 0) {
-    return ReadStatus::kError;
-  }
-  const auto size = static_cast<std::uint64_t>(end);
-  if (size < base_ || size - base_ < out.size()) {
+  const std::uint64_t length = Length();
+  if (length < out.size()) {
     return ReadStatus::kEnd;
   }
-  return ReadAt(size - base_ - out.size(), out);
+  return ReadAt(length - out.size(), out);
 }
 
 PictureKind SniffPictureKind(ByteSource& source) {

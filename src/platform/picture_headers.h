@@ -1,7 +1,8 @@
 #pragma once
 
 // Readers of the few header fields that give a picture's size. Shared by the core and the
-// plug-ins, so this library uses nothing but the standard library (and regular_file.h).
+// plug-ins, so this library uses nothing but the standard library (and, for the one file it
+// opens, picture_file.h).
 //
 // Every reader treats its bytes as hostile: fields are read through explicit little- and
 // big-endian helpers at checked offsets, arithmetic is done in 64 bits before it can overflow,
@@ -9,12 +10,14 @@
 // gives a size or a named failure, never a crash or a hang.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "platform/picture_file.h"
 
 namespace pictavue {
 
@@ -43,38 +46,47 @@ class MemorySource final : public ByteSource {
   std::span<const std::uint8_t> bytes_;
 };
 
-// A file read with seeks. Offsets count from base, the place where the picture starts.
+// A picture in a file. Offsets count from base, the place where the picture starts.
 //
-// The readers ask for a few bytes at a time, several times at the same places; the first block
-// from base is read once and every read inside it is served from memory, so that measuring a
-// picture costs one read of the file instead of a seek and a read per field.
+// The readers ask for a few bytes at a time, several times at the same places, so reads are
+// served from a window of the file held in memory. The first read takes the picture's first
+// kFirstReadBytes, where the size fields of nearly every picture lie: measuring costs one read of
+// the file instead of one per field. A reader that walks further (a JPEG's segments) moves the
+// window to where it reads, a block at a time; a read longer than the window goes to the file.
 class FileSource final : public ByteSource {
  public:
-  // Opens path (as the C library takes it) for reading. Anything but a regular file is refused
-  // before it is opened: a pipe or a device named like a picture would block or never end.
+  // Opens path (as the C library takes it) for reading. Anything but a regular file is refused:
+  // a pipe or a device named like a picture would block or never end.
   explicit FileSource(const std::string& path, std::uint64_t base = 0);
-  // Reads a file that the caller opened and will close.
-  explicit FileSource(std::FILE* borrowed);
-  ~FileSource();
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
 
-  bool is_open() const { return file_ != nullptr; }
-  std::FILE* file() const { return file_; }
+  bool is_open() const { return file_.is_open(); }
   ReadStatus ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
-  // Fills out with the file's last bytes; kEnd when the picture is shorter than out.
+  // Fills out with the bytes from offset, fewer where the picture ends; nothing when the system
+  // could not read.
+  std::optional<std::size_t> ReadSome(std::uint64_t offset, std::span<std::uint8_t> out);
+  // Fills out with the file's last bytes; kEnd when the picture is shorter than out. The end is
+  // where it was when the file was opened.
   ReadStatus ReadTail(std::span<std::uint8_t> out);
 
  private:
-  static constexpr std::size_t kHeadBytes = 4096;
-  ReadStatus LoadHead();
+  static constexpr std::size_t kFirstReadBytes = 512;
+  static constexpr std::size_t kWindowBytes = 4096;
 
-  std::FILE* file_ = nullptr;
-  bool owned_ = false;
+  // The picture's length as the open found it.
+  std::uint64_t Length() const;
+  bool Covers(std::uint64_t offset, std::size_t length) const;
+  bool MoveWindow(std::uint64_t offset, std::size_t length);
+  std::optional<std::size_t> ReadFile(std::uint64_t offset, std::span<std::uint8_t> out);
+
+  picture_file_detail::PictureFile file_;
   std::uint64_t base_ = 0;
-  bool head_loaded_ = false;
-  std::size_t head_length_ = 0;  // less than kHeadBytes when the file ends inside the head
-  std::array<std::uint8_t, kHeadBytes> head_{};
+  bool window_loaded_ = false;
+  std::uint64_t window_start_ = 0;    // the offset of the window's first byte
+  std::size_t window_length_ = 0;     // the bytes read into the window
+  bool window_ends_picture_ = false;  // the read stopped where the picture ends
+  // Left uninitialised: only the window_length_ bytes that were read are ever looked at, and
+  // clearing a block per picture costs more than reading the picture's header.
+  std::array<std::uint8_t, kWindowBytes> window_;
 };
 
 enum class PictureKind { kUnknown, kJpeg, kPng, kGif, kBmp, kWmf, kEmf };

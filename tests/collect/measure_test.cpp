@@ -1,15 +1,20 @@
 #include "collect/measure.h"
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "collect/folder_scan.h"
+#include "platform/dir_listing.h"
 #include "platform/path_style.h"
 #include "platform/test_conditions.h"
 #include "support/picture_writers.h"
+#include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
@@ -95,6 +100,11 @@ TEST(Measure, JpegEndMarker) {
       {folder.WriteFile("one.jpg", "\xD9"), false},
       {folder.WriteFile("empty.jpg", ""), false},
       {folder.WriteFile("swapped.jpg", "\xD9\xFF"), false},
+      // Beyond the first block the end is read on its own, at the length the open file gives.
+      {folder.WriteFile("long.jpg", std::string(10000, 'x') + "\xFF\xD9"), true},
+      {folder.WriteFile("long-cut.jpg", std::string(10000, 'x') + "\xFF\xD9x"), false},
+      {folder.WriteFile("block.jpg", std::string(4094, 'x') + "\xFF\xD9"), true},
+      {folder.WriteFile("block-and-one.jpg", std::string(4095, 'x') + "\xFF\xD9"), true},
       {folder.MakeFolder("folder.jpg"), false},
       {folder.Path("missing.jpg"), false},
   };
@@ -189,6 +199,112 @@ TEST(Measure, WithOurPlugins) {
   RunCases(plugins, cases, folder);
   folder.MakeFolder("x.jpg");
   RunCases(plugins, {{"x.jpg", kNoFile, "50x50", false}}, folder);
+}
+
+// The system's listing, with a change made to a file the moment the listing has taken its size.
+class ChangingLister final : public DirectoryLister {
+ public:
+  using Change = std::function<void(const std::string& name)>;
+  explicit ChangingLister(Change change) : change_(std::move(change)) {}
+
+  std::unique_ptr<DirectorySearch> Open(std::string_view folder,
+                                        std::string_view pattern) override {
+    std::unique_ptr<DirectorySearch> search = real_->Open(folder, pattern);
+    return search ? std::make_unique<Search>(std::move(search), change_) : nullptr;
+  }
+  std::optional<FileIdentity> FolderIdentity(std::string_view folder) override {
+    return real_->FolderIdentity(folder);
+  }
+
+ private:
+  class Search final : public DirectorySearch {
+   public:
+    Search(std::unique_ptr<DirectorySearch> real, Change change)
+        : real_(std::move(real)), change_(std::move(change)) {}
+    bool Next() override { return real_->Next(); }
+    const std::string& Name() const override { return real_->Name(); }
+    bool IsFolder() override { return real_->IsFolder(); }
+    bool IsLink() override { return real_->IsLink(); }
+    std::int64_t ByteSize() override {
+      const std::int64_t size = real_->ByteSize();
+      change_(real_->Name());
+      return size;
+    }
+
+   private:
+    std::unique_ptr<DirectorySearch> real_;
+    Change change_;
+  };
+
+  std::unique_ptr<DirectoryLister> real_ = MakeSystemDirectoryLister();
+  Change change_;
+};
+
+// A picture may change between its listing and its measuring: the page keeps the size the
+// listing saw, the measuring reads what is there when it comes, and a file that has become a pipe
+// is never waited on.
+TEST(Measure, FilesThatChangeBetweenListingAndMeasuring) {
+  using namespace testing;
+  struct Case {
+    std::string listed;  // the file as the listing finds it
+    std::string later;   // what it is when measured; kNoFile for a pipe in its place
+    const char* with_plugins;
+    const char* without_plugins;
+  };
+  const std::string pipe = kNoFile;
+  const std::map<std::string, Case> cases = {
+      {"grows.gif", {MakeGif(30, 20), MakeGif(40, 10) + std::string(5000, 'g'), "40x10", "40x10"}},
+      {"shrinks.gif", {MakeGif(30, 20) + std::string(5000, 'g'), "GIF8", "50x50", "50x50"}},
+      {"shrinks.jpg", {MakeJpeg(64, 48), "\xFF\xD8\xFF", "50x50", "50x50"}},
+      {"grows.png", {Truncated(MakePng(30, 20), 10), MakePng(30, 20), "30x20", ""}},
+      {"grows.bmp", {"BM", MakeBmp(33, 22), "33x22", "33x22"}},
+      {"pipe.bmp", {MakeBmp(33, 22), pipe, "50x50", "50x50"}},
+      {"pipe.jpg", {MakeJpeg(64, 48), pipe, "50x50", "50x50"}},
+      {"pipe.wmf", {MakeWmf({0, 0, 750, 945, 1440}), pipe, "50x50", "50x50"}},
+      {"pipe.gif", {MakeGif(30, 20), pipe, "50x50", "50x50"}},
+  };
+  for (const bool with_plugins : {true, false}) {
+    const TempFolder run_folder;  // a fresh tree for each run
+    for (const auto& [name, c] : cases) {
+      run_folder.WriteFile("pics/" + name, c.listed);
+    }
+    ChangingLister lister([&](const std::string& name) {
+      const std::string path = run_folder.Path("pics/" + name);
+      const Case& c = cases.at(name);
+      if (c.later == kNoFile) {
+        // Where the file system holds no pipes (Windows) the file is simply gone: 50 x 50 too.
+        fs::remove(path);
+        testing::MakeFifo(path);
+      } else {
+        run_folder.WriteFile("pics/" + name, c.later);  // the same file, written over
+      }
+    });
+    RecordingFrontEnd feedback;
+    ScanRequest request;
+    request.kinds = PictureKinds{true, true, true, true, true, true, with_plugins};
+    RunState state;
+    ASSERT_TRUE(ScanFolder(lister, feedback, request, run_folder.Path("pics") + "/", state).ok());
+
+    const Plugins plugins =
+        with_plugins ? Plugins::Load(kBuildFolder, CodePage("UTF-8")) : Plugins();
+    const std::unique_ptr<PictureLoader> loader = MakePictureLoader();
+    std::map<std::string, std::string> measured;
+    for (int i = 0; i < state.ImageCount; ++i) {
+      const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
+      const Case& c = cases.at(entry.FileName);
+      EXPECT_EQ(entry.ByteSize, static_cast<std::int64_t>(c.listed.size())) << entry.FileName;
+      measured[entry.FileName] = Show(MeasurePicture(entry, plugins, *loader));
+    }
+    for (const auto& [name, c] : cases) {
+      const std::string expected = with_plugins ? c.with_plugins : c.without_plugins;
+      if (expected.empty()) {
+        EXPECT_EQ(measured.count(name), 0U) << name << " is not collected without its plug-in";
+      } else {
+        EXPECT_EQ(measured[name], expected)
+            << name << (with_plugins ? " with" : " without") << " the plug-ins";
+      }
+    }
+  }
 }
 
 // A program folder without ifjpeg.spi and ifwmf.spi measures JPEG and WMF as if there had never

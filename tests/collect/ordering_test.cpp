@@ -216,6 +216,73 @@ std::vector<std::string> Names(const std::vector<ImageEntry>& list) {
   return names;
 }
 
+// A folder whose pictures are not neighbours in the list (the sort works on runs of neighbours)
+// still comes out whole, its entries in their old order.
+TEST(SortByFolderTest, EqualFoldersKeepTheirOrderWhereverTheyStand) {
+  std::vector<ImageEntry> list = {{"/s/b/", "3"}, {"/s/b/", "1"}, {"/s/a/", "2"},
+                                  {"/s/B/", "4"}, {"/s/b/", "0"}, {"/s/a/", "5"}};
+  SortByFolder(list, 0, static_cast<int>(list.size()) - 1, RootCollation());
+  std::vector<std::string> paths;
+  for (const ImageEntry& entry : list) {
+    paths.push_back(entry.Folder + entry.FileName);
+  }
+  EXPECT_THAT(paths, ElementsAre("/s/a/2", "/s/a/5", "/s/B/4", "/s/b/3", "/s/b/1", "/s/b/0"));
+}
+
+// A range of a few hundred names is sorted by comparing them, one of thousands by their keys:
+// both must give the one order of the keys, ties broken by the bytes.
+TEST(SortByNameTest, FewAndManyNamesComeOutInTheSameOrder) {
+  const std::vector<std::string> parts = {"a",
+                                          "A",
+                                          "b",
+                                          "\xC3\xA9",
+                                          "\xC3\x89",
+                                          "e",
+                                          "10",
+                                          "2",
+                                          "_x",
+                                          "x_",
+                                          "\xE5\x86\x99",
+                                          "\xFF",
+                                          "a b",
+                                          "a-b",
+                                          "\xEF\xBD\xB1",
+                                          "\xE3\x82\xA2"};
+  std::vector<ImageEntry> scanned;
+  for (std::size_t i = 0; i < 1500; ++i) {
+    scanned.push_back(
+        {"/s/", parts[i % 16] + parts[(i / 16) % 16] + std::to_string(i % 7) + ".jpg"});
+  }
+  const auto names_of = [](const std::vector<ImageEntry>& list) {
+    std::vector<std::string> names;
+    for (const ImageEntry& entry : list) {
+      names.push_back(entry.FileName);
+    }
+    return names;
+  };
+  std::vector<std::string> expected = names_of(scanned);
+  std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+    const std::string key_a = RootCollation().SortKey(a);
+    const std::string key_b = RootCollation().SortKey(b);
+    return key_a != key_b ? key_a < key_b : a < b;
+  });
+
+  std::vector<ImageEntry> many = scanned;
+  SortByName(many, 0, static_cast<int>(many.size()) - 1, RootCollation());
+  EXPECT_EQ(names_of(many), expected);
+
+  std::vector<ImageEntry> few(scanned.begin(), scanned.begin() + 600);
+  const std::vector<std::string> few_names = names_of(few);
+  std::vector<std::string> few_expected;
+  for (const std::string& name : expected) {
+    if (std::find(few_names.begin(), few_names.end(), name) != few_names.end()) {
+      few_expected.push_back(name);
+    }
+  }
+  SortByName(few, 0, static_cast<int>(few.size()) - 1, RootCollation());
+  EXPECT_EQ(names_of(few), few_expected);
+}
+
 TEST(SortByNameTest, SortsOnlyTheGivenRange) {
   struct Case {
     int low;

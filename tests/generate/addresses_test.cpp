@@ -142,6 +142,25 @@ TEST(EscapingTest, NamesAreWrittenSoThatThePageHoldsAndTheAddressReachesTheFile)
   }
 }
 
+// Plain bytes are skipped several at a time: a byte to rewrite is found wherever it stands in a
+// long run, at its start, inside it, and among the last few bytes.
+TEST(EscapingTest, EveryPlaceInALongRunIsLookedAt) {
+  const std::string plain = "abcdefghijklmnopqrstuvwxy";
+  for (std::size_t at = 0; at < plain.size(); ++at) {
+    const std::string before = plain.substr(0, at);
+    const std::string after = plain.substr(at + 1);
+    std::string address;
+    AppendAddress(address, before + "#" + after, kPosix);
+    EXPECT_EQ(address, before + "%23" + after) << at;
+    std::string text;
+    AppendNameText(text, before + "<" + after);
+    EXPECT_EQ(text, before + "&lt;" + after) << at;
+    std::string cut;  // a byte that starts no UTF-8 sequence
+    AppendNameText(cut, before + "\xFF" + after);
+    EXPECT_EQ(cut, before + "\uFFFD" + after) << at;
+  }
+}
+
 TEST(EscapingTest, ScriptStringsEscapeTheirOwnQuoteAndBackslash) {
   // No address reaches here with a backslash (Windows turns it into '/', POSIX encodes it), but
   // the script string must survive one all the same.

@@ -100,6 +100,31 @@ TEST_F(SystemListerTest, ListsEveryEntryInAStableOrderWithItsKind) {
   EXPECT_EQ(ListAll(*search), expected);
 }
 
+// Letters compare as upper case, so "_" (after "Z", before "a") separates the two foldings; names
+// equal but for case keep the order of their bytes, also beyond their first eight; bytes beyond
+// ASCII come last.
+TEST(SystemListerOrderTest, NamesInTheSystemsOrder) {
+  testing::TempFolder temp;
+  const std::vector<std::string> expected = {
+      ".",          "..",        "A",         "a", "a.b", "aa", "ABCDEFGH0", "abcdefgh1",
+      "abcdefgh10", "ABCDEFGHI", "abcdefghi", "b", "Z",   "_x", "~",         "日本"};
+  for (auto it = expected.rbegin(); it != expected.rend(); ++it) {
+    if (*it != "." && *it != "..") {
+      temp.WriteFile("f/" + *it, "");
+    }
+  }
+  const auto lister = MakeSystemDirectoryLister();
+  for (const char* pattern : {"*.*", "*"}) {
+    const auto search = lister->Open(temp.Path("f"), pattern);
+    ASSERT_NE(search, nullptr);
+    std::vector<std::string> names;
+    while (search->Next()) {
+      names.push_back(search->Name());
+    }
+    EXPECT_EQ(names, expected) << pattern;
+  }
+}
+
 TEST_F(SystemListerTest, ListsOnlyMatchingNamesWithoutRegardToCase) {
   const auto search = lister_->Open(temp_.Path("pics") + "/", "*.gif");
   ASSERT_NE(search, nullptr);

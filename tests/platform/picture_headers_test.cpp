@@ -386,8 +386,10 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
   }
 }
 
-// The file source keeps the first block of the file in memory; every read, inside it, across its
-// end or beyond it, and the tail, must give what the bytes themselves give.
+// The file source serves reads from a window of the file in memory: its first 512 bytes, then
+// 4096 bytes wherever a read outside it falls. Every read, inside the window, across its ends,
+// beyond the picture or longer than the window, and the tail, must give what the bytes themselves
+// give, whatever came before it.
 TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
   testing::TempFolder folder;
   const auto window_reads = [](ByteSource& source, std::uint64_t offset, std::size_t length) {
@@ -395,14 +397,12 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
     const ReadStatus status = source.ReadAt(offset, out);
     return std::make_pair(status, status == ReadStatus::kOk ? out : std::vector<std::uint8_t>{});
   };
-  const std::vector<std::pair<std::uint64_t, std::size_t>> windows =
-      {
-          {0, 0},     {0, 1},     {0, 26},   {6, 4},    {4000, 96},  {4090, 6},
-          {4090, 7},  {4095, 2},  {4096, 1}, {4097, 3}, {5000, 100}, {9990, 10},
-          {9990, 11}, {20000, 1}, {8, 4},  // again, after reads beyond the first block moved the
-                                           // stream
-      };
-  for (const std::size_t file_length : {0, 1, 25, 4095, 4096, 4097, 10000}) {
+  const std::vector<std::pair<std::uint64_t, std::size_t>> windows = {
+      {0, 0},     {0, 1},      {0, 26},   {6, 4},      {500, 12},  {510, 4},
+      {512, 1},   {4000, 96},  {4090, 6}, {4090, 7},   {4095, 2},  {4096, 1},
+      {4097, 3},  {600, 4096}, {0, 5000}, {5000, 100}, {9990, 10}, {9990, 11},
+      {20000, 1}, {8, 4},      {4600, 8}, {511, 1},    {4700, 2},  {9000, 900}};
+  for (const std::size_t file_length : {0, 1, 25, 511, 512, 513, 4095, 4096, 4097, 10000}) {
     for (const std::uint64_t base : {0, 100}) {
       std::string bytes(file_length, '\0');
       for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -419,6 +419,12 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
             << "file of " << file_length << " bytes from " << base << ", " << length << " bytes at "
             << offset;
       }
+      for (const auto& [offset, length] : windows) {  // each as the first read of its source
+        FileSource fresh(path, base);
+        EXPECT_EQ(window_reads(fresh, offset, length), window_reads(reference, offset, length))
+            << "first read; file of " << file_length << " bytes from " << base << ", " << length
+            << " bytes at " << offset;
+      }
       FileSource tail_first(path, base);
       std::array<std::uint8_t, 2> tail{};
       const ReadStatus tail_status = tail_first.ReadTail(tail);
@@ -431,6 +437,77 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
       }
     }
   }
+}
+
+// Reads in a seeded random order, near and far, short and longer than the window, in and past
+// the picture: each gives what the bytes give.
+TEST(PictureHeaders, FileSourceReadsLikeTheBytesInAnyOrder) {
+  testing::TempFolder folder;
+  std::string bytes(10000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    bytes[i] = static_cast<char>((i * 13 + i / 97) & 0xFF);
+  }
+  const std::string path = folder.WriteFile("random.bin", bytes);
+  for (const std::uint64_t base : {0, 1, 700}) {
+    const std::string_view picture = std::string_view(bytes).substr(base);
+    MemorySource reference(picture);
+    FileSource file(path, base);
+    std::uint64_t state = 20240611 + base;
+    const auto next = [&state](std::uint64_t bound) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      return (state >> 33) % bound;
+    };
+    for (int read = 0; read < 3000; ++read) {
+      const std::uint64_t offset = next(12000);
+      const std::size_t length = static_cast<std::size_t>(next(4) == 0 ? next(6000) : next(40));
+      std::vector<std::uint8_t> got(length);
+      std::vector<std::uint8_t> want(length);
+      const ReadStatus got_status = file.ReadAt(offset, got);
+      ASSERT_EQ(got_status, reference.ReadAt(offset, want))
+          << "base " << base << ", " << length << " bytes at " << offset;
+      if (got_status == ReadStatus::kOk) {
+        ASSERT_EQ(got, want) << "base " << base << ", " << length << " bytes at " << offset;
+      }
+    }
+  }
+}
+
+// A file may change between its listing and its measuring, and also while it is open: reads
+// then give the bytes that are there, or the end, never bytes of the past or a failure.
+TEST(PictureHeaders, FileSourceOfAFileThatChangesWhileOpen) {
+  testing::TempFolder folder;
+  const std::string picture = testing::MakePng(12, 34);
+  const std::string long_file = picture + std::string(10000, 'p');
+  const auto tail_of = [](FileSource& source) {
+    std::array<std::uint8_t, 2> tail{};
+    const ReadStatus status = source.ReadTail(tail);
+    return status == ReadStatus::kOk ? std::string(tail.begin(), tail.end())
+                                     : std::string(status == ReadStatus::kEnd ? "end" : "error");
+  };
+
+  const std::string shrinking = folder.WriteFile("shrinks.png", long_file);
+  FileSource shrunk(shrinking);
+  std::filesystem::resize_file(shrinking, 10);
+  std::uint8_t four[4];
+  EXPECT_EQ(shrunk.ReadAt(0, four), ReadStatus::kOk);
+  EXPECT_EQ(shrunk.ReadAt(8, four), ReadStatus::kEnd);
+  EXPECT_EQ(shrunk.ReadAt(6000, four), ReadStatus::kEnd);
+  EXPECT_EQ(tail_of(shrunk), "end");
+  EXPECT_EQ(Describe(ReadPngHeader(shrunk)), Error(HeaderError::kTruncated));
+
+  const std::string growing = folder.WriteFile("grows.png", picture.substr(0, 10));
+  FileSource grown(growing);
+  folder.WriteFile("grows.png", long_file);  // the same file, written over and longer
+  EXPECT_EQ(Describe(ReadPngHeader(grown)), "12x34");
+  EXPECT_EQ(tail_of(grown), picture.substr(8, 2)) << "the end stays where the open found it";
+
+  // Emptied after the first block was read: what was read stays the picture's head.
+  const std::string emptied = folder.WriteFile("emptied.png", long_file);
+  FileSource read_first(emptied);
+  EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
+  std::filesystem::resize_file(emptied, 0);
+  EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
+  EXPECT_EQ(read_first.ReadAt(9000, four), ReadStatus::kEnd);
 }
 
 TEST(PictureHeaders, ExifOrientationOfHandMadeBlocks) {

@@ -103,6 +103,13 @@ TEST(PictureLoader, ReadsTheFirstExifBlockOnly) {
       {"ifd outside the block", JpegWith(Exif(ifd_outside), 40, 30), "40x30"},
       {"big-endian exif", JpegWith(Exif(ExifApp1Body(8, true)), 40, 30), "30x40"},
       {"large segment skipped", JpegWith(large_icc + Exif(ExifApp1Body(5)), 40, 30), "30x40"},
+      {"exif block across the first block's end",
+       JpegWith(JpegSegment(0xE2, std::string(3000, 'i')) +
+                    Exif(ExifApp1Body(6) + std::string(5000, 'e')),
+                40, 30),
+       "30x40"},
+      {"segment ending past the file",
+       JpegWith(JpegSegment(0xE2, std::string(5000, 'i')), 40, 30).substr(0, 4100), "failure"},
       {"short app1", JpegWith(Exif("Ex"), 40, 30), "40x30"},
       {"empty app1", JpegWith(std::string("\xFF\xE1\x00\x02", 4), 40, 30), "40x30"},
   });

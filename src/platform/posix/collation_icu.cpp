@@ -59,6 +59,11 @@ std::unique_ptr<icu::Collator> OpenCollator(const std::string& icu_locale_id) {
   return collator;
 }
 
+icu::StringPiece Piece(std::string_view utf8) {
+  const std::string_view collated = utf8.substr(0, kMaxCollatedBytes);
+  return icu::StringPiece(collated.data(), static_cast<std::int32_t>(collated.size()));
+}
+
 // Without collation data (a broken ICU installation) names still sort, case-insensitively for
 // ASCII, rather than the run failing over the order of its pictures.
 std::string AsciiFoldedKey(std::string_view text) {
@@ -82,9 +87,7 @@ class Collation::Impl {
       return AsciiFoldedKey(utf8);
     }
     // fromUTF8 replaces every ill-formed sequence by U+FFFD.
-    const std::string_view collated = utf8.substr(0, kMaxCollatedBytes);
-    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(collated.data(), static_cast<std::int32_t>(collated.size())));
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(Piece(utf8));
     std::string key(64, '\0');
     std::int32_t length = FillKey(text, key);
     if (length > static_cast<std::int32_t>(key.size())) {
@@ -95,6 +98,19 @@ class Collation::Impl {
     const auto used = static_cast<std::size_t>(length > 0 ? length - 1 : 0);
     key.resize(used);
     return key;
+  }
+
+  // compareUTF8 reads ill-formed sequences as U+FFFD, as fromUTF8 does for the keys.
+  int Compare(std::string_view a, std::string_view b) const {
+    if (collator_ != nullptr) {
+      UErrorCode status = U_ZERO_ERROR;
+      const UCollationResult result = collator_->compareUTF8(Piece(a), Piece(b), status);
+      if (U_SUCCESS(status)) {
+        return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
+      }
+    }
+    const int by_key = SortKey(a).compare(SortKey(b));
+    return (by_key > 0) - (by_key < 0);
   }
 
  private:
@@ -121,6 +137,10 @@ Collation::~Collation() = default;
 
 std::string Collation::SortKey(std::string_view utf8) const {
   return impl_->SortKey(utf8);
+}
+
+int Collation::Compare(std::string_view a, std::string_view b) const {
+  return impl_->Compare(a, b);
 }
 
 }  // namespace pictavue

@@ -1,7 +1,6 @@
 #include <csignal>
-#include <ctime>
 
-#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include "platform/console.h"
@@ -20,44 +19,46 @@ bool StandardErrorIsTerminal() {
   return isatty(STDERR_FILENO) == 1;
 }
 
-// The interrupt signal is blocked and then collected when asked for, so no handler and no
-// global flag are needed.
+namespace {
+
+// The program's one process-wide mutable value. A signal handler is given nothing but the
+// signal's number, so what it sets cannot belong to the watch, and a volatile std::sig_atomic_t
+// is the one kind of object the language lets a handler write. The run asks at every poll point,
+// several times per picture; reading this costs nothing, where asking the system for pending
+// signals cost a system call each time. Only one watch exists at a time, and it clears the flag
+// when it starts.
+volatile std::sig_atomic_t interrupt_seen = 0;
+
+extern "C" void OnInterrupt(int /*signal_number*/) {
+  interrupt_seen = 1;
+}
+
+}  // namespace
+
 class InterruptWatch::Impl {
  public:
   Impl() {
-    sigemptyset(&interrupt_);
-    sigaddset(&interrupt_, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &interrupt_, &previous_);
+    interrupt_seen = 0;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    // A system call that the interrupt meets carries on; the run stops at its next poll point.
+    action.sa_flags = SA_RESTART;
+    installed_ = sigaction(SIGINT, &action, &previous_) == 0;
   }
   ~Impl() {
-    // An interrupt still pending would end the process the moment it is unblocked.
-    Collect();
-    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    if (installed_) {
+      sigaction(SIGINT, &previous_, nullptr);
+    }
   }
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;
 
-  bool Requested() {
-    if (Collect()) {
-      requested_ = true;
-    }
-    return requested_;
-  }
+  bool Requested() const { return interrupt_seen != 0; }
 
  private:
-  bool Collect() {
-    sigset_t pending;
-    sigemptyset(&pending);
-    if (sigpending(&pending) != 0 || sigismember(&pending, SIGINT) != 1) {
-      return false;
-    }
-    const timespec no_wait{};
-    return sigtimedwait(&interrupt_, nullptr, &no_wait) == SIGINT;
-  }
-
-  sigset_t interrupt_{};
-  sigset_t previous_{};
-  bool requested_ = false;
+  struct sigaction previous_ {};
+  bool installed_ = false;
 };
 
 InterruptWatch::InterruptWatch() : impl_(std::make_unique<Impl>()) {}

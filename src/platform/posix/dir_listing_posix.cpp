@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,22 +16,42 @@ char AsciiUpper(char ch) {
   return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-// The order the system's own file system lists a folder in: "." and ".." first, then names
-// compared without regard to case. readdir's order depends on the file system and on the
-// history of the folder; a gallery should not.
-bool ListsBefore(const std::string& a, const std::string& b) {
-  const auto rank = [](const std::string& name) { return name == "." ? 0 : name == ".." ? 1 : 2; };
-  if (rank(a) != rank(b)) {
-    return rank(a) < rank(b);
+// Where a name stands in the order the system's own file system lists a folder in: "." and ".."
+// first, then names compared without regard to case, ties broken by the bytes. readdir's order
+// depends on the file system and on the history of the folder; a gallery should not.
+struct ListingKey {
+  int rank = 2;            // 0 for ".", 1 for "..", 2 for every other name
+  std::uint64_t head = 0;  // upper's first eight bytes, the first the highest; zeros past its end
+  std::string upper;       // the name with its ASCII letters in upper case
+
+  explicit ListingKey(const std::string& name)
+      : rank(name == "."    ? 0
+             : name == ".." ? 1
+                            : 2),
+        upper(name) {
+    for (char& ch : upper) {
+      ch = AsciiUpper(ch);
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+      head = (head << 8) | (i < upper.size() ? static_cast<unsigned char>(upper[i]) : 0U);
+    }
   }
-  const auto upper_less = [](char x, char y) {
-    return static_cast<unsigned char>(AsciiUpper(x)) < static_cast<unsigned char>(AsciiUpper(y));
-  };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), upper_less)) {
-    return true;
+};
+
+// Keys are made once per name rather than at every comparison: a folder's sort compares each
+// name several times, and most comparisons are decided by the first eight bytes (a name holds no
+// zero byte, so the padding sorts a shorter name first, as the bytes do).
+bool ListsBefore(const ListingKey& a_key, const std::string& a, const ListingKey& b_key,
+                 const std::string& b) {
+  if (a_key.rank != b_key.rank) {
+    return a_key.rank < b_key.rank;
   }
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), upper_less)) {
-    return false;
+  if (a_key.head != b_key.head) {
+    return a_key.head < b_key.head;
+  }
+  // std::string compares its bytes as unsigned values, as the system does.
+  if (const int by_upper = a_key.upper.compare(b_key.upper); by_upper != 0) {
+    return by_upper < 0;
   }
   return a < b;
 }
@@ -117,14 +138,26 @@ class PosixDirectoryLister final : public DirectoryLister {
       return nullptr;
     }
     std::vector<PosixDirectorySearch::Item> items;
+    std::vector<ListingKey> keys;
     while (const dirent* entry = readdir(dir)) {
       if (PatternMatches(entry->d_name, pattern)) {
         items.push_back({entry->d_name, entry->d_type});
+        keys.emplace_back(items.back().name);
       }
     }
-    std::sort(items.begin(), items.end(),
-              [](const auto& a, const auto& b) { return ListsBefore(a.name, b.name); });
-    return std::make_unique<PosixDirectorySearch>(dir, std::move(items));
+    std::vector<std::size_t> order(items.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      return ListsBefore(keys[a], items[a].name, keys[b], items[b].name);
+    });
+    std::vector<PosixDirectorySearch::Item> sorted;
+    sorted.reserve(items.size());
+    for (const std::size_t i : order) {
+      sorted.push_back(std::move(items[i]));
+    }
+    return std::make_unique<PosixDirectorySearch>(dir, std::move(sorted));
   }
 
   std::optional<FileIdentity> FolderIdentity(std::string_view folder) override {

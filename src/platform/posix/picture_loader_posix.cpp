@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <span>
 
 #include "platform/picture_headers.h"
@@ -92,13 +93,76 @@ boolean ReadApp1(j_decompress_ptr info) {
   return TRUE;
 }
 
+// libjpeg's input from the picture's FileSource: the first block comes from the memory that
+// sniffing the kind already filled, and a skipped segment is passed over without reading it.
+// Trivially destructible, as everything is that a longjmp may leave behind.
+struct JpegInput {
+  jpeg_source_mgr manager{};
+  FileSource* source = nullptr;
+  std::uint64_t next_offset = 0;
+  std::array<std::uint8_t, 4096> buffer{};
+};
+
+JpegInput& InputOf(j_decompress_ptr info) {
+  // manager is the first member, so the pointer libjpeg holds is the input's own.
+  return *reinterpret_cast<JpegInput*>(info->src);
+}
+
+void StartJpegInput(j_decompress_ptr /*info*/) {}
+void EndJpegInput(j_decompress_ptr /*info*/) {}
+
+boolean FillJpegInput(j_decompress_ptr info) {
+  JpegInput& input = InputOf(info);
+  const std::optional<std::size_t> got = input.source->ReadSome(input.next_offset, input.buffer);
+  if (!got || *got == 0) {
+    // As libjpeg's own file source does: an end marker where the data ends, so that a cut file
+    // ends the header read with an error instead of a wait for more.
+    input.buffer[0] = 0xFF;
+    input.buffer[1] = JPEG_EOI;
+    input.manager.bytes_in_buffer = 2;
+  } else {
+    input.next_offset += *got;
+    input.manager.bytes_in_buffer = *got;
+  }
+  input.manager.next_input_byte = input.buffer.data();
+  return TRUE;
+}
+
+void SkipJpegInput(j_decompress_ptr info, long count) {
+  if (count <= 0) {
+    return;
+  }
+  JpegInput& input = InputOf(info);
+  const auto skip = static_cast<std::size_t>(count);
+  if (skip <= input.manager.bytes_in_buffer) {
+    input.manager.next_input_byte += skip;
+    input.manager.bytes_in_buffer -= skip;
+    return;
+  }
+  input.next_offset += skip - input.manager.bytes_in_buffer;
+  input.manager.bytes_in_buffer = 0;
+}
+
+void UseJpegInput(j_decompress_ptr info, JpegInput& input, FileSource& source) {
+  input.source = &source;
+  input.next_offset = 0;
+  input.manager.next_input_byte = nullptr;
+  input.manager.bytes_in_buffer = 0;
+  input.manager.init_source = StartJpegInput;
+  input.manager.fill_input_buffer = FillJpegInput;
+  input.manager.skip_input_data = SkipJpegInput;
+  input.manager.resync_to_restart = jpeg_resync_to_restart;
+  input.manager.term_source = EndJpegInput;
+  info->src = &input.manager;
+}
+
 struct JpegFrame {
   std::int64_t width = 0;
   std::int64_t height = 0;
 };
 
 // libjpeg's header read: markers up to the start of the scan, no decoding. False on any error.
-bool ReadJpegFrame(std::FILE* file, JpegRead& read, JpegFrame& frame) {
+bool ReadJpegFrame(JpegInput& input, FileSource& source, JpegRead& read, JpegFrame& frame) {
   jpeg_decompress_struct info{};
   info.err = jpeg_std_error(&read.errors);
   read.errors.error_exit = OnJpegError;
@@ -109,7 +173,7 @@ bool ReadJpegFrame(std::FILE* file, JpegRead& read, JpegFrame& frame) {
     return false;
   }
   jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file);
+  UseJpegInput(&info, input, source);
   jpeg_set_marker_processor(&info, JPEG_APP0 + 1, ReadApp1);
   const bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
   frame.width = info.image_width;
@@ -127,7 +191,7 @@ class PosixPictureLoader final : public PictureLoader {
     }
     switch (SniffPictureKind(source)) {
       case PictureKind::kJpeg:
-        return LoadJpeg(source.file());
+        return LoadJpeg(source);
       case PictureKind::kBmp:
         return SizeOf(ReadBmpHeader(source));
       case PictureKind::kWmf:
@@ -146,14 +210,11 @@ class PosixPictureLoader final : public PictureLoader {
     return PixelSize{result.header().width, result.header().height};
   }
 
-  std::optional<PixelSize> LoadJpeg(std::FILE* file) {
-    if (std::fseek(file, 0, SEEK_SET) != 0) {
-      return std::nullopt;
-    }
+  std::optional<PixelSize> LoadJpeg(FileSource& source) {
     JpegRead read;
     read.exif = &exif_;
     JpegFrame frame;
-    if (!ReadJpegFrame(file, read, frame)) {
+    if (!ReadJpegFrame(input_, source, read, frame)) {
       return std::nullopt;
     }
     const int orientation =
@@ -163,6 +224,7 @@ class PosixPictureLoader final : public PictureLoader {
   }
 
   std::array<std::uint8_t, kMaxSegmentBody> exif_{};
+  JpegInput input_;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -208,6 +209,18 @@ std::vector<Expected> BuildTree(const fs::path& tree, bool lock_some) {
         return png;
       }(),
       kUnknown, std::nullopt);
+
+  // Pipes named like pictures of every kind: nobody ever writes into them, so a program that
+  // opened one to wait for data, or read one to its end, would never finish.
+  for (const char* name :
+       {"t080.gif", "t081.jpg", "t082.bmp", "t083.wmf", "t084.emf", "t085.png", "t086.jpeg"}) {
+    const fs::path pipe = tree / "pipes" / name;
+    fs::create_directories(pipe.parent_path());
+    EXPECT_EQ(mkfifo(pipe.c_str(), 0666), 0) << pipe;
+    const bool png = std::string_view(name).ends_with(".png");
+    expected.push_back({std::string("pipes/") + name, kUnknown,
+                        png ? std::nullopt : std::optional<Size>(kUnknown)});
+  }
 
   // Files and folders the program may not read.
   if (lock_some) {

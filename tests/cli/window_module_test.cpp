@@ -1,0 +1,96 @@
+// The program's two faces as processes: the window comes from its own library beside the
+// program, and batch mode never loads it, nor any part of Qt.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "cli/child_process.h"
+#include "cli/program_run.h"
+#include "support/temp_folder.h"
+
+namespace pictavue {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class WindowModuleTest : public ::testing::Test {
+ protected:
+  WindowModuleTest() {
+    folder_.WriteFile("pictures/a.gif", testing::Gif(30, 20));
+    fs::permissions(folder_.path(), fs::perms::owner_all);  // Qt wants its runtime folder private
+    folder_.MakeFolder("out");
+    folder_.WriteFile("settings.ini",
+                      "[OutFile]\r\nDirName=" + folder_.Path("out") + "\r\nOutputDir=0\r\n");
+    // The window opens the gallery it made: a stand-in browser notes what it was given.
+    const std::string opener = folder_.WriteFile(
+        "bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + folder_.Path("opened") + "'\n");
+    fs::permissions(opener, fs::perms::owner_all);
+  }
+
+  // Batch mode is asked for by a first argument of "--batch".
+  testing::ChildResult Run(const std::string& program, bool batch,
+                           std::vector<std::string> more_environment = {}) {
+    testing::ChildRequest request;
+    request.argv = {program};
+    if (batch) {
+      request.argv.push_back("--batch");
+    }
+    request.argv.insert(request.argv.end(),
+                        {"--settings", folder_.Path("settings.ini"), folder_.Path("pictures")});
+    request.environment = {"PATH=" + folder_.Path("bin") + ":/usr/bin:/bin",
+                           "HOME=" + folder_.Path(), "XDG_RUNTIME_DIR=" + folder_.Path(),
+                           "QT_QPA_PLATFORM=offscreen", "LANG=C.UTF-8"};
+    request.environment.insert(request.environment.end(), more_environment.begin(),
+                               more_environment.end());
+    request.time_limit = std::chrono::seconds{60};
+    return testing::RunChild(request);
+  }
+
+  std::string Page() const { return folder_.Path("out/Pictavue001.htm"); }
+
+  testing::TempFolder folder_;
+};
+
+TEST_F(WindowModuleTest, TheWindowRunsFromItsLibrary) {
+  const testing::ChildResult result = Run(PICTAVUE_PROGRAM, false);
+  ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
+  EXPECT_TRUE(fs::exists(Page()));
+  EXPECT_EQ(testing::ReadFileBytes(folder_.Path("opened")), Page() + "\n");
+}
+
+// The dynamic loader lists every library it loads when asked to (glibc's LD_DEBUG).
+TEST_F(WindowModuleTest, BatchModeLoadsNoQt) {
+  const testing::ChildResult result = Run(PICTAVUE_PROGRAM, true, {"LD_DEBUG=files"});
+  ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
+  if (result.err.find("file=") == std::string::npos) {
+    GTEST_SKIP() << "the dynamic loader does not report the libraries it loads";
+  }
+  EXPECT_THAT(result.err, HasSubstr("file=libc.so"));
+  EXPECT_THAT(result.err, Not(HasSubstr("Qt6")));
+  EXPECT_THAT(result.err, Not(HasSubstr(PICTAVUE_WINDOW_MODULE)));
+}
+
+// A copy of the program without the library still has batch mode, and says why it has no window.
+TEST_F(WindowModuleTest, WithoutItsLibraryTheProgramKeepsBatchMode) {
+  const std::string program = folder_.MakeFolder("alone") + "/pictavue";
+  fs::copy_file(PICTAVUE_PROGRAM, program);
+
+  const testing::ChildResult window = Run(program, false);
+  EXPECT_EQ(window.exit_code, 2) << window.Describe();
+  EXPECT_THAT(window.err, HasSubstr("Pictavue: the window cannot be shown ("));
+  EXPECT_THAT(window.err, HasSubstr(PICTAVUE_WINDOW_MODULE));
+  EXPECT_FALSE(fs::exists(Page()));
+
+  const testing::ChildResult batch = Run(program, true);
+  EXPECT_EQ(batch.exit_code, 0) << batch.Describe() << "\n" << batch.err;
+  EXPECT_EQ(batch.out, Page() + "\n");
+}
+
+}  // namespace
+}  // namespace pictavue
