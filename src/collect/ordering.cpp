@@ -17,7 +17,7 @@ struct KeyedRun {
   std::string_view text;
   std::size_t first;  // the run's first entry; its others follow it
   std::size_t count;
-  std::string sort_key;  // made only for sorts by key
+  std::string sort_key;
 };
 
 // Runs of equal texts keep their scan order, which keeps every entry's order among its equals.
@@ -35,21 +35,8 @@ bool KeyedLess(const KeyedRun& a, const KeyedRun& b) {
   return TieLess(a, b);
 }
 
-// Up to this many runs (a folder's pictures, the folders of a tree) are sorted by comparing their
-// texts, each of which then meets a few others; beyond it (a folder of thousands of pictures)
-// each text meets so many that making its key once costs less.
-constexpr std::size_t kMaxComparedRuns = 1024;
-
+// Every text is collated once, into its key; the sort then compares keys only.
 void SortRuns(std::vector<KeyedRun>& runs, const Collation& collation) {
-  if (runs.size() <= kMaxComparedRuns) {
-    std::sort(runs.begin(), runs.end(), [&collation](const KeyedRun& a, const KeyedRun& b) {
-      if (const int by_collation = collation.Compare(a.text, b.text); by_collation != 0) {
-        return by_collation < 0;
-      }
-      return TieLess(a, b);
-    });
-    return;
-  }
   for (KeyedRun& run : runs) {
     run.sort_key = collation.SortKey(run.text);
   }
@@ -108,7 +95,7 @@ bool OrderImages(RunState& state, const GalleryOptions& options, const Collation
   }
   // Only a scan that walked subfolders can have found more than one folder. A dimmed SubDir
   // counts as on: sorting a single folder changes nothing, skipping several would scatter them.
-  if (state.TopSubfolderCount >= 1 && options.SubDir != kUnchecked) {
+  if (state.TopSubfolderCount >= 1 && IsOn(options.SubDir)) {
     SortByFolder(list, 0, count - 1, collation);
   }
 

@@ -32,12 +32,6 @@ class Collation {
   // behind its valid neighbours instead of failing.
   std::string SortKey(std::string_view utf8) const;
 
-  // -1, 0 or 1 as a sorts before, with or after b: the order of their sort keys, found without
-  // making them. One comparison costs less than two keys, so a sort in which each text meets a
-  // few others (a folder of a few dozen names) is cheaper this way; one in which each text meets
-  // many (thousands of names) is cheaper with keys.
-  int Compare(std::string_view a, std::string_view b) const;
-
  private:
   class Impl;
   explicit Collation(std::unique_ptr<Impl> impl);

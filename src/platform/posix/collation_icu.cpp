@@ -100,19 +100,6 @@ class Collation::Impl {
     return key;
   }
 
-  // compareUTF8 reads ill-formed sequences as U+FFFD, as fromUTF8 does for the keys.
-  int Compare(std::string_view a, std::string_view b) const {
-    if (collator_ != nullptr) {
-      UErrorCode status = U_ZERO_ERROR;
-      const UCollationResult result = collator_->compareUTF8(Piece(a), Piece(b), status);
-      if (U_SUCCESS(status)) {
-        return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
-      }
-    }
-    const int by_key = SortKey(a).compare(SortKey(b));
-    return (by_key > 0) - (by_key < 0);
-  }
-
  private:
   std::int32_t FillKey(const icu::UnicodeString& text, std::string& key) const {
     return collator_->getSortKey(text, reinterpret_cast<std::uint8_t*>(key.data()),
@@ -137,10 +124,6 @@ Collation::~Collation() = default;
 
 std::string Collation::SortKey(std::string_view utf8) const {
   return impl_->SortKey(utf8);
-}
-
-int Collation::Compare(std::string_view a, std::string_view b) const {
-  return impl_->Compare(a, b);
 }
 
 }  // namespace pictavue

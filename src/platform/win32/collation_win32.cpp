@@ -96,24 +96,6 @@ class Collation::Impl {
     return key;
   }
 
-  // CompareStringEx with the keys' flags orders two texts as their keys do.
-  int Compare(std::string_view a, std::string_view b) const {
-    const std::wstring wide_a = Wide(a.substr(0, kMaxCollatedBytes));
-    const std::wstring wide_b = Wide(b.substr(0, kMaxCollatedBytes));
-    // The empty text has the empty key, which sorts before the key of a text whose characters
-    // all weigh nothing, while the system compares the two as equal: keys decide there.
-    const int result = wide_a.empty() || wide_b.empty()
-                           ? 0
-                           : CompareStringEx(LocaleName(), NORM_IGNORECASE, wide_a.c_str(),
-                                             static_cast<int>(wide_a.size()), wide_b.c_str(),
-                                             static_cast<int>(wide_b.size()), nullptr, nullptr, 0);
-    if (result == 0) {
-      const int by_key = SortKey(a).compare(SortKey(b));
-      return (by_key > 0) - (by_key < 0);
-    }
-    return result - CSTR_EQUAL;  // CSTR_LESS_THAN, CSTR_EQUAL and CSTR_GREATER_THAN are 1, 2, 3
-  }
-
  private:
   const wchar_t* LocaleName() const {
     return locale_ ? locale_->c_str() : LOCALE_NAME_USER_DEFAULT;
@@ -137,10 +119,6 @@ Collation::~Collation() = default;
 
 std::string Collation::SortKey(std::string_view utf8) const {
   return impl_->SortKey(utf8);
-}
-
-int Collation::Compare(std::string_view a, std::string_view b) const {
-  return impl_->Compare(a, b);
 }
 
 }  // namespace pictavue
