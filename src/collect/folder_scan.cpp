@@ -7,18 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ascii_case.h"
+
 namespace pictavue {
 namespace {
-
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  for (char& ch : lower) {
-    if (ch >= 'A' && ch <= 'Z') {
-      ch = static_cast<char>(ch - 'A' + 'a');
-    }
-  }
-  return lower;
-}
 
 // Lets waiting events run; true when the run is to stop.
 bool YieldAndPollCancel(RunFeedback& feedback, RunState& state) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "platform/ascii_case.h"
 #include "platform/file_io.h"
 #include "platform/picture_headers.h"
 
@@ -10,16 +11,6 @@ namespace pictavue {
 namespace {
 
 constexpr MeasuredSize kUnknownSize{};
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return lower;
-}
 
 // Each side that fits replaces the 50 it started with.
 MeasuredSize FromSides(std::optional<std::int64_t> width, std::optional<std::int64_t> height) {
@@ -76,7 +67,7 @@ MeasuredSize MeasureByPlugin(PluginKind kind, const std::string& path, const Plu
 
 MeasureRoute ChooseMeasureRoute(std::string_view file_name, const PluginNames& names) {
   const std::string tail =
-      LowerAscii(file_name.size() > 4 ? file_name.substr(file_name.size() - 4) : file_name);
+      AsciiLower(file_name.size() > 4 ? file_name.substr(file_name.size() - 4) : file_name);
   if (tail == ".gif") {
     return MeasureRoute::kGifHeader;
   }

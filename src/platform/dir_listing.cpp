@@ -2,12 +2,10 @@
 
 #include <cstddef>
 
+#include "platform/ascii_case.h"
+
 namespace pictavue {
 namespace {
-
-char AsciiLower(char ch) {
-  return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
 
 // The position after the UTF-8 character that starts at at, so that '?' and '*' never stop
 // inside a character.

@@ -4,25 +4,13 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/ascii_case.h"
+
 namespace pictavue {
 namespace {
 
 bool IsAsciiLetter(char ch) {
   return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
-}
-
-char AsciiUpper(char ch) {
-  return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
-
-// Non-ASCII bytes stay as they are: a multi-byte character must never be altered byte by byte,
-// and only the drive and share parts keep the upper case; the rest comes from the file system.
-std::string AsciiUpper(std::string_view text) {
-  std::string upper(text);
-  for (char& ch : upper) {
-    ch = AsciiUpper(ch);
-  }
-  return upper;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/ascii_case.h"
 #include "platform/file_io.h"
 
 namespace pictavue {
@@ -21,16 +22,12 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
   }
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) {
       return false;
     }
   }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "generate/page_layout.h"
+#include "platform/ascii_case.h"
 
 namespace pictavue {
 namespace {
@@ -26,16 +27,6 @@ std::string_view TrimBlanks(std::string_view text) {
     return {};
   }
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string AsciiUpper(std::string_view text) {
-  std::string upper(text);
-  for (char& ch : upper) {
-    if (ch >= 'a' && ch <= 'z') {
-      ch = static_cast<char>(ch - 'a' + 'A');
-    }
-  }
-  return upper;
 }
 
 bool IsDigit(char ch) {

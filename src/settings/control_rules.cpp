@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/ascii_case.h"
+
 namespace pictavue {
 namespace {
 
@@ -15,10 +17,6 @@ constexpr FileNameHint kPagedHint = {
 constexpr std::array<ControlId, kTabCount> kFirstControls = {
     ControlId::txtFileName, ControlId::txtTitle, ControlId::chkBGColor, ControlId::chkSameSize};
 
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool IsWindowsRecycleItem(std::string_view path) {
   // The drive letter is not looked at: any drive's recycle bin counts.
   constexpr std::string_view kRecycled = ":\\recycled\\";
@@ -28,7 +26,7 @@ bool IsWindowsRecycleItem(std::string_view path) {
   }
   std::string part(path.substr(1, kRecycled.size()));
   for (char& c : part) {
-    c = LowerAscii(c);
+    c = AsciiLower(c);
   }
   return part == kRecycled || part == kRecycler;
 }

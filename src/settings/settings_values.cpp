@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/ascii_case.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
@@ -24,9 +25,7 @@ bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view lower_word)
     return false;
   }
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower != lower_word[i]) {
+    if (AsciiLower(text[i]) != lower_word[i]) {
       return false;
     }
   }

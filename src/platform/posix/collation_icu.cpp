@@ -10,6 +10,7 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include "platform/ascii_case.h"
 #include "platform/collation.h"
 
 namespace pictavue {
@@ -64,18 +65,6 @@ icu::StringPiece Piece(std::string_view utf8) {
   return icu::StringPiece(collated.data(), static_cast<std::int32_t>(collated.size()));
 }
 
-// Without collation data (a broken ICU installation) names still sort, case-insensitively for
-// ASCII, rather than the run failing over the order of its pictures.
-std::string AsciiFoldedKey(std::string_view text) {
-  std::string key(text);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return key;
-}
-
 }  // namespace
 
 class Collation::Impl {
@@ -84,7 +73,7 @@ class Collation::Impl {
 
   std::string SortKey(std::string_view utf8) const {
     if (collator_ == nullptr) {
-      return AsciiFoldedKey(utf8);
+      return AsciiLower(utf8);
     }
     // fromUTF8 replaces every ill-formed sequence by U+FFFD.
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(Piece(utf8));

@@ -7,14 +7,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "platform/ascii_case.h"
 #include "platform/dir_listing.h"
 
 namespace pictavue {
 namespace {
-
-char AsciiUpper(char ch) {
-  return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
 
 // Where a name stands in the order the system's own file system lists a folder in: "." and ".."
 // first, then names compared without regard to case, ties broken by the bytes. readdir's order

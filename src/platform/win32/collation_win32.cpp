@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "platform/ascii_case.h"
 #include "platform/collation.h"
 
 namespace pictavue {
@@ -47,18 +48,6 @@ std::wstring SystemLocaleName(std::string_view name) {
   return wide;
 }
 
-// Without a key from the system names still sort, case-insensitively for ASCII, rather than the
-// run failing over the order of its pictures.
-std::string AsciiFoldedKey(std::string_view text) {
-  std::string key(text);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return key;
-}
-
 }  // namespace
 
 // The sort keys of LCMapStringEx compare bytewise as CompareStringEx compares the texts, with
@@ -78,7 +67,7 @@ class Collation::Impl {
         LCMapStringEx(LocaleName(), kFlags, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
                       nullptr, nullptr, 0);
     if (length <= 0) {
-      return AsciiFoldedKey(utf8);
+      return AsciiLower(utf8);
     }
     // With LCMAP_SORTKEY the output is bytes, although the parameter's type says otherwise.
     std::string key(static_cast<std::size_t>(length), '\0');
@@ -86,7 +75,7 @@ class Collation::Impl {
         LCMapStringEx(LocaleName(), kFlags, text.c_str(), static_cast<int>(text.size()),
                       reinterpret_cast<wchar_t*>(key.data()), length, nullptr, nullptr, 0);
     if (written <= 0) {
-      return AsciiFoldedKey(utf8);
+      return AsciiLower(utf8);
     }
     key.resize(static_cast<std::size_t>(written));
     // The key ends with a zero byte, which std::string does not need.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pictavue {
+
+// Letter case of ASCII letters only. Names, keys and patterns are matched this way wherever the
+// old system did: bytes above 0x7F belong to multi-byte characters and never change.
+constexpr char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+inline std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    c = AsciiLower(c);
+  }
+  return lower;
+}
+
+inline std::string AsciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    c = AsciiUpper(c);
+  }
+  return upper;
+}
+
+}  // namespace pictavue
