@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "generate/generation_run.h"
 #include "generate/page_layout.h"
-#include "support/picture_writers.h"
-#include "support/temp_folder.h"
+#include "run_corpus.h"
 
 namespace pictavue {
 namespace {
@@ -49,23 +47,6 @@ double Milliseconds(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-void MakeCorpus(const testing::TempFolder& folder, int pictures, int folders) {
-  for (int i = 0; i < pictures; ++i) {
-    const std::string sub = "album" + std::to_string(1000 + i % folders) + "/";
-    const std::string name = sub + "picture" + std::to_string(i);
-    switch (i % 4) {
-      case 0:
-        folder.WriteFile("corpus/" + name + ".gif", testing::MakeGif(40 + i % 9, 30));
-        break;
-      case 1:
-        folder.WriteFile("corpus/" + name + ".png", testing::MakePng(24, 18 + i % 5));
-        break;
-      default:
-        folder.WriteFile("corpus/" + name + ".jpg", testing::MakeJpeg(32 + i % 11, 24));
-    }
-  }
-}
-
 void TimeRun(const char* title, const GalleryOptions& options, const RunEnvironment& environment) {
   TimingFrontEnd front_end;
   RunState state;
@@ -95,21 +76,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   testing::TempFolder folder;
-  MakeCorpus(folder, pictures, folders);
-  folder.MakeFolder("out");
-
-  const auto lister = MakeSystemDirectoryLister();
-  const auto loader = MakePictureLoader();
-  const Plugins plugins = Plugins::Load(PICTAVUE_PLUGIN_FOLDER, CodePage("UTF-8"));
-  const Collation collation = Collation::ForUserLocale();
-  const CodePage code_page = CodePage::System();
-  const RunEnvironment environment{.lister = *lister,
-                                   .plugins = plugins,
-                                   .loader = *loader,
-                                   .collation = collation,
-                                   .code_page = code_page,
-                                   .default_output_folder = folder.Path("out"),
-                                   .home_address = "file:///usr/share/doc/index.html"};
+  bench::MakeCorpus(folder, pictures, folders);
+  const bench::RealServices services(PICTAVUE_PLUGIN_FOLDER, folder.MakeFolder("out"));
+  const RunEnvironment& environment = services.environment();
 
   GalleryOptions options;
   options.SearchDir = folder.Path("corpus");
@@ -117,9 +86,10 @@ int main(int argc, char** argv) {
   options.OutputDir = kOutputDirChosen;
   options.DirName = folder.Path("out");
   options.FrameMenu = kChecked;
-  std::printf("%s, code page %s\n",
-              plugins.names().PngPluginName.empty() ? "no PNG plug-in" : "plug-ins loaded",
-              code_page.name().c_str());
+  std::printf(
+      "%s, code page %s\n",
+      services.plugins().names().PngPluginName.empty() ? "no PNG plug-in" : "plug-ins loaded",
+      services.code_page().name().c_str());
   // A first run warms the file system's caches, as a second Create press would find them.
   TimeRun("first run, 100 per page", options, environment);
   TimeRun("second run, 100 per page", options, environment);

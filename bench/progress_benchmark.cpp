@@ -15,8 +15,7 @@
 
 #include "generate/generation_run.h"
 #include "platform/collation.h"
-#include "support/picture_writers.h"
-#include "support/temp_folder.h"
+#include "run_corpus.h"
 #include "ui/active_window.h"
 #include "ui/progress_runner.h"
 
@@ -61,23 +60,6 @@ class WindowFrontEnd final : public NullFrontEnd {
   long yields_ = 0;
 };
 
-void MakeCorpus(const testing::TempFolder& folder, int pictures, int folders) {
-  for (int i = 0; i < pictures; ++i) {
-    const std::string name =
-        "corpus/album" + std::to_string(1000 + i % folders) + "/picture" + std::to_string(i);
-    switch (i % 4) {
-      case 0:
-        folder.WriteFile(name + ".gif", testing::MakeGif(40 + i % 9, 30));
-        break;
-      case 1:
-        folder.WriteFile(name + ".png", testing::MakePng(24, 18 + i % 5));
-        break;
-      default:
-        folder.WriteFile(name + ".jpg", testing::MakeJpeg(32 + i % 11, 24));
-    }
-  }
-}
-
 // The time of the run itself, from inside the front end's modal display: the window's start
 // delay is no part of the run.
 double TimeRun(FrontEnd& front_end, const RunEnvironment& environment,
@@ -110,22 +92,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   testing::TempFolder folder;
-  MakeCorpus(folder, pictures, folders);
-  folder.MakeFolder("out");
-
-  const auto lister = MakeSystemDirectoryLister();
-  const auto loader = MakePictureLoader();
-  const Plugins plugins =
-      Plugins::Load(QCoreApplication::applicationDirPath().toStdString(), CodePage("UTF-8"));
-  const Collation collation = Collation::ForUserLocale();
-  const CodePage code_page = CodePage::System();
-  const RunEnvironment environment{.lister = *lister,
-                                   .plugins = plugins,
-                                   .loader = *loader,
-                                   .collation = collation,
-                                   .code_page = code_page,
-                                   .default_output_folder = folder.Path("out"),
-                                   .home_address = "file:///usr/share/doc/index.html"};
+  bench::MakeCorpus(folder, pictures, folders);
+  const bench::RealServices services(QCoreApplication::applicationDirPath().toStdString(),
+                                     folder.MakeFolder("out"));
+  const RunEnvironment& environment = services.environment();
   GalleryOptions options;
   options.SearchDir = folder.Path("corpus");
   options.JPEG = options.PNG = kChecked;
