@@ -9,7 +9,7 @@
 
 #include "generate/page_layout.h"
 #include "platform/path_style.h"
-#include "request/request_fakes.h"
+#include "support/fakes.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "request/request_fakes.h"
+#include "support/fakes.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 

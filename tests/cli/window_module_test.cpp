@@ -8,8 +8,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "cli/child_process.h"
-#include "cli/program_run.h"
+#include "support/child_process.h"
+#include "support/picture_writers.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
@@ -22,7 +22,7 @@ using ::testing::Not;
 class WindowModuleTest : public ::testing::Test {
  protected:
   WindowModuleTest() {
-    folder_.WriteFile("pictures/a.gif", testing::Gif(30, 20));
+    folder_.WriteFile("pictures/a.gif", testing::MakeGif(30, 20));
     fs::permissions(folder_.path(), fs::perms::owner_all);  // Qt wants its runtime folder private
     folder_.MakeFolder("out");
     folder_.WriteFile("settings.ini",

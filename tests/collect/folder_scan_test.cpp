@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
-#include "platform/test_environment.h"
 #include "support/memory_directory.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

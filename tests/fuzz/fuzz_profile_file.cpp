@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "fuzz_seeds.h"
+#include "platform/ascii_case.h"
 #include "platform/profile_file.h"
 
 namespace {
@@ -23,14 +24,6 @@ constexpr std::string_view kSections[] = {"SearchDir", "PAGEFORMAT", "outfile", 
                                           "",          "A]",         "x\ny"};
 constexpr std::string_view kKeys[] = {"DirHistry1", "Width", "width ", "Title", "k",
                                       "",           "a=b",   ";c",     "[d",    "Delay"};
-
-std::string Lower(std::string_view text) {
-  std::string lower;
-  for (char c : text) {
-    lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  return lower;
-}
 
 std::string_view Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -112,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CodePage& code_page = byte(i + 4) & 1 ? sjis : utf8;
     profile.SetString(section, key, value, code_page);
     if (Writable(section, key)) {
-      expected[{Lower(Trim(section)), Lower(Trim(key))}] = {ReadBack(value, code_page), &code_page};
+      expected[{pictavue::AsciiLower(Trim(section)), pictavue::AsciiLower(Trim(key))}] = {
+          ReadBack(value, code_page), &code_page};
     }
   }
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
-#include "platform/test_conditions.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

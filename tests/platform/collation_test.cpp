@@ -1,12 +1,11 @@
 #include "platform/collation.h"
 
-#include <cstdlib>
-#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {
@@ -79,32 +78,6 @@ TEST(CollationTest, AVeryLongTextCollatesByItsBeginning) {
   EXPECT_EQ(Order(collation, long_a, long_a + "b"), 0);  // both collate by their beginnings
 }
 
-// Sets environment variables for one test and puts the old values back.
-class ScopedEnvironment {
- public:
-  void Set(const char* name, const char* value) {
-    const char* old = std::getenv(name);
-    saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-    if (value == nullptr) {
-      unsetenv(name);
-    } else {
-      setenv(name, value, 1);
-    }
-  }
-  ~ScopedEnvironment() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      if (it->second) {
-        setenv(it->first.c_str(), it->second->c_str(), 1);
-      } else {
-        unsetenv(it->first.c_str());
-      }
-    }
-  }
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
-
 TEST(CollationTest, UserLocaleFollowsTheVariablesInPosixPrecedence) {
   struct Case {
     const char* lc_all;
@@ -120,10 +93,9 @@ TEST(CollationTest, UserLocaleFollowsTheVariablesInPosixPrecedence) {
       {nullptr, nullptr, nullptr, false},
   };
   for (const Case& c : cases) {
-    ScopedEnvironment environment;
-    environment.Set("LC_ALL", c.lc_all);
-    environment.Set("LC_COLLATE", c.lc_collate);
-    environment.Set("LANG", c.lang);
+    const testing::ScopedEnvironment lc_all("LC_ALL", c.lc_all);
+    const testing::ScopedEnvironment lc_collate("LC_COLLATE", c.lc_collate);
+    const testing::ScopedEnvironment lang("LANG", c.lang);
     const Collation collation = Collation::ForUserLocale();
     EXPECT_EQ(Order(collation, "\xC3\xA4", "z"), c.swedish ? 1 : -1)
         << (c.lc_all ? c.lc_all : "-") << " " << (c.lc_collate ? c.lc_collate : "-") << " "
@@ -132,8 +104,7 @@ TEST(CollationTest, UserLocaleFollowsTheVariablesInPosixPrecedence) {
 }
 
 TEST(CollationTest, UserLocaleCIgnoresLetterCase) {
-  ScopedEnvironment environment;
-  environment.Set("LC_ALL", "C");
+  const testing::ScopedEnvironment lc_all("LC_ALL", "C");
   const Collation collation = Collation::ForUserLocale();
   EXPECT_EQ(Order(collation, "a.jpg", "A.jpg"), 0);
   EXPECT_EQ(Order(collation, "B.jpg", "a.jpg"), 1);

@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/test_environment.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

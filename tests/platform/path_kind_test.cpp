@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/test_conditions.h"
-#include "platform/test_environment.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/test_conditions.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

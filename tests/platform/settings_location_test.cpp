@@ -6,9 +6,8 @@
 #include <sys/stat.h>
 
 #include "platform/path_kind.h"
-#include "platform/test_conditions.h"
-#include "platform/test_environment.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
-#include "platform/test_environment.h"
-#include "request/request_fakes.h"
+#include "support/fakes.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {

@@ -3,18 +3,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/ascii_case.h"
+
 namespace pictavue::testing {
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& ch : upper) {
-    if (ch >= 'a' && ch <= 'z') {
-      ch = static_cast<char>(ch - 'a' + 'A');
-    }
-  }
-  return upper;
-}
 
 struct SplitPath {
   std::string root;
@@ -121,16 +113,16 @@ std::size_t MemoryDirectory::MakePath(std::string_view path, bool last_is_folder
   if (!split) {
     throw std::invalid_argument("not a Windows path: " + std::string(path));
   }
-  const std::string root_key = Upper(split->root);
+  const std::string root_key = AsciiUpper(split->root);
   auto root = roots_.find(root_key);
   if (root == roots_.end()) {
-    root = roots_.emplace(root_key, NewNode(Upper(split->root), true)).first;
+    root = roots_.emplace(root_key, NewNode(AsciiUpper(split->root), true)).first;
   }
   std::size_t node = root->second;
   for (std::size_t i = 0; i < split->names.size(); ++i) {
     const std::string& name = split->names[i];
     const bool is_last = i + 1 == split->names.size();
-    const std::string key = Upper(name);
+    const std::string key = AsciiUpper(name);
     const auto found = nodes_[node].by_upper_name.find(key);
     if (found != nodes_[node].by_upper_name.end()) {
       node = found->second;
@@ -181,7 +173,7 @@ std::optional<std::size_t> MemoryDirectory::Find(std::string_view path, bool fol
   if (!split) {
     return std::nullopt;
   }
-  const auto root = roots_.find(Upper(split->root));
+  const auto root = roots_.find(AsciiUpper(split->root));
   if (root == roots_.end()) {
     return std::nullopt;
   }
@@ -191,7 +183,7 @@ std::optional<std::size_t> MemoryDirectory::Find(std::string_view path, bool fol
     if (!folder || !nodes_[*folder].is_folder) {
       return std::nullopt;
     }
-    const auto found = nodes_[*folder].by_upper_name.find(Upper(split->names[i]));
+    const auto found = nodes_[*folder].by_upper_name.find(AsciiUpper(split->names[i]));
     if (found == nodes_[*folder].by_upper_name.end()) {
       return std::nullopt;
     }

@@ -35,7 +35,9 @@ void RecordingFrontEnd::PointAt(int tab_page, ControlId control, FocusAction act
                     (action == FocusAction::kFocusAndSelect ? " select" : " focus"));
 }
 
-void RecordingFrontEnd::SetStatus(const std::string& text) { events_.push_back("status " + text); }
+void RecordingFrontEnd::SetStatus(const std::string& text) {
+  events_.push_back("status " + text);
+}
 
 void RecordingFrontEnd::RunModal(const std::function<void()>& run) {
   events_.push_back("run begin");
@@ -44,7 +46,9 @@ void RecordingFrontEnd::RunModal(const std::function<void()>& run) {
   events_.push_back("run end");
 }
 
-void RecordingFrontEnd::ProcessEvents() { events_.push_back("process events"); }
+void RecordingFrontEnd::ProcessEvents() {
+  events_.push_back("process events");
+}
 
 void RecordingFrontEnd::SetProgressRange(int min, int max) {
   progress_max_ = max;

@@ -3,8 +3,9 @@
 #include <QTest>
 
 #include "generate/program_info.h"
-#include "modal_helpers.h"
 #include "platform/launch.h"
+#include "support/fakes.h"
+#include "support/qt_helpers.h"
 #include "ui/active_window.h"
 #include "ui/frm_about.h"
 
@@ -13,17 +14,9 @@ namespace {
 
 using testing::OpenTopLevelWindows;
 
-// Opens nothing; remembers what it was asked to open and answers with a failure, which the
-// About window must not report.
-class FakeLauncher final : public Launcher {
- public:
-  QStringList opened;
-
-  std::int64_t StartProgram(const ProgramCommand&) override { return 0; }
-  int OpenDocument(const std::string& path) override {
-    opened << QString::fromStdString(path);
-    return kOpenFileNotFound;
-  }
+// Opens nothing and answers with a failure, which the About window must not report.
+struct FailingLauncher : testing::FakeLauncher {
+  FailingLauncher() { open_result = kOpenFileNotFound; }
 };
 
 PluginNames AllPlugins() {
@@ -73,7 +66,7 @@ class tst_frmAbout : public QObject {
     QFETCH(QString, wmf);
     QFETCH(QStringList, lines);
     ActiveWindow active;
-    FakeLauncher launcher;
+    FailingLauncher launcher;
     const PluginNames names{jpeg.toStdString(), png.toStdString(), wmf.toStdString()};
     frmAbout about(names, {active, launcher, "/opt/pictavue"}, nullptr);
     QCOMPARE(QStringList({about.lblIFJPEG->text(), about.lblIFPNG->text(), about.lblIFWMF->text()}),
@@ -85,7 +78,7 @@ class tst_frmAbout : public QObject {
 
   void showsNameVersionAndNotice() {
     ActiveWindow active;
-    FakeLauncher launcher;
+    FailingLauncher launcher;
     frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue"}, nullptr);
     QCOMPARE(about.windowTitle(), QStringLiteral("Pictavue バージョン情報"));
     QCOMPARE(about.Label4->text(), QStringLiteral("Pictavue"));
@@ -117,7 +110,7 @@ class tst_frmAbout : public QObject {
   void linksOpenTheShippedPages() {
     QFETCH(bool, with_plugins);
     ActiveWindow active;
-    FakeLauncher launcher;
+    FailingLauncher launcher;
     frmAbout about(with_plugins ? AllPlugins() : PluginNames{}, {active, launcher, "/opt/pictavue"},
                    nullptr);
     about.show();
@@ -126,10 +119,11 @@ class tst_frmAbout : public QObject {
       QTest::mouseClick(link, Qt::LeftButton);
     }
     QTest::mouseClick(about.lblHP, Qt::RightButton);
-    QCOMPARE(launcher.opened,
-             QStringList({"/opt/pictavue/docs/index.html", "/opt/pictavue/docs/index.html",
-                          "/opt/pictavue/docs/ifjpeg.html", "/opt/pictavue/docs/ifpng.html",
-                          "/opt/pictavue/docs/ifwmf.html"}));
+    QCOMPARE(launcher.calls,
+             std::vector<std::string>(
+                 {"open /opt/pictavue/docs/index.html", "open /opt/pictavue/docs/index.html",
+                  "open /opt/pictavue/docs/ifjpeg.html", "open /opt/pictavue/docs/ifpng.html",
+                  "open /opt/pictavue/docs/ifwmf.html"}));
     // Failures to open are not told, and the window stays.
     QVERIFY(about.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), &about);
@@ -139,7 +133,7 @@ class tst_frmAbout : public QObject {
 
   void okClosesAndTheWindowWasActive() {
     ActiveWindow active;
-    FakeLauncher launcher;
+    FailingLauncher launcher;
     frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue"}, nullptr);
     about.show();
     about.activateWindow();

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "modal_helpers.h"
+#include "support/qt_helpers.h"
 #include "ui/active_window.h"
 #include "ui/frm_progress.h"
 #include "ui/progress_runner.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <map>
 
-#include "modal_helpers.h"
+#include "support/qt_helpers.h"
 #include "ui/active_window.h"
 #include "ui/browse_rules.h"
 #include "ui/frm_sub1.h"
@@ -18,36 +18,9 @@
 namespace pictavue {
 namespace {
 
+using testing::FakeChooser;
 using testing::OpenTopLevelWindows;
 using testing::WhenModalShown;
-
-// Answers the choosers from the test and remembers what they were asked.
-class FakeChooser final : public PathChooser {
- public:
-  std::string answer;
-  QStringList calls;
-
-  std::string BrowseForFolder(QWidget* owner, const std::string& title,
-                              const std::string& initial_folder) override {
-    calls << QStringLiteral("folder %1|%2|%3")
-                 .arg(owner ? owner->objectName() : QString())
-                 .arg(QString::fromStdString(title))
-                 .arg(QString::fromStdString(initial_folder));
-    return answer;
-  }
-  std::string ChooseFile(QWidget* owner, const std::vector<FileFilter>& filters,
-                         const std::string& initial_folder) override {
-    QStringList names;
-    for (const FileFilter& filter : filters) {
-      names << QString::fromStdString(filter.description + "=" + filter.pattern);
-    }
-    calls << QStringLiteral("file %1|%2|%3")
-                 .arg(owner ? owner->objectName() : QString())
-                 .arg(names.join(QLatin1Char(',')))
-                 .arg(QString::fromStdString(initial_folder));
-    return answer;
-  }
-};
 
 // A file system of a few folders, in Windows style.
 FileKind KindInFakeTree(std::string_view path) {

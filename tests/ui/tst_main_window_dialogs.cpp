@@ -8,8 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal_helpers.h"
 #include "platform/launch.h"
+#include "support/fakes.h"
+#include "support/qt_helpers.h"
 #include "ui/active_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
@@ -22,34 +23,10 @@
 namespace pictavue {
 namespace {
 
+using testing::FakeChooser;
+using testing::FakeLauncher;
 using testing::OpenTopLevelWindows;
 using testing::WhenModalShown;
-
-class FakeLauncher final : public Launcher {
- public:
-  QStringList opened;
-  std::int64_t StartProgram(const ProgramCommand&) override { return 0; }
-  int OpenDocument(const std::string& path) override {
-    opened << QString::fromStdString(path);
-    return kOpenSucceeded;
-  }
-};
-
-class FakeChooser final : public PathChooser {
- public:
-  std::string answer;
-  QStringList calls;
-  std::string BrowseForFolder(QWidget* owner, const std::string& title,
-                              const std::string& initial_folder) override {
-    calls << QStringLiteral("%1|%2|%3")
-                 .arg(owner ? owner->objectName() : QString(), QString::fromStdString(title),
-                      QString::fromStdString(initial_folder));
-    return answer;
-  }
-  std::string ChooseFile(QWidget*, const std::vector<FileFilter>&, const std::string&) override {
-    return answer;
-  }
-};
 
 // The main window as the program makes it, with its dialogs.
 struct Program {
@@ -176,7 +153,7 @@ class tst_MainWindowDialogs : public QObject {
     QCOMPARE(lines,
              QStringList({"Pictavue JPEG size reader 1.26", "Susie PNG plug-in is not found.",
                           "Susie WMF plug-in is not found."}));
-    QCOMPARE(p.launcher.opened, QStringList{"/opt/pictavue/docs/index.html"});
+    QCOMPARE(p.launcher.calls, std::vector<std::string>{"open /opt/pictavue/docs/index.html"});
   }
 
   void searchFolderBrowseUsesTheChooser() {
@@ -186,7 +163,7 @@ class tst_MainWindowDialogs : public QObject {
     p.chooser.answer = "/srv/pictures";
     QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
     QCOMPARE(p.chooser.calls,
-             QStringList{"frmMain|検索するフォルダを選択してください。|" + folder.path()});
+             QStringList{"folder frmMain|検索するフォルダを選択してください。|" + folder.path()});
     QCOMPARE(p.window->SearchFolderText(), std::string("/srv/pictures"));
   }
 

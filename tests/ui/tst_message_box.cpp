@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "generate/front_end.h"
-#include "modal_helpers.h"
 #include "request/message_placement.h"
+#include "support/qt_helpers.h"
 #include "ui/message_box.h"
 #include "ui/message_style.h"
 

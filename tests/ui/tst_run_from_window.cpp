@@ -9,11 +9,12 @@
 #include <QThread>
 
 #include "generate/generation_run.h"
-#include "modal_helpers.h"
 #include "platform/collation.h"
 #include "request/request_run.h"
 #include "request/session.h"
+#include "support/fakes.h"
 #include "support/picture_writers.h"
+#include "support/qt_helpers.h"
 #include "support/temp_folder.h"
 #include "ui/active_window.h"
 #include "ui/frm_main.h"
@@ -26,20 +27,6 @@ namespace {
 using testing::OpenTopLevelWindows;
 using testing::TempFolder;
 using testing::WhenModalShown;
-
-// Opens nothing; remembers what it was asked to open.
-class RecordingLauncher final : public Launcher {
- public:
-  QStringList calls;
-  std::int64_t StartProgram(const ProgramCommand& command) override {
-    calls << QString::fromStdString("start " + command.program);
-    return 1;
-  }
-  int OpenDocument(const std::string& path) override {
-    calls << QString::fromStdString("open " + path);
-    return kOpenSucceeded;
-  }
-};
 
 // The program's front end over its main window, watched: at every yield the test may act on
 // the progress window first; afterwards it samples what the window shows.
@@ -127,7 +114,7 @@ class Fixture : public GalleryRun {
   frmMain window{MainWindowSetup{}};
   ActiveWindow active;
   WatchedFrontEnd front_end{window, active};
-  RecordingLauncher launcher;
+  testing::FakeLauncher launcher;
   FileWriter write_file = WriteFileReplacing;
 
  private:
@@ -185,7 +172,7 @@ class tst_RunFromWindow : public QObject {
     QVERIFY(f.front_end.highest_value > 0);
     QCOMPARE(f.front_end.boxes, 0);
     const QString page = QString::fromStdString(f.folder.Path("out/Pictavue001.htm"));
-    QCOMPARE(f.launcher.calls, QStringList{"open " + page});
+    QCOMPARE(f.launcher.calls, std::vector<std::string>{"open " + page.toStdString()});
     QCOMPARE(f.session.history.size(), std::size_t{1});
   }
 
@@ -228,7 +215,7 @@ class tst_RunFromWindow : public QObject {
     QCOMPARE(int(result.outcome), int(RequestOutcome::kCancelled));
     QCOMPARE(f.front_end.statuses.back(), phase);
     QCOMPARE(f.front_end.boxes, 0);
-    QCOMPARE(f.launcher.calls, QStringList());
+    QVERIFY(f.launcher.calls.empty());
     QVERIFY(f.session.history.empty());
   }
 
@@ -244,7 +231,7 @@ class tst_RunFromWindow : public QObject {
     QCOMPARE(seen.text, QStringLiteral("指定されたフォルダには画像ファイルが存在しません。"));
     QCOMPARE(seen.buttons, QStringList{"OK"});
     QVERIFY(seen.over_progress_window);
-    QCOMPARE(f.launcher.calls, QStringList());
+    QVERIFY(f.launcher.calls.empty());
     QVERIFY(f.session.history.empty());
   }
 
@@ -264,7 +251,7 @@ class tst_RunFromWindow : public QObject {
              QStringLiteral("次の理由により処理を中止します。\n\nデバイスに空き領域がありません"));
     QCOMPARE(seen.buttons, QStringList{"OK"});
     QVERIFY(seen.over_progress_window);
-    QCOMPARE(f.launcher.calls, QStringList());
+    QVERIFY(f.launcher.calls.empty());
     QVERIFY(f.session.history.empty());
   }
 };

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal_helpers.h"
+#include "support/qt_helpers.h"
 #include "ui/single_instance.h"
 
 namespace pictavue {

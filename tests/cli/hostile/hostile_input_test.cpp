@@ -22,11 +22,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/child_process.h"
 #include "platform/code_page.h"
 #include "platform/path_style.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
+#include "support/child_process.h"
 #include "support/picture_writers.h"
 #include "support/temp_folder.h"
 

@@ -13,6 +13,7 @@
 #include "platform/program_folder.h"
 #include "platform/settings_location.h"
 #include "support/temp_folder.h"
+#include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {
@@ -134,10 +135,10 @@ TEST(PathsWin32, ResolvingAProgramByItsName) {
 
 TEST(PathsWin32, CurrentAndHomeFolders) {
   TempFolder folder;
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.path());
-  EXPECT_EQ(CurrentFolder(), folder.Path());
-  std::filesystem::current_path(previous);
+  {
+    const testing::CurrentFolderChange change(folder.path());
+    EXPECT_EQ(CurrentFolder(), folder.Path());
+  }
   EXPECT_EQ(PathKind(HomeFolder()), FileKind::kFolder);
 }
 

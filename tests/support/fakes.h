@@ -1,5 +1,7 @@
 #pragma once
 
+// Fakes of the services the core is given: a launcher and a generation run.
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -13,7 +15,7 @@ namespace pictavue::testing {
 
 // A launcher that starts nothing: it records each call as one line ("start <program> | <arg>",
 // "open <path>") and answers from a script.
-class FakeLauncher final : public Launcher {
+class FakeLauncher : public Launcher {
  public:
   std::int64_t task_id = 4242;  // what StartProgram answers
   int open_result = kOpenSucceeded;

@@ -1,9 +1,15 @@
 #pragma once
 
+// Runs a program under test as a process (POSIX): arguments, environment, working folder, user,
+// a time limit, both streams collected, the exit status or the signal that ended it.
+
 #include <chrono>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace pictavue::testing {
 
@@ -26,12 +32,36 @@ struct ChildResult {
   std::string err;      // standard error
   std::string failure;  // why it could not be started
 
-  // "exit 0", "signal 11", "timed out after 60 s", ... for test messages.
+  // "exit 0", "ended by signal 11 (...)", "timed out", ... for test messages.
   std::string Describe() const;
 };
 
-// Runs the program to its end with standard input closed, collecting what it writes.
+// A started program, for tests that act on it while it runs (a signal); Wait() collects its
+// streams and ends it when the time limit passes. Standard input is closed.
+class Child {
+ public:
+  explicit Child(const ChildRequest& request);
+  ~Child();
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+
+  pid_t pid() const { return pid_; }
+  ChildResult Wait();
+
+ private:
+  ChildResult result_;
+  std::chrono::seconds time_limit_;
+  pid_t pid_ = -1;
+  int out_fd_ = -1;
+  int err_fd_ = -1;
+};
+
+// Runs the program to its end.
 ChildResult RunChild(const ChildRequest& request);
+
+// This process's environment without a display (batch mode must not need one), with the given
+// variables set over it: for ChildRequest::environment.
+std::vector<std::string> HeadlessEnvironment(const std::map<std::string, std::string>& set);
 
 // The numeric user and group of an account, when the system has it.
 struct Account {

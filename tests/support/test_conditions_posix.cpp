@@ -1,5 +1,3 @@
-#include "platform/test_conditions.h"
-
 #include <csignal>
 #include <cstdlib>
 
@@ -7,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/test_environment.h"
+#include "support/test_conditions.h"
 
 namespace pictavue::testing {
 

@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/path_chooser.h"
 
 namespace pictavue::testing {
 
@@ -42,5 +47,34 @@ inline QString OpenTopLevelWindows() {
   }
   return open;
 }
+
+// Answers the path choosers from the test and remembers what they were asked, one line per call:
+// "folder <owner>|<title>|<initial folder>" or "file <owner>|<filters>|<initial folder>".
+class FakeChooser final : public PathChooser {
+ public:
+  std::string answer;
+  QStringList calls;
+
+  std::string BrowseForFolder(QWidget* owner, const std::string& title,
+                              const std::string& initial_folder) override {
+    calls << QStringLiteral("folder %1|%2|%3")
+                 .arg(owner ? owner->objectName() : QString())
+                 .arg(QString::fromStdString(title))
+                 .arg(QString::fromStdString(initial_folder));
+    return answer;
+  }
+  std::string ChooseFile(QWidget* owner, const std::vector<FileFilter>& filters,
+                         const std::string& initial_folder) override {
+    QStringList names;
+    for (const FileFilter& filter : filters) {
+      names << QString::fromStdString(filter.description + "=" + filter.pattern);
+    }
+    calls << QStringLiteral("file %1|%2|%3")
+                 .arg(owner ? owner->objectName() : QString())
+                 .arg(names.join(QLatin1Char(',')))
+                 .arg(QString::fromStdString(initial_folder));
+    return answer;
+  }
+};
 
 }  // namespace pictavue::testing

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/test_conditions.h"
-#include "platform/test_environment.h"
+#include "support/test_conditions.h"
 
 namespace pictavue::testing {
 

@@ -1,5 +1,3 @@
-#include "cli/child_process.h"
-
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -11,6 +9,10 @@
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "support/child_process.h"
+
+extern char** environ;
 
 namespace pictavue::testing {
 namespace {
@@ -112,49 +114,95 @@ std::string ChildResult::Describe() const {
   return "exit " + std::to_string(exit_code);
 }
 
-ChildResult RunChild(const ChildRequest& request) {
-  ChildResult result;
+Child::Child(const ChildRequest& request) : time_limit_(request.time_limit) {
   if (request.argv.empty()) {
-    result.failure = "no program";
-    return result;
+    result_.failure = "no program";
+    return;
   }
   std::array<int, 2> out_pipe{};
   std::array<int, 2> err_pipe{};
-  if (pipe2(out_pipe.data(), O_CLOEXEC) != 0 || pipe2(err_pipe.data(), O_CLOEXEC) != 0) {
-    result.failure = std::strerror(errno);
-    return result;
+  if (pipe2(out_pipe.data(), O_CLOEXEC) != 0) {
+    result_.failure = std::strerror(errno);
+    return;
+  }
+  if (pipe2(err_pipe.data(), O_CLOEXEC) != 0) {
+    result_.failure = std::strerror(errno);
+    close(out_pipe[0]);
+    close(out_pipe[1]);
+    return;
   }
   const std::vector<char*> argv = PointersOf(request.argv);
   const std::vector<char*> envp = PointersOf(request.environment);
-  const pid_t pid = fork();
-  if (pid < 0) {
-    result.failure = std::strerror(errno);
-    return result;
-  }
-  if (pid == 0) {
+  pid_ = fork();
+  if (pid_ == 0) {
     StartProgram(request, argv.data(), envp.data(), out_pipe[1], err_pipe[1]);
   }
-  result.started = true;
   close(out_pipe[1]);
   close(err_pipe[1]);
-  const Clock::time_point deadline = Clock::now() + request.time_limit;
-  const bool closed = Collect(out_pipe[0], err_pipe[0], deadline, result);
-  close(out_pipe[0]);
-  close(err_pipe[0]);
+  if (pid_ < 0) {
+    result_.failure = std::strerror(errno);
+    close(out_pipe[0]);
+    close(err_pipe[0]);
+    return;
+  }
+  result_.started = true;
+  out_fd_ = out_pipe[0];
+  err_fd_ = err_pipe[0];
+}
+
+Child::~Child() {
+  if (pid_ > 0 && out_fd_ >= 0) {
+    time_limit_ = std::chrono::seconds{0};
+    Wait();
+  }
+}
+
+ChildResult Child::Wait() {
+  if (!result_.started || out_fd_ < 0) {
+    return result_;
+  }
+  const Clock::time_point deadline = Clock::now() + time_limit_;
+  const bool closed = Collect(out_fd_, err_fd_, deadline, result_);
+  close(out_fd_);
+  close(err_fd_);
+  out_fd_ = err_fd_ = -1;
   int status = 0;
-  if (!closed || !WaitUntil(pid, deadline, status)) {
-    result.timed_out = true;
-    kill(-pid, SIGKILL);
-    kill(pid, SIGKILL);
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  if (!closed || !WaitUntil(pid_, deadline, status)) {
+    result_.timed_out = true;
+    kill(-pid_, SIGKILL);
+    kill(pid_, SIGKILL);
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
   }
   if (WIFEXITED(status)) {
-    result.exit_code = WEXITSTATUS(status);
+    result_.exit_code = WEXITSTATUS(status);
   } else if (WIFSIGNALED(status)) {
-    result.signal = WTERMSIG(status);
+    result_.signal = WTERMSIG(status);
   }
-  return result;
+  return result_;
+}
+
+ChildResult RunChild(const ChildRequest& request) {
+  return Child(request).Wait();
+}
+
+std::vector<std::string> HeadlessEnvironment(const std::map<std::string, std::string>& set) {
+  std::map<std::string, std::string> variables;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text = *entry;
+    const std::size_t equals = text.find('=');
+    variables[text.substr(0, equals)] = equals == std::string::npos ? "" : text.substr(equals + 1);
+  }
+  variables.erase("DISPLAY");
+  variables.erase("WAYLAND_DISPLAY");
+  for (const auto& [name, value] : set) {
+    variables[name] = value;
+  }
+  std::vector<std::string> pairs;
+  for (const auto& [name, value] : variables) {
+    pairs.push_back(name + "=" + value);
+  }
+  return pairs;
 }
 
 std::optional<Account> FindAccount(const std::string& name) {

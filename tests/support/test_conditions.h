@@ -1,6 +1,11 @@
 #pragma once
 
+// Scopes that change the test process's conditions (environment, current folder, file size
+// limit, rights) and put them back. One implementation per system: test_conditions_posix.cpp,
+// test_conditions_win32.cpp.
+
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,6 +22,21 @@ class ScopedEnvironment {
  private:
   std::string name_;
   std::optional<std::string> old_value_;
+};
+
+// Runs a test from another current folder and goes back afterwards.
+class CurrentFolderChange {
+ public:
+  explicit CurrentFolderChange(const std::filesystem::path& folder)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~CurrentFolderChange() { std::filesystem::current_path(previous_); }
+  CurrentFolderChange(const CurrentFolderChange&) = delete;
+  CurrentFolderChange& operator=(const CurrentFolderChange&) = delete;
+
+ private:
+  std::filesystem::path previous_;
 };
 
 // Limits the size of files this process may write (RLIMIT_FSIZE), so that a write fails with
@@ -36,6 +56,24 @@ class FileSizeLimit {
   std::uint64_t old_current_ = 0;
   std::uint64_t old_maximum_ = 0;
   void (*old_handler_)(int) = nullptr;
+};
+
+// Drops root's right to read every folder for one test, so that a folder without access behaves
+// as it does for a user. Does nothing for a process that is not root.
+class UnprivilegedScope {
+ public:
+  UnprivilegedScope();
+  ~UnprivilegedScope();
+  UnprivilegedScope(const UnprivilegedScope&) = delete;
+  UnprivilegedScope& operator=(const UnprivilegedScope&) = delete;
+
+  // True when the rights could not be given up (root without the means, or a system without
+  // POSIX permission bits): access tests cannot run.
+  bool failed() const { return failed_; }
+
+ private:
+  bool dropped_ = false;
+  bool failed_ = false;
 };
 
 // Permission bits do not stop root, and Windows has none; tests that rely on them are skipped
