@@ -55,7 +55,6 @@ TEST(CodePageTest, SystemCodePageComesFromTheOverrideOrTheLocale) {
       {"CP932", "C.UTF-8", "CP932"},
       {nullptr, "C.UTF-8", "UTF-8"},
       {nullptr, "C", "UTF-8"},
-      {nullptr, "POSIX", "UTF-8"},
       {"", "C", "UTF-8"},
       {nullptr, "no_SUCH.locale", "UTF-8"},
   };

@@ -290,18 +290,6 @@ TEST(ProfileFileTest, HandEditedFileSurvivesLoadChangeSave) {
   EXPECT_EQ(ProfileFile::Load(path).Serialize(), expected);
 }
 
-TEST(ProfileFileTest, MissingFileReadsEmptyAndIsCreatedBySave) {
-  TempFolder folder;
-  const std::string path = folder.Path("Pictavue.ini");
-  ProfileFile profile = ProfileFile::Load(path);
-  EXPECT_EQ(profile.Serialize(), "");
-  EXPECT_EQ(profile.GetInt("SearchDir", "SubDir", 1), 1);
-  profile.SetString("SearchDir", "SubDir", "0", kUtf8);
-  ASSERT_TRUE(profile.Save(path).ok());
-  EXPECT_EQ(ReadFileBytes(path), "[SearchDir]\r\nSubDir=0\r\n");
-  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Pictavue.ini"});
-}
-
 TEST(ProfileFileTest, UnreadableFilesReadEmpty) {
   TempFolder folder;
   EXPECT_EQ(ProfileFile::Load(folder.MakeFolder("a folder")).Serialize(), "");
