@@ -97,6 +97,7 @@ TEST(ProfileFileTest, GetIntReadsTheLeadingNumber) {
   EXPECT_EQ(ProfileFile().GetInt("A", "k", 7), 7);
 }
 
+// Every text field's buffer in both code pages is in settings_file_test; here the buffer's edges.
 TEST(ProfileFileTest, GetStringCutsToTheBufferAtACharacterBoundary) {
   struct Case {
     const CodePage* code_page;
@@ -106,11 +107,9 @@ TEST(ProfileFileTest, GetStringCutsToTheBufferAtACharacterBoundary) {
   };
   const Case cases[] = {
       {&kSjis, "あいうえお", 6, "あい"},  // 5 bytes allowed: the third character would be split
-      {&kSjis, "ｱｲｳｴｵ", 4, "ｱｲｳ"},
       {&kSjis, "あ", 2, ""},
       {&kSjis, "abc", 1, ""},
       {&kSjis, "abc", 0, ""},
-      {&kUtf8, "あいう", 5, "あ"},
   };
   for (const Case& c : cases) {
     ProfileFile profile;
