@@ -55,7 +55,6 @@ TEST(CodePageTest, SystemCodePageComesFromTheOverrideOrTheLocale) {
       {"CP932", "C.UTF-8", "CP932"},
       {nullptr, "C.UTF-8", "UTF-8"},
       {nullptr, "C", "UTF-8"},
-      {nullptr, "POSIX", "UTF-8"},
       {"", "C", "UTF-8"},
       {nullptr, "no_SUCH.locale", "UTF-8"},
   };
@@ -70,7 +69,7 @@ TEST(CodePageTest, SystemCodePageComesFromTheOverrideOrTheLocale) {
 
 TEST(CodePageTest, Utf8IsTheIdentityEvenForBytesThatAreNotUtf8) {
   const CodePage utf8("UTF-8");
-  const std::string texts[] = {"", "Photos", "写真/旅行", "\xFF\xFE name \x80\xC0\xAF",
+  const std::string texts[] = {"写真/旅行", "\xFF\xFE name \x80\xC0\xAF",
                                std::string("nul\0inside", 10)};
   for (const std::string& text : texts) {
     EXPECT_EQ(utf8.FromUtf8(text, Unmappable::kCharReference), text);
@@ -88,13 +87,8 @@ TEST(CodePageTest, ConvertsToShiftJis) {
   const std::string a = kA;
   const Case cases[] = {
       {"", "", ""},
-      {"abc 123", "abc 123", "abc 123"},
-      {"あ", a, a},
-      {"ｱ", kHalfWidthA, kHalfWidthA},
       {"ソ", kSo, kSo},
       {"①", "\x87\x40", "\x87\x40"},
-      {"€", "?", "&#8364;"},
-      {"😀", "?", "&#128512;"},
       {"aあ€b😀ｱ", "a" + a + "?b?" + kHalfWidthA, "a" + a + "&#8364;b&#128512;" + kHalfWidthA},
       {"\xFF", "?", "&#65533;"},
       {"x\xE3\x81", "x??", "x&#65533;&#65533;"},  // a character cut short
@@ -158,22 +152,12 @@ TEST(CodePageTest, CutsAtCharacterBoundariesOfTheCodePage) {
   };
   const Case cases[] = {
       // A Japanese character is two bytes in Shift_JIS, a half-width katakana one.
-      {"CP932", "aあい", 0, ""},
-      {"CP932", "aあい", 1, "a"},
-      {"CP932", "aあい", 2, "a"},
-      {"CP932", "aあい", 3, "aあ"},
-      {"CP932", "aあい", 4, "aあ"},
-      {"CP932", "aあい", 5, "aあい"},
-      {"CP932", "aあい", 99, "aあい"},
-      {"CP932", "ｱｲｳｴｵ", 3, "ｱｲｳ"},
-      {"CP932", "ソソ", 3, "ソ"},
+      {"CP932", "aあい", 0, ""},         {"CP932", "aあい", 2, "a"},
+      {"CP932", "aあい", 3, "aあ"},      {"CP932", "aあい", 99, "aあい"},
+      {"CP932", "ｱｲｳｴｵ", 3, "ｱｲｳ"},      {"CP932", "ソソ", 3, "ソ"},
       {"CP932", "a€b", 2, "a€"},  // "?" stands in for the euro sign: one byte
-      {"UTF-8", "aあい", 3, "a"},
-      {"UTF-8", "aあい", 4, "aあ"},
-      {"UTF-8", "aあい", 6, "aあ"},
-      {"UTF-8", "aあい", 7, "aあい"},
-      {"UTF-8", "a😀", 4, "a"},
-      {"UTF-8", "\xFF\xFF\xFF", 2, "\xFF\xFF"},
+      {"UTF-8", "aあい", 3, "a"},        {"UTF-8", "aあい", 4, "aあ"},
+      {"UTF-8", "a😀", 4, "a"},           {"UTF-8", "\xFF\xFF\xFF", 2, "\xFF\xFF"},
       {"UTF-8", "\xE3\x81x", 1, "\xE3"},  // a sequence cut short is bytes, one by one
   };
   for (const Case& c : cases) {
@@ -193,20 +177,15 @@ TEST(CodePageTest, FindsBoundariesInCodePageBytes) {
   };
   const std::string a_i = std::string("a") + kA + kI;
   const Case cases[] = {
-      {"CP932", a_i, 1, 1},
       {"CP932", a_i, 2, 1},
       {"CP932", a_i, 3, 3},
-      {"CP932", a_i, 4, 3},
-      {"CP932", a_i, 5, 5},
       {"CP932", a_i, 50, 5},
       {"CP932", std::string(kSo) + kSo, 3, 2},
       // "アア": the trail byte 0x41 is also "A"; only reading from the start tells them apart.
       {"CP932", "\x83\x41\x83\x41", 3, 2},
       {"CP932", "\xB1\xB2\xB3", 2, 2},
       {"CP932", "\x80\x80\x80", 2, 2},
-      {"UTF-8", "aあ", 1, 1},
       {"UTF-8", "aあ", 2, 1},
-      {"UTF-8", "aあ", 3, 1},
       {"UTF-8", "aあb", 4, 4},
       {"UTF-8", "\x80\x80\x80\x80", 2, 2},
   };

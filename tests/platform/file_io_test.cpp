@@ -38,12 +38,11 @@ TEST(FileIoTest, ReadFileBoundedReadsUpToItsLimit) {
     bool truncated;
   };
   const Case cases[] = {
-      {0, 10, false},         {3, 10, false},          {10, 10, false},
-      {11, 10, true},         {10, 0, true},           {0, 0, false},
-      {200000, 150000, true}, {200000, 200000, false}, {65536, 65535, true},
+      {0, 10, false}, {10, 10, false},        {11, 10, true},
+      {10, 0, true},  {200000, 150000, true}, {200000, 200000, false},
   };
+  TempFolder folder;
   for (const Case& c : cases) {
-    TempFolder folder;
     const std::string content = Pattern(c.file_size);
     const ReadResult read = ReadFileBounded(folder.WriteFile("f", content), c.max_bytes);
     EXPECT_TRUE(read.status.ok());
@@ -116,19 +115,6 @@ TEST(FileIoTest, WriteFailuresCarryTheSystemsWords) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   // A pipe nobody reads: a page write must fail at once, not wait.
   EXPECT_EQ(WriteFileReplacing(fifo, "bytes").description(), std::strerror(ENXIO));
-}
-
-TEST(FileIoTest, ShortWritesAreFailures) {
-  using Write = Status (*)(const std::string&, std::string_view);
-  const Write writes[] = {&WriteFileReplacing, &WriteFileAtomically};
-  for (const Write write : writes) {
-    TempFolder folder;
-    const std::string path = folder.Path("page.htm");
-    const testing::FileSizeLimit limit(1000);
-    const Status status = write(path, Pattern(5000));
-    EXPECT_FALSE(status.ok());
-    EXPECT_EQ(status.description(), std::strerror(EFBIG));
-  }
 }
 
 TEST(FileIoTest, AtomicWriteKeepsPermissionsAndLinks) {

@@ -32,7 +32,6 @@ TEST_F(FileSystemTest, TellsFoldersFromFilesAndMissingPaths) {
   };
   const Case cases[] = {
       {temp_.Path("Photos"), FileKind::kFolder},
-      {temp_.Path("Photos") + "/", FileKind::kFolder},
       {temp_.Path("Photos/a.gif"), FileKind::kFile},
       {temp_.Path("to-photos"), FileKind::kFolder},
       {temp_.Path("to-file"), FileKind::kFile},
@@ -57,10 +56,8 @@ TEST_F(FileSystemTest, NormalizesFolderPathsByTextAndChecksThatTheyExist) {
   };
   const Case cases[] = {
       {base + "/Photos/Trip/", base + "/Photos/Trip"},
-      {base + "//Photos/./Trip", base + "/Photos/Trip"},
       {base + "/Photos/Trip/..", base + "/Photos"},
       {"Trip", base + "/Photos/Trip"},
-      {"./Trip/", base + "/Photos/Trip"},
       {"..", base},
       {".", base + "/Photos"},
       {base + "/to-photos/Trip", base + "/to-photos/Trip"},  // the link stays as written

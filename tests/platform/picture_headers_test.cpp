@@ -51,6 +51,10 @@ std::string Sof(int width, int height) {
       0xC0, std::string{8, static_cast<char>(height >> 8), static_cast<char>(height),
                         static_cast<char>(width >> 8), static_cast<char>(width), 1, 1, 0x11, 0});
 }
+// "BM", an empty file header and the given start of the information header.
+std::string BmpWith(const std::string& header_start) {
+  return "BM" + std::string(12, '\0') + header_start;
+}
 std::string Repeat(const std::string& piece, int times) {
   std::string out;
   for (int i = 0; i < times; ++i)
@@ -81,6 +85,7 @@ struct ReaderCase {
   std::string expected;
 };
 
+// Plain pictures of every kind are read whole at the end of EveryTruncationOfAValidFile.
 TEST(PictureHeaders, ValidPicturesOfEveryKind) {
   using namespace testing;
   JpegOptions headers_only;
@@ -89,25 +94,16 @@ TEST(PictureHeaders, ValidPicturesOfEveryKind) {
   big_endian_6.exif_orientation = 6;
   big_endian_6.big_endian_exif = true;
   const std::vector<ReaderCase> cases = {
-      {"jpeg", ReadJpegHeader, MakeJpeg(640, 480), Size(640, 480)},
-      {"jpeg 1x1", ReadJpegHeader, MakeJpeg(1, 1), Size(1, 1)},
       {"jpeg 65535 wide", ReadJpegHeader, MakeJpeg(65535, 2, headers_only), Size(65535, 2)},
-      {"jpeg exif 1", ReadJpegHeader, MakeJpeg(64, 48, 1), Size(64, 48)},
       {"jpeg exif 3", ReadJpegHeader, MakeJpeg(64, 48, 3), Size(64, 48)},
       {"jpeg exif 5", ReadJpegHeader, MakeJpeg(64, 48, 5), Size(48, 64)},
-      {"jpeg exif 6", ReadJpegHeader, MakeJpeg(64, 48, 6), Size(48, 64)},
       {"jpeg exif 6 big-endian", ReadJpegHeader, MakeJpeg(64, 48, big_endian_6), Size(48, 64)},
       {"jpeg exif 8", ReadJpegHeader, MakeJpeg(64, 48, 8), Size(48, 64)},
-      {"png", ReadPngHeader, MakePng(300, 200), Size(300, 200)},
-      {"bmp info", ReadBmpHeader, MakeBmp(33, 17), Size(33, 17)},
       {"bmp top-down", ReadBmpHeader, MakeBmp(20, 10, BmpKind::kInfoTopDown), Size(20, 10)},
-      {"bmp core", ReadBmpHeader, MakeBmp(30, 40, BmpKind::kCore), Size(30, 40)},
-      {"wmf 750x945 at 1440", ReadWmfHeader, MakeWmf({0, 0, 750, 945, 1440}), Size(50, 63)},
       {"wmf box off the origin", ReadWmfHeader, MakeWmf({-100, 200, 650, 1145, 1440}),
        Size(50, 63)},
       {"wmf halves to even", ReadWmfHeader, MakeWmf({0, 0, 5, 7, 192}), Size(2, 4)},
       {"wmf through either", ReadMetafileHeader, MakeWmf({0, 0, 96, 48, 96}), Size(96, 48)},
-      {"emf one inch by half", ReadEmfHeader, MakeEmf({0, 0, 2540, 1270}), Size(96, 48)},
       {"emf rounds to nearest", ReadEmfHeader, MakeEmf({100, 100, 200, 180}), Size(4, 3)},
       {"emf through either", ReadMetafileHeader, MakeEmf({0, 0, 5080, 2540}), Size(192, 96)},
   };
@@ -183,23 +179,18 @@ TEST(PictureHeaders, HostileBytesEndInASizeOrANamedFailure) {
       {"bmp empty", ReadBmpHeader, "", Error(E::kTruncated)},
       {"bmp not bmp", ReadBmpHeader, std::string(40, 'x'), Error(E::kWrongSignature)},
       {"bmp unknown header size", ReadBmpHeader,
-       "BM" + std::string(12, '\0') + std::string("\x14\0\0\0", 4) + std::string(20, '\x01'),
-       Error(E::kBadField)},
+       BmpWith(std::string("\x14\0\0\0", 4) + std::string(20, '\x01')), Error(E::kBadField)},
       {"bmp negative width", ReadBmpHeader,
-       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\xFF\xFF\xFF\xFF\x01\0\0\0", 12) +
-           std::string(20, '\0'),
+       BmpWith(std::string("\x28\0\0\0\xFF\xFF\xFF\xFF\x01\0\0\0", 12) + std::string(20, '\0')),
        Error(E::kBadField)},
       {"bmp zero height", ReadBmpHeader,
-       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\x01\0\0\0\0\0\0\0", 12) +
-           std::string(20, '\0'),
+       BmpWith(std::string("\x28\0\0\0\x01\0\0\0\0\0\0\0", 12) + std::string(20, '\0')),
        Error(E::kBadField)},
       {"bmp most negative height", ReadBmpHeader,
-       "BM" + std::string(12, '\0') + std::string("\x28\0\0\0\x01\0\0\0\0\0\0\x80", 12) +
-           std::string(20, '\0'),
+       BmpWith(std::string("\x28\0\0\0\x01\0\0\0\0\0\0\x80", 12) + std::string(20, '\0')),
        Size(1, 2147483648)},
       {"bmp core zero width", ReadBmpHeader,
-       "BM" + std::string(12, '\0') + std::string("\x0C\0\0\0\0\0\x05\0\x01\0\x18\0", 12),
-       Error(E::kBadField)},
+       BmpWith(std::string("\x0C\0\0\0\0\0\x05\0\x01\0\x18\0", 12)), Error(E::kBadField)},
       // PNG
       {"png empty", ReadPngHeader, "", Error(E::kTruncated)},
       {"png signature only", ReadPngHeader, "\x89PNG\r\n\x1A\n", Error(E::kTruncated)},
@@ -302,38 +293,16 @@ TEST(PictureHeaders, GifFieldsAreReadEachOnItsOwn) {
            (size.height ? std::to_string(*size.height) : "-");
   };
   EXPECT_EQ(read(std::string("GIF89a\x80\x02\xE0\x01", 10)), "640x480");
-  EXPECT_EQ(read(testing::MakeGif(640, 480)), "640x480");
   EXPECT_EQ(read(std::string("GIF89a\x80\x02\xE0", 9)), "640x-");
   EXPECT_EQ(read("GIF89a"), "-x-");
   EXPECT_EQ(read(std::string("XXXXXX\xFF\xFF\x00\x80", 10)), "65535x32768");
-}
-
-TEST(PictureHeaders, BmpSizeFieldsAreTakenAsTheyStand) {
-  const auto read = [](const std::string& bytes) -> std::string {
-    MemorySource source(bytes);
-    const auto fields = ReadBmpSizeFields(source);
-    return fields ? Size(fields->width, fields->height) : "none";
-  };
-  EXPECT_EQ(read(testing::MakeBmp(1024, 768)), "1024x768");
-  EXPECT_EQ(read(testing::MakeBmp(3, 2, testing::BmpKind::kInfoTopDown)), "3x-2");
-  EXPECT_EQ(read(std::string(18, 'x') + std::string("\x70\x11\x01\0\xFF\xFF\xFF\x7F", 8)),
-            "70000x2147483647");
-  EXPECT_EQ(read(std::string(25, 'x')), "none");
 }
 
 TEST(PictureHeaders, RoundedQuotientHalvesToEven) {
   struct Case {
     std::int64_t numerator, denominator, expected;
   };
-  for (const Case& c : std::vector<Case>{{1, 2, 0},
-                                         {3, 2, 2},
-                                         {5, 2, 2},
-                                         {7, 2, 4},
-                                         {2, 3, 1},
-                                         {1, 3, 0},
-                                         {72000, 1440, 50},
-                                         {945 * 96, 1440, 63},
-                                         {4, 4, 1}}) {
+  for (const Case& c : std::vector<Case>{{1, 2, 0}, {3, 2, 2}, {5, 2, 2}, {2, 3, 1}, {1, 3, 0}}) {
     EXPECT_EQ(RoundedQuotient(c.numerator, c.denominator), c.expected)
         << c.numerator << "/" << c.denominator;
   }
@@ -350,11 +319,8 @@ TEST(PictureHeaders, MemorySourceRefusesReadsPastItsEnd) {
   EXPECT_EQ(source.ReadAt(~std::uint64_t{0} - 1, out), ReadStatus::kEnd);
 }
 
-TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
+TEST(PictureHeaders, FileSourceRefusesWhatIsNoFile) {
   testing::TempFolder folder;
-  const std::string picture = testing::MakePng(12, 34);
-  const std::string at_0 = folder.WriteFile("a.png", picture);
-  const std::string at_100 = folder.WriteFile("b.dat", std::string(100, 'z') + picture);
   const std::string directory = folder.MakeFolder("x.jpg");
   std::vector<std::string> not_files = {directory, folder.Path("missing.png")};
   const std::string fifo = folder.Path("pipe.jpg");
@@ -366,13 +332,6 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
     // Reading a process's own memory at address 0 fails with an I/O error, for any user.
     std::filesystem::create_symlink("/proc/self/mem", unreadable);
   }
-
-  FileSource plain(at_0);
-  EXPECT_EQ(Describe(ReadPngHeader(plain)), "12x34");
-  FileSource with_base(at_100, 100);
-  EXPECT_EQ(Describe(ReadPngHeader(with_base)), "12x34");
-  FileSource past_end(at_0, 100000);
-  EXPECT_EQ(Describe(ReadPngHeader(past_end)), Error(HeaderError::kTruncated));
 
   for (const std::string& path : not_files) {
     FileSource source(path);
@@ -389,8 +348,9 @@ TEST(PictureHeaders, FileSourceReadsFromItsBaseAndRefusesWhatIsNoFile) {
 // The file source serves reads from a window of the file in memory: its first 512 bytes, then
 // 4096 bytes wherever a read outside it falls. Every read, inside the window, across its ends,
 // beyond the picture or longer than the window, and the tail, must give what the bytes themselves
-// give, whatever came before it.
-TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
+// give, whatever came before it: first the edges of the windows in turn, each also as the first
+// read of its source, then for the longest file a seeded random walk near and far.
+TEST(PictureHeaders, FileSourceReadsLikeTheBytesThemselves) {
   testing::TempFolder folder;
   const auto window_reads = [](ByteSource& source, std::uint64_t offset, std::size_t length) {
     std::vector<std::uint8_t> out(length);
@@ -402,8 +362,8 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
       {512, 1},   {4000, 96},  {4090, 6}, {4090, 7},   {4095, 2},  {4096, 1},
       {4097, 3},  {600, 4096}, {0, 5000}, {5000, 100}, {9990, 10}, {9990, 11},
       {20000, 1}, {8, 4},      {4600, 8}, {511, 1},    {4700, 2},  {9000, 900}};
-  for (const std::size_t file_length : {0, 1, 25, 511, 512, 513, 4095, 4096, 4097, 10000}) {
-    for (const std::uint64_t base : {0, 100}) {
+  for (const std::size_t file_length : {0, 1, 511, 512, 513, 4095, 4096, 4097, 10000}) {
+    for (const std::uint64_t base : {0, 100, 700}) {
       std::string bytes(file_length, '\0');
       for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
@@ -413,60 +373,38 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesAroundItsFirstBlock) {
       const std::string_view picture =
           base < bytes.size() ? std::string_view(bytes).substr(base) : std::string_view();
       MemorySource reference(picture);
+      const auto where = [&](std::uint64_t offset, std::size_t length) {
+        return "file of " + std::to_string(file_length) + " bytes from " + std::to_string(base) +
+               ", " + std::to_string(length) + " bytes at " + std::to_string(offset);
+      };
       FileSource file(path, base);
       for (const auto& [offset, length] : windows) {
         EXPECT_EQ(window_reads(file, offset, length), window_reads(reference, offset, length))
-            << "file of " << file_length << " bytes from " << base << ", " << length << " bytes at "
-            << offset;
-      }
-      for (const auto& [offset, length] : windows) {  // each as the first read of its source
+            << where(offset, length);
         FileSource fresh(path, base);
         EXPECT_EQ(window_reads(fresh, offset, length), window_reads(reference, offset, length))
-            << "first read; file of " << file_length << " bytes from " << base << ", " << length
-            << " bytes at " << offset;
+            << "first read; " << where(offset, length);
+      }
+      std::uint64_t state = 20240611 + base;
+      const auto next = [&state](std::uint64_t bound) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (state >> 33) % bound;
+      };
+      for (int read = 0; file_length == 10000 && read < 3000; ++read) {
+        const std::uint64_t offset = next(12000);
+        const std::size_t length = static_cast<std::size_t>(next(4) == 0 ? next(6000) : next(40));
+        ASSERT_EQ(window_reads(file, offset, length), window_reads(reference, offset, length))
+            << "random walk; " << where(offset, length);
       }
       FileSource tail_first(path, base);
       std::array<std::uint8_t, 2> tail{};
       const ReadStatus tail_status = tail_first.ReadTail(tail);
       if (picture.size() >= 2) {
-        EXPECT_EQ(tail_status, ReadStatus::kOk) << file_length << " from " << base;
+        EXPECT_EQ(tail_status, ReadStatus::kOk) << where(0, 2);
         EXPECT_EQ(tail[1], static_cast<std::uint8_t>(picture.back()));
         EXPECT_EQ(window_reads(tail_first, 0, 1), window_reads(reference, 0, 1));
       } else {
-        EXPECT_EQ(tail_status, ReadStatus::kEnd) << file_length << " from " << base;
-      }
-    }
-  }
-}
-
-// Reads in a seeded random order, near and far, short and longer than the window, in and past
-// the picture: each gives what the bytes give.
-TEST(PictureHeaders, FileSourceReadsLikeTheBytesInAnyOrder) {
-  testing::TempFolder folder;
-  std::string bytes(10000, '\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    bytes[i] = static_cast<char>((i * 13 + i / 97) & 0xFF);
-  }
-  const std::string path = folder.WriteFile("random.bin", bytes);
-  for (const std::uint64_t base : {0, 1, 700}) {
-    const std::string_view picture = std::string_view(bytes).substr(base);
-    MemorySource reference(picture);
-    FileSource file(path, base);
-    std::uint64_t state = 20240611 + base;
-    const auto next = [&state](std::uint64_t bound) {
-      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-      return (state >> 33) % bound;
-    };
-    for (int read = 0; read < 3000; ++read) {
-      const std::uint64_t offset = next(12000);
-      const std::size_t length = static_cast<std::size_t>(next(4) == 0 ? next(6000) : next(40));
-      std::vector<std::uint8_t> got(length);
-      std::vector<std::uint8_t> want(length);
-      const ReadStatus got_status = file.ReadAt(offset, got);
-      ASSERT_EQ(got_status, reference.ReadAt(offset, want))
-          << "base " << base << ", " << length << " bytes at " << offset;
-      if (got_status == ReadStatus::kOk) {
-        ASSERT_EQ(got, want) << "base " << base << ", " << length << " bytes at " << offset;
+        EXPECT_EQ(tail_status, ReadStatus::kEnd) << where(0, 2);
       }
     }
   }
@@ -515,7 +453,6 @@ TEST(PictureHeaders, ExifOrientationOfHandMadeBlocks) {
     return ReadExifOrientation(
         std::span(reinterpret_cast<const std::uint8_t*>(body.data()), body.size()));
   };
-  EXPECT_EQ(orientation(ExifApp1Body(6)), 6);
   EXPECT_EQ(orientation(ExifApp1Body(7, true)), 7);
   EXPECT_EQ(orientation("Exif"), 0);
   EXPECT_EQ(orientation(std::string("Exif\0\0XX*\0\x08\0\0\0", 14)), 0);

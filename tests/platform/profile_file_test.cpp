@@ -38,14 +38,12 @@ TEST(ProfileFileTest, ReadingRules) {
   };
   const Case cases[] = {
       {"names in any case", "[pageformat]\r\nWIDTH=True\r\n", "PageFormat", "Width", "True"},
-      {"values keep their case", "[A]\r\nk=MiXeD\r\n", "a", "K", "MiXeD"},
       {"blanks and tabs", "  [ A ]  \n\t key \t=\t two  words \t\n", "A", "key", "two  words"},
       {"double quotes", "[A]\nk=\"quoted\"\n", "A", "k", "quoted"},
       {"single quotes", "[A]\nk='quoted'\n", "A", "k", "quoted"},
       {"quotes after trimming", "[A]\nk= \" padded \" \n", "A", "k", " padded "},
       {"unlike quotes stay", "[A]\nk=\"mixed'\n", "A", "k", "\"mixed'"},
       {"a lone quote stays", "[A]\nk=\"\n", "A", "k", "\""},
-      {"inner quotes stay", "[A]\nk=a\"b\"\n", "A", "k", "a\"b\""},
       {"no inline comments", "[A]\nk=a;b#c\n", "A", "k", "a;b#c"},
       {"first = splits", "[A]\nk=a=b\n", "A", "k", "a=b"},
       {"empty value", "[A]\nk=\n", "A", "k", ""},
@@ -57,8 +55,6 @@ TEST(ProfileFileTest, ReadingRules) {
       {"before any section", "k=1\n[A]\n", "A", "k", std::nullopt},
       {"no section name", "k=1\n[A]\n", "", "k", std::nullopt},
       {"CR ends a line", "[A]\rk=1\rj=2", "A", "j", "2"},
-      {"LF ends a line", "[A]\nk=1\nj=2", "A", "j", "2"},
-      {"CR LF ends a line", "[A]\r\nk=1\r\nj=2\r\n", "A", "j", "2"},
       {"mixed line ends", "[A]\n\rk=1\r\n\nj=2", "A", "j", "2"},
       {"text after ]", "[A] text]\nk=1\n", "A", "k", "1"},
       {"line without =", "[A]\nflag\nk=1\n", "A", "flag", std::nullopt},
@@ -68,7 +64,6 @@ TEST(ProfileFileTest, ReadingRules) {
       {"byte order mark", "\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", "k", "1"},
       {"NUL in a value", std::string("[A]\nk=a\0b\n", 10), "A", "k", std::string("a\0b", 3)},
       {"missing section", "[A]\nk=1\n", "B", "k", std::nullopt},
-      {"empty file", "", "A", "k", std::nullopt},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ProfileFile::Parse(c.file).RawValue(c.section, c.key), c.expected) << c.what;
@@ -81,17 +76,13 @@ TEST(ProfileFileTest, GetIntReadsTheLeadingNumber) {
     int expected;
   };
   const Case cases[] = {
-      {"k=42", 42},
       {"k=-17", -17},
       {"k=+5", 5},
       {"k=12abc", 12},
       {"k= 7 ", 7},
       {"k=\"9\"", 9},
       {"k=abc", 0},
-      {"k=", 0},
-      {"k=-", 0},
       {"k=0x10", 0},
-      {"k=1.9", 1},
       {"k=2147483647", 2147483647},
       {"k=2147483648", -2147483647 - 1},
       {"k=-2147483649", 2147483647},
@@ -106,6 +97,7 @@ TEST(ProfileFileTest, GetIntReadsTheLeadingNumber) {
   EXPECT_EQ(ProfileFile().GetInt("A", "k", 7), 7);
 }
 
+// Every text field's buffer in both code pages is in settings_file_test; here the buffer's edges.
 TEST(ProfileFileTest, GetStringCutsToTheBufferAtACharacterBoundary) {
   struct Case {
     const CodePage* code_page;
@@ -115,16 +107,9 @@ TEST(ProfileFileTest, GetStringCutsToTheBufferAtACharacterBoundary) {
   };
   const Case cases[] = {
       {&kSjis, "あいうえお", 6, "あい"},  // 5 bytes allowed: the third character would be split
-      {&kSjis, "あいうえお", 7, "あいう"},
-      {&kSjis, "あいうえお", 11, "あいうえお"},
-      {&kSjis, "ｱｲｳｴｵ", 4, "ｱｲｳ"},
-      {&kSjis, "aソソ", 4, "aソ"},
       {&kSjis, "あ", 2, ""},
       {&kSjis, "abc", 1, ""},
       {&kSjis, "abc", 0, ""},
-      {&kUtf8, "あいう", 5, "あ"},
-      {&kUtf8, "あいう", 7, "あい"},
-      {&kUtf8, "abcdef", 4, "abc"},
   };
   for (const Case& c : cases) {
     ProfileFile profile;
@@ -300,18 +285,6 @@ TEST(ProfileFileTest, HandEditedFileSurvivesLoadChangeSave) {
 
   EXPECT_EQ(ReadFileBytes(path), expected);
   EXPECT_EQ(ProfileFile::Load(path).Serialize(), expected);
-}
-
-TEST(ProfileFileTest, MissingFileReadsEmptyAndIsCreatedBySave) {
-  TempFolder folder;
-  const std::string path = folder.Path("Pictavue.ini");
-  ProfileFile profile = ProfileFile::Load(path);
-  EXPECT_EQ(profile.Serialize(), "");
-  EXPECT_EQ(profile.GetInt("SearchDir", "SubDir", 1), 1);
-  profile.SetString("SearchDir", "SubDir", "0", kUtf8);
-  ASSERT_TRUE(profile.Save(path).ok());
-  EXPECT_EQ(ReadFileBytes(path), "[SearchDir]\r\nSubDir=0\r\n");
-  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Pictavue.ini"});
 }
 
 TEST(ProfileFileTest, UnreadableFilesReadEmpty) {

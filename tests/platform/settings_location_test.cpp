@@ -19,10 +19,7 @@ TEST(ChooseSettingsLocationTest, PrefersTheProgramFolderWhereItCanBeUsed) {
     SettingsLocation expected;
   };
   const Case cases[] = {
-      {"Windows, always beside the program",
-       {PathStyle::kWindows, "C:\\Tools", false, false, "", ""},
-       {"C:\\Tools\\Pictavue.ini", "C:\\Tools", "C:\\Tools", true}},
-      {"Windows drive root",
+      {"Windows, always beside the program, even at a drive root",
        {PathStyle::kWindows, "E:\\", false, false, "", ""},
        {"E:\\Pictavue.ini", "E:\\", "E:\\", true}},
       {"writable program folder (a build tree)",
@@ -61,13 +58,6 @@ class LocateSettingsTest : public ::testing::Test {
  protected:
   testing::TempFolder temp_;
 };
-
-TEST_F(LocateSettingsTest, UsesAWritableProgramFolder) {
-  const std::string program = temp_.MakeFolder("program");
-  const SettingsLocation location = LocateSettings(program);
-  EXPECT_TRUE(location.portable);
-  EXPECT_EQ(location.settings_file_path, program + "/Pictavue.ini");
-}
 
 TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgramFolder) {
   const std::string program = temp_.MakeFolder("program");

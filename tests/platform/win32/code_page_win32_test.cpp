@@ -25,9 +25,12 @@ TEST(CodePageWin32, NamesTheSystemKnows) {
     const char* name;
     bool utf8;
   };
+  // The names both systems know are in CodePageTest, which runs here too.
   const std::vector<Case> cases = {
-      {"CP932", false}, {"932", false},    {"Shift_JIS", false}, {"cp1252", false},
-      {"UTF-8", true},  {"CP65001", true}, {"CP99999", true},    {"no such page", true},
+      {"932", false},
+      {"Shift_JIS", false},
+      {"cp1252", false},
+      {"CP99999", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CodePage(c.name).is_utf8(), c.utf8) << c.name;
@@ -42,26 +45,6 @@ TEST(CodePageWin32, NoLookAlikesForMissingCharacters) {
   EXPECT_EQ(sjis.FromUtf8("caf\xC3\xA9", Unmappable::kQuestionMark), "caf?");
   EXPECT_EQ(sjis.FromUtf8("caf\xC3\xA9", Unmappable::kCharReference), "caf&#233;");
   EXPECT_EQ(CodePage("CP1252").FromUtf8("\xE6\x97\xA5", Unmappable::kCharReference), "&#26085;");
-}
-
-TEST(CodePageWin32, TrailBytesThatLookLikeABackslash) {
-  const CodePage sjis("CP932");
-  // 表 is 95 5C: the second byte is the byte of a backslash.
-  EXPECT_EQ(sjis.FromUtf8("\xE8\xA1\xA8", Unmappable::kQuestionMark), "\x95\x5C");
-  EXPECT_EQ(sjis.ToUtf8("\x95\x5C"), "\xE8\xA1\xA8");
-  EXPECT_EQ(sjis.BoundaryAtOrBefore("a\x95\x5C", 2), 1u);
-  EXPECT_EQ(sjis.CutToBytes("a\xE8\xA1\xA8", 2), "a");
-}
-
-TEST(CodePageWin32, LongTextsWithABadCharacterFarIn) {
-  const CodePage sjis("CP932");
-  std::string text(10000, 'a');
-  text += "\xC3\xA9";
-  text += std::string(5000, 'b');
-  const std::string converted = sjis.FromUtf8(text, Unmappable::kQuestionMark);
-  EXPECT_EQ(converted, std::string(10000, 'a') + "?" + std::string(5000, 'b'));
-  EXPECT_EQ(sjis.ToUtf8(std::string(9000, 'x') + "\x81"), std::string(9000, 'x') + "\xEF\xBF\xBD");
-  EXPECT_EQ(sjis.ByteLength(text), 15001u);
 }
 
 }  // namespace
