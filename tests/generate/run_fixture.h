@@ -69,7 +69,6 @@ class RunFixture {
   const WrittenFile* Written(const std::string& path) const;
 
   void set_code_page(const std::string& name) { code_page_ = CodePage(name); }
-  void set_default_output_folder(std::string folder) { default_output_folder_ = std::move(folder); }
 
   RunEnvironment Environment();
   // Runs with a fresh RunState and returns it.
