@@ -148,16 +148,6 @@ TEST(PageToOpenTest, NamesTheFrameSetTheOnlyPageOrTheFirstPage) {
     EXPECT_EQ(PageToOpen(options, c.page_count, "C:\\Prog", PathStyle::kWindows), c.expected)
         << c.ipp << " " << c.frame_menu << " " << c.page_count;
   }
-
-  GalleryOptions options;
-  options.SearchDir = "C:\\Photos\\";
-  options.OutputDir = kOutputDirSearch;
-  EXPECT_EQ(PageToOpen(options, 1, "C:\\Prog", PathStyle::kWindows), "C:\\Photos\\Pictavue001.htm");
-  options.OutputDir = kOutputDirChosen;
-  EXPECT_EQ(PageToOpen(options, 1, "C:\\Prog", PathStyle::kWindows), "C:\\Prog\\Pictavue001.htm");
-  options.SearchDir = "/srv/pictures";
-  options.OutputDir = kOutputDirSearch;
-  EXPECT_EQ(PageToOpen(options, 1, "/opt", PathStyle::kPosix), "/srv/pictures/Pictavue001.htm");
 }
 
 TEST(ProgramInfoTest, VersionTextPadsTheMinorNumberAndShowsARevisionAboveZero) {
