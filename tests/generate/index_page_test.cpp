@@ -22,17 +22,13 @@ struct GoldenPage {
   std::function<void(GalleryOptions&)> configure;
 };
 
-void AllPageOptionsOff(GalleryOptions& options) {
+// Both pages of the slide show without colour buttons, sub-windows or folder lines, with the
+// title, name and e-mail trimmed.
+void PlainSlideShow(GalleryOptions& options) {
   options.BGColor = kUnchecked;
   options.SubWin = kUnchecked;
   options.Separator = kUnchecked;
   options.FolderName = kUnchecked;
-}
-
-// Both pages of the slide show without colour buttons, sub-windows or folder lines, with the
-// title, name and e-mail trimmed.
-void PlainSlideShow(GalleryOptions& options) {
-  AllPageOptionsOff(options);
   options.OutputDir = kOutputDirSearch;
   options.ClientPull = kChecked;
   options.Title = "  Holiday\r\nSummer 2025\r\nKyoto  ";
