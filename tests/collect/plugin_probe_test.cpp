@@ -95,36 +95,30 @@ TEST(PluginProbe, OurThreePluginsFromTheBuildFolder) {
   }
 }
 
-TEST(PluginProbe, MissingPluginFilesAreMissingPlugins) {
-  TempFolder program;
-  Install(program, {{"ifpng.spi", "ifpng.spi"}});
-  const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
-  EXPECT_EQ(plugins.names().JpegPluginName, "");
-  EXPECT_EQ(plugins.names().PngPluginName, "Pictavue PNG size reader 1.26");
-  EXPECT_EQ(plugins.names().WmfPluginName, "");
-
-  TempFolder pictures;
-  const std::string jpeg = pictures.WriteFile("a.jpg", testing::MakeJpeg(8, 8));
-  EXPECT_EQ(Probe(plugins, PluginKind::kJpeg, jpeg), "99 -1x-1");
-  EXPECT_EQ(Probe(plugins, PluginKind::kWmf, jpeg), "99 -1x-1");
-
-  const Plugins none;
-  EXPECT_EQ(none.names().PngPluginName, "");
-  EXPECT_EQ(Probe(none, PluginKind::kPng, jpeg), "99 -1x-1");
-}
-
+// A plug-in file that is missing, is no library, or lacks the exports is no plug-in: no name, and
+// every probe answers 99.
 TEST(PluginProbe, LibrariesThatCannotServe) {
-  TempFolder program;
-  Install(program, {{"test_no_exports_plugin.spi", "ifjpeg.spi"}});
-  program.WriteFile("ifpng.spi", "not a library at all");
-  const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
-  EXPECT_EQ(plugins.names().JpegPluginName, "");
-  EXPECT_EQ(plugins.names().PngPluginName, "");
-
   TempFolder pictures;
   const std::string jpeg = pictures.WriteFile("a.jpg", testing::MakeJpeg(8, 8));
-  EXPECT_EQ(Probe(plugins, PluginKind::kJpeg, jpeg), "99 -1x-1");
-  EXPECT_EQ(Probe(plugins, PluginKind::kPng, jpeg), "99 -1x-1");
+  for (const bool png_installed : {true, false}) {
+    TempFolder program;
+    if (png_installed) {  // the other two files are missing
+      Install(program, {{"ifpng.spi", "ifpng.spi"}});
+    } else {
+      Install(program, {{"test_no_exports_plugin.spi", "ifjpeg.spi"},
+                        {"test_no_exports_plugin.spi", "ifwmf.spi"}});
+      program.WriteFile("ifpng.spi", "not a library at all");
+    }
+    const Plugins plugins = Plugins::Load(program.Path(), CodePage("UTF-8"));
+    EXPECT_EQ(plugins.names().JpegPluginName, "");
+    EXPECT_EQ(plugins.names().WmfPluginName, "");
+    EXPECT_EQ(plugins.names().PngPluginName, png_installed ? "Pictavue PNG size reader 1.26" : "");
+    EXPECT_EQ(Probe(plugins, PluginKind::kJpeg, jpeg), "99 -1x-1");
+    EXPECT_EQ(Probe(plugins, PluginKind::kWmf, jpeg), "99 -1x-1");
+    if (!png_installed) {
+      EXPECT_EQ(Probe(plugins, PluginKind::kPng, jpeg), "99 -1x-1");
+    }
+  }
 }
 
 TEST(PluginProbe, RecordIsCopiedOnlyOnSuccess) {
@@ -135,8 +129,8 @@ TEST(PluginProbe, RecordIsCopiedOnlyOnSuccess) {
 
   TempFolder pictures;
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"0 120 90", "0 120x90"},  {"3 120 90", "3 -1x-1"},      {"2 120 90", "2 -1x-1"},
-      {"-1 120 90", "-1 -1x-1"}, {"0 40000 -5", "0 40000x-5"}, {"7 1 1", "7 -1x-1"},
+      {"0 120 90", "0 120x90"},     {"3 120 90", "3 -1x-1"}, {"-1 120 90", "-1 -1x-1"},
+      {"0 40000 -5", "0 40000x-5"}, {"7 1 1", "7 -1x-1"},
   };
   for (const auto& [script, expected] : cases) {
     EXPECT_EQ(Probe(plugins, PluginKind::kPng, pictures.WriteFile("p.png", script)), expected)

@@ -59,21 +59,6 @@ TEST(AddressesTest, PictureTargetIsRelativeOnlyForPagesInTheSearchFolder) {
             "file:///opt/pictavue/docs/index.html");
 }
 
-TEST(AddressesTest, LastFolderName) {
-  struct Case {
-    PathStyle style;
-    const char* path;
-    const char* expected;
-  };
-  for (const Case& c :
-       {Case{kWin, "C:\\Photos\\Trip", "Trip"}, Case{kWin, "C:\\Photos\\", ""}, Case{kWin, "", ""},
-        Case{kWin, "Photos", ""}, Case{kWin, "C:\\", ""}, Case{kWin, "C:\\a/b", "a/b"},
-        Case{kPosix, "/home/me/Trip", "Trip"}, Case{kPosix, "/home/me/", ""}, Case{kPosix, "/", ""},
-        Case{kPosix, "/a\\b", "a\\b"}}) {
-    EXPECT_EQ(LastFolderName(c.path, c.style), c.expected) << c.path;
-  }
-}
-
 TEST(AddressesTest, FolderHeadingTextKeepsTheSeparatorOfARootOnly) {
   struct Case {
     PathStyle style;
@@ -94,52 +79,119 @@ TEST(AddressesTest, FolderHeadingTextKeepsTheSeparatorOfARootOnly) {
            Case{kPosix, "/home/me/Trip/", "/home/me/Trip", "Trip"},
            Case{kPosix, "/", "/", ""},
            Case{kPosix, "/ab/", "/ab", "ab"},
+           // Only the style's own separator ends a folder name.
+           Case{kWin, "C:\\a/b\\", "C:\\a/b", "a/b"},
+           Case{kPosix, "/a\\b/", "/a\\b", "a\\b"},
        }) {
     EXPECT_EQ(FolderHeadingText(c.folder, true, c.style), c.with_path) << c.folder;
     EXPECT_EQ(FolderHeadingText(c.folder, false, c.style), c.name_only) << c.folder;
   }
 }
 
+// How a name is written in each place of a page. Addresses encode what would end or bend them;
+// an '&' becomes "&amp;" only where a browser would read a character reference, and the rules for
+// that differ between text and attribute values.
 struct EscapeCase {
   PathStyle style;
   const char* name;
-  const char* address;         // in an attribute
-  const char* script_address;  // inside '...' of a JavaScript: link
-  const char* text;            // alt text, link text, heading
+  const char* text;       // link texts, headings
+  const char* attribute;  // alt texts
+  const char* address;    // src and href
+  const char* script;     // inside '...' of a JavaScript: link
 };
 
 TEST(EscapingTest, NamesAreWrittenSoThatThePageHoldsAndTheAddressReachesTheFile) {
   for (const EscapeCase& c : {
-           EscapeCase{kWin, "a.jpg", "a.jpg", "a.jpg", "a.jpg"},
-           EscapeCase{kWin, "it's.jpg", "it's.jpg", "it\\'s.jpg", "it's.jpg"},
-           EscapeCase{kWin, "a & b.jpg", "a & b.jpg", "a & b.jpg", "a & b.jpg"},
-           EscapeCase{kWin, "#1.jpg", "%231.jpg", "%25231.jpg", "#1.jpg"},
-           EscapeCase{kWin, "100%.jpg", "100%25.jpg", "100%2525.jpg", "100%.jpg"},
-           EscapeCase{kWin, "%23.jpg", "%2523.jpg", "%252523.jpg", "%23.jpg"},
-           EscapeCase{kWin, "写真 1.jpg", "写真 1.jpg", "写真 1.jpg", "写真 1.jpg"},
-           EscapeCase{kWin, "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg"},
+           EscapeCase{kWin, "it's.jpg", "it's.jpg", "it's.jpg", "it's.jpg", "it\\'s.jpg"},
+           EscapeCase{kWin, "#1.jpg", "#1.jpg", "#1.jpg", "%231.jpg", "%25231.jpg"},
+           EscapeCase{kWin, "100%.jpg", "100%.jpg", "100%.jpg", "100%25.jpg", "100%2525.jpg"},
+           EscapeCase{kWin, "%23.jpg", "%23.jpg", "%23.jpg", "%2523.jpg", "%252523.jpg"},
+           EscapeCase{kWin, "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg", "C|/x/a?.jpg",
+                      "C|/x/a?.jpg"},
            // Windows refuses these in names; a POSIX name may hold them.
            EscapeCase{kPosix, "\"><script>.jpg", "&quot;&gt;&lt;script&gt;.jpg",
-                      "&quot;&gt;&lt;script&gt;.jpg", "&quot;&gt;&lt;script&gt;.jpg"},
-           EscapeCase{kPosix, "q?.jpg", "q%3F.jpg", "q%253F.jpg", "q?.jpg"},
-           EscapeCase{kPosix, "a\\b.jpg", "a%5Cb.jpg", "a%255Cb.jpg", "a\\b.jpg"},
-           EscapeCase{kPosix, "tab\there.jpg", "tab%09here.jpg", "tab%2509here.jpg",
-                      "tab\there.jpg"},
-           EscapeCase{kPosix, "it's #1.jpg", "it's %231.jpg", "it\\'s %25231.jpg", "it's #1.jpg"},
-           EscapeCase{kPosix, "bad\xE9.jpg", "bad%E9.jpg", "bad%25E9.jpg", "bad\uFFFD.jpg"},
-           EscapeCase{kPosix, "\xE5\x86.jpg", "%E5%86.jpg", "%25E5%2586.jpg", "\uFFFD\uFFFD.jpg"},
-           EscapeCase{kPosix, "夏 休み.png", "夏 休み.png", "夏 休み.png", "夏 休み.png"},
+                      "&quot;&gt;&lt;script&gt;.jpg", "&quot;&gt;&lt;script&gt;.jpg",
+                      "&quot;&gt;&lt;script&gt;.jpg"},
+           EscapeCase{kPosix, "q?.jpg", "q?.jpg", "q?.jpg", "q%3F.jpg", "q%253F.jpg"},
+           EscapeCase{kPosix, "a\\b.jpg", "a\\b.jpg", "a\\b.jpg", "a%5Cb.jpg", "a%255Cb.jpg"},
+           EscapeCase{kPosix, "tab\there.jpg", "tab\there.jpg", "tab\there.jpg", "tab%09here.jpg",
+                      "tab%2509here.jpg"},
+           EscapeCase{kPosix, "bad\xE9.jpg", "bad\uFFFD.jpg", "bad\uFFFD.jpg", "bad%E9.jpg",
+                      "bad%25E9.jpg"},
+           EscapeCase{kPosix, "\xE5\x86.jpg", "\uFFFD\uFFFD.jpg", "\uFFFD\uFFFD.jpg", "%E5%86.jpg",
+                      "%25E5%2586.jpg"},
+           EscapeCase{kPosix, "夏 休み.png", "夏 休み.png", "夏 休み.png", "夏 休み.png",
+                      "夏 休み.png"},
+           // An '&' that starts no reference stays.
+           EscapeCase{kWin, "a & b.jpg", "a & b.jpg", "a & b.jpg", "a & b.jpg", "a & b.jpg"},
+           EscapeCase{kWin, "a&foo;.jpg", "a&foo;.jpg", "a&foo;.jpg", "a&foo;.jpg", "a&foo;.jpg"},
+           EscapeCase{kWin, "&Amp;.jpg", "&Amp;.jpg", "&Amp;.jpg", "&Amp;.jpg", "&Amp;.jpg"},
+           EscapeCase{kWin, "&#.jpg", "&#.jpg", "&#.jpg", "&%23.jpg", "&%2523.jpg"},
+           EscapeCase{kWin, "a&&.jpg", "a&&.jpg", "a&&.jpg", "a&&.jpg", "a&&.jpg"},
+           // A legacy name without ";" followed by something that cannot continue it.
+           EscapeCase{kWin, "a&copy.gif", "a&amp;copy.gif", "a&amp;copy.gif", "a&amp;copy.gif",
+                      "a&amp;copy.gif"},
+           EscapeCase{kWin, "&AMP 1.jpg", "&amp;AMP 1.jpg", "&amp;AMP 1.jpg", "&amp;AMP 1.jpg",
+                      "&amp;AMP 1.jpg"},
+           EscapeCase{kWin, "x&lt", "x&amp;lt", "x&amp;lt", "x&amp;lt", "x&amp;lt"},
+           // Followed by a letter, a digit or "=", it is a reference in text only.
+           EscapeCase{kWin, "a&copyx.gif", "a&amp;copyx.gif", "a&copyx.gif", "a&copyx.gif",
+                      "a&copyx.gif"},
+           EscapeCase{kWin, "a&copy=1.gif", "a&amp;copy=1.gif", "a&copy=1.gif", "a&copy=1.gif",
+                      "a&copy=1.gif"},
+           EscapeCase{kWin, "&notit;.jpg", "&amp;notit;.jpg", "&notit;.jpg", "&notit;.jpg",
+                      "&notit;.jpg"},
+           EscapeCase{kWin, "&sup12.jpg", "&amp;sup12.jpg", "&sup12.jpg", "&sup12.jpg",
+                      "&sup12.jpg"},
+           // A name with its ";" is a reference everywhere, legacy or not.
+           EscapeCase{kWin, "a&amp;.jpg", "a&amp;amp;.jpg", "a&amp;amp;.jpg", "a&amp;amp;.jpg",
+                      "a&amp;amp;.jpg"},
+           EscapeCase{kWin, "&notin;.jpg", "&amp;notin;.jpg", "&amp;notin;.jpg", "&amp;notin;.jpg",
+                      "&amp;notin;.jpg"},
+           EscapeCase{kWin, "&frac12;", "&amp;frac12;", "&amp;frac12;", "&amp;frac12;",
+                      "&amp;frac12;"},
+           // Numeric references in names; an address writes "#" as %23, which ends them.
+           EscapeCase{kWin, "&#38;.jpg", "&amp;#38;.jpg", "&amp;#38;.jpg", "&%2338;.jpg",
+                      "&%252338;.jpg"},
+           EscapeCase{kWin, "&#x41.jpg", "&amp;#x41.jpg", "&amp;#x41.jpg", "&%23x41.jpg",
+                      "&%2523x41.jpg"},
+           // What the escaping writes after the '&' decides, not the name itself.
+           EscapeCase{kWin, "&copy%.jpg", "&amp;copy%.jpg", "&amp;copy%.jpg", "&amp;copy%25.jpg",
+                      "&amp;copy%2525.jpg"},
+           EscapeCase{kWin, "&copy'.jpg", "&amp;copy'.jpg", "&amp;copy'.jpg", "&amp;copy'.jpg",
+                      "&amp;copy\\'.jpg"},
+           EscapeCase{kPosix, "&copy<1>.jpg", "&amp;copy&lt;1&gt;.jpg", "&amp;copy&lt;1&gt;.jpg",
+                      "&amp;copy&lt;1&gt;.jpg", "&amp;copy&lt;1&gt;.jpg"},
+           EscapeCase{kPosix, "&reg?.jpg", "&amp;reg?.jpg", "&amp;reg?.jpg", "&amp;reg%3F.jpg",
+                      "&amp;reg%253F.jpg"},
+           EscapeCase{kPosix, "&yen写真.jpg", "&amp;yen写真.jpg", "&amp;yen写真.jpg",
+                      "&amp;yen写真.jpg", "&amp;yen写真.jpg"},
+           EscapeCase{kPosix, "&amp\xE9.jpg", "&amp;amp\uFFFD.jpg", "&amp;amp\uFFFD.jpg",
+                      "&amp;amp%E9.jpg", "&amp;amp%25E9.jpg"},
        }) {
+    std::string text;
+    AppendNameText(text, c.name);
+    EXPECT_EQ(text, c.text) << c.name;
+    std::string attribute;
+    AppendNameAttribute(attribute, c.name);
+    EXPECT_EQ(attribute, c.attribute) << c.name;
     std::string address;
     AppendAddress(address, c.name, c.style);
     EXPECT_EQ(address, c.address) << c.name;
     std::string script;
     AppendScriptAddress(script, c.name, c.style);
-    EXPECT_EQ(script, c.script_address) << c.name;
-    std::string text;
-    AppendNameText(text, c.name);
-    EXPECT_EQ(text, c.text) << c.name;
+    EXPECT_EQ(script, c.script) << c.name;
   }
+}
+
+TEST(EscapingTest, OnlyAnAmpersandCanStartAReference) {
+  EXPECT_FALSE(StartsCharacterReference("", HtmlPlace::kText));
+  EXPECT_FALSE(StartsCharacterReference("&", HtmlPlace::kText));
+  EXPECT_FALSE(StartsCharacterReference("copy;", HtmlPlace::kText));
+  // The ends of the table of names and of its legacy part.
+  EXPECT_TRUE(StartsCharacterReference("&AElig;", HtmlPlace::kAttribute));
+  EXPECT_TRUE(StartsCharacterReference("&zwnj;", HtmlPlace::kAttribute));
+  EXPECT_TRUE(StartsCharacterReference("&yuml", HtmlPlace::kAttribute));
 }
 
 // Plain bytes are skipped several at a time: a byte to rewrite is found wherever it stands in a

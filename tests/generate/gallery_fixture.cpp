@@ -8,16 +8,6 @@
 namespace pictavue::testing {
 namespace {
 
-ImageEntry Entry(std::string folder, std::string name, int width, int height, std::int64_t bytes) {
-  ImageEntry entry;
-  entry.Folder = std::move(folder);
-  entry.FileName = std::move(name);
-  entry.Width = static_cast<std::int16_t>(width);
-  entry.Height = static_cast<std::int16_t>(height);
-  entry.ByteSize = bytes;
-  return entry;
-}
-
 RunState StateOf(std::vector<ImageEntry> entries) {
   RunState run;
   for (ImageEntry& entry : entries) {
@@ -30,22 +20,22 @@ RunState StateOf(std::vector<ImageEntry> entries) {
 
 RunState WindowsTree() {
   return StateOf({
-      Entry("C:\\Photos\\", "a.jpg", 640, 480, 123456),
-      Entry("C:\\Photos\\Trip\\", "c.png", 200, 300, 1250),
-      Entry("C:\\Photos\\Trip\\", "it's.gif", 300, 200, 9999),
-      Entry("C:\\Photos\\Trip\\Day 2\\", "d.jpg", 1024, 768, 1234567),
-      Entry("C:\\Photos\\Trip\\Day 2\\", "e.bmp", 50, 50, 0),
+      {"C:\\Photos\\", "a.jpg", 123456, 640, 480},
+      {"C:\\Photos\\Trip\\", "c.png", 1250, 200, 300},
+      {"C:\\Photos\\Trip\\", "it's.gif", 9999, 300, 200},
+      {"C:\\Photos\\Trip\\Day 2\\", "d.jpg", 1234567, 1024, 768},
+      {"C:\\Photos\\Trip\\Day 2\\", "e.bmp", 0, 50, 50},
   });
 }
 
 RunState PosixTree() {
   return StateOf({
-      Entry("/home/me/Photos/", "a\"b<c>.jpg", 120, 90, 2048),
-      Entry("/home/me/Photos/", "50% #1?.jpg", 80, 60, 1000),
-      Entry("/home/me/Photos/", "it's & co.jpg", 300, 300, 45000),
-      Entry("/home/me/Photos/", "back\\slash.gif", 100, 101, 999),
-      Entry("/home/me/Photos/", "bad\xE9name.jpg", 640, 480, 5),
-      Entry("/home/me/Photos/写真 <2025>/", "夏 休み.png", 480, 640, 1234567),
+      {"/home/me/Photos/", "a\"b<c>.jpg", 2048, 120, 90},
+      {"/home/me/Photos/", "50% #1?.jpg", 1000, 80, 60},
+      {"/home/me/Photos/", "it's & co.jpg", 45000, 300, 300},
+      {"/home/me/Photos/", "back\\slash.gif", 999, 100, 101},
+      {"/home/me/Photos/", "bad\xE9name.jpg", 5, 640, 480},
+      {"/home/me/Photos/写真 <2025>/", "夏 休み.png", 1234567, 480, 640},
   });
 }
 

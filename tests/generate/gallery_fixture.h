@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "collect/image_list.h"
-#include "collect/run_feedback.h"
 #include "generate/page_context.h"
 #include "settings/gallery_options.h"
 
@@ -36,22 +35,5 @@ inline constexpr char kPosixHome[] = "file:///usr/share/pictavue/docs/index.html
 
 // The bytes of tests/generate/golden/<name>.
 std::string Golden(std::string_view name);
-
-// Feedback that does nothing but count.
-class CountingFeedback : public RunFeedback {
- public:
-  void SetProgressRange(int, int) override {}
-  void SetProgressValue(int value) override { last_value_ = value; }
-  bool YieldEvents() override {
-    ++yields_;
-    return false;
-  }
-  int yields() const { return yields_; }
-  int last_value() const { return last_value_; }
-
- private:
-  int yields_ = 0;
-  int last_value_ = 0;
-};
 
 }  // namespace pictavue::testing

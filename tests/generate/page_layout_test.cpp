@@ -19,13 +19,10 @@ TEST(PageFileNameTest, NumbersPagesInTheThreeDigitFormat) {
     int page;
     const char* expected;
   };
-  for (const Case& c : {Case{false, 1, "Pictavue001.htm"}, Case{false, 42, "Pictavue042.htm"},
-                        Case{false, 999, "Pictavue999.htm"}, Case{false, 1000, "Pictavue1000.htm"},
-                        Case{false, 32760, "Pictavue32760.htm"}, Case{true, 1, "Pictavue.htm"}}) {
+  for (const Case& c : {Case{false, 1, "Pictavue001.htm"}, Case{false, 999, "Pictavue999.htm"},
+                        Case{false, 1000, "Pictavue1000.htm"}, Case{true, 1, "Pictavue.htm"}}) {
     EXPECT_EQ(PageFileName("Pictavue", c.unlimited, c.page), c.expected) << c.page;
   }
-  EXPECT_EQ(FrameSetFileName("My Gallery"), "My Gallery.htm");
-  EXPECT_EQ(MenuFileName("My Gallery"), "My Gallerym.htm");
 }
 
 TEST(ImagesPerPageTest, RoundsTheTypedNumberHalfToEven) {
@@ -54,8 +51,7 @@ TEST(PageCountTest, RoundsUpToWholePages) {
     int expected;
   };
   for (const Case& c :
-       {Case{100, 20, 5}, Case{101, 20, 6}, Case{7, 20, 1}, Case{40, 20, 2}, Case{1, 1, 1},
-        Case{32760, 1, 32760}, Case{32760, 999, 33}, Case{0, 20, 0}}) {
+       {Case{100, 20, 5}, Case{101, 20, 6}, Case{7, 20, 1}, Case{32760, 999, 33}, Case{0, 20, 0}}) {
     EXPECT_EQ(PageCount(c.images, c.per_page), c.expected) << c.images << "/" << c.per_page;
   }
 }
@@ -139,7 +135,6 @@ TEST(PageToOpenTest, NamesTheFrameSetTheOnlyPageOrTheFirstPage) {
   for (const Case& c : {
            Case{kIppUnlimited, kUnchecked, 1, "D:\\Web\\Pictavue.htm"},
            Case{kIppUnlimited, kChecked, 1, "D:\\Web\\Pictavue.htm"},
-           Case{0, kChecked, 3, "D:\\Web\\Pictavue.htm"},
            Case{0, kChecked, 2, "D:\\Web\\Pictavue.htm"},
            Case{0, kChecked, 1, "D:\\Web\\Pictavue001.htm"},
            Case{0, kUnchecked, 3, "D:\\Web\\Pictavue001.htm"},
@@ -153,16 +148,6 @@ TEST(PageToOpenTest, NamesTheFrameSetTheOnlyPageOrTheFirstPage) {
     EXPECT_EQ(PageToOpen(options, c.page_count, "C:\\Prog", PathStyle::kWindows), c.expected)
         << c.ipp << " " << c.frame_menu << " " << c.page_count;
   }
-
-  GalleryOptions options;
-  options.SearchDir = "C:\\Photos\\";
-  options.OutputDir = kOutputDirSearch;
-  EXPECT_EQ(PageToOpen(options, 1, "C:\\Prog", PathStyle::kWindows), "C:\\Photos\\Pictavue001.htm");
-  options.OutputDir = kOutputDirChosen;
-  EXPECT_EQ(PageToOpen(options, 1, "C:\\Prog", PathStyle::kWindows), "C:\\Prog\\Pictavue001.htm");
-  options.SearchDir = "/srv/pictures";
-  options.OutputDir = kOutputDirSearch;
-  EXPECT_EQ(PageToOpen(options, 1, "/opt", PathStyle::kPosix), "/srv/pictures/Pictavue001.htm");
 }
 
 TEST(ProgramInfoTest, VersionTextPadsTheMinorNumberAndShowsARevisionAboveZero) {
@@ -170,11 +155,10 @@ TEST(ProgramInfoTest, VersionTextPadsTheMinorNumberAndShowsARevisionAboveZero) {
     ProgramVersion version;
     const char* expected;
   };
-  for (const Case& c : {Case{{1, 26, 0}, "1.26"}, Case{{1, 5, 2}, "1.05.2"},
-                        Case{{2, 0, 0}, "2.00"}, Case{{1, 100, 1}, "1.100.1"}}) {
+  for (const Case& c :
+       {Case{{1, 26, 0}, "1.26"}, Case{{1, 5, 2}, "1.05.2"}, Case{{1, 100, 1}, "1.100.1"}}) {
     EXPECT_EQ(VersionText(c.version), c.expected);
   }
-  EXPECT_EQ(VersionText(kProgramVersion), "1.26");
 }
 
 TEST(PageTitleTest, TrimsThenCutsAtTheFirstLineBreak) {

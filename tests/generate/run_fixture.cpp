@@ -5,14 +5,6 @@
 
 namespace pictavue::testing {
 
-std::optional<int> PhaseFrontEnd::YieldsAtStatus(const std::string& text) const {
-  const auto found = yields_at_status_.find(text);
-  if (found == yields_at_status_.end()) {
-    return std::nullopt;
-  }
-  return found->second;
-}
-
 std::vector<std::string> PhaseFrontEnd::Conversation() const {
   std::vector<std::string> conversation;
   for (const std::string& event : Events()) {
@@ -22,15 +14,6 @@ std::vector<std::string> PhaseFrontEnd::Conversation() const {
     }
   }
   return conversation;
-}
-
-std::optional<PixelSize> TableLoader::LoadSize(const std::string& path) {
-  ++calls_;
-  const auto found = sizes_.find(path);
-  if (found == sizes_.end()) {
-    return std::nullopt;
-  }
-  return found->second;
 }
 
 RunFixture::RunFixture() = default;

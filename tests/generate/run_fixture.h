@@ -31,7 +31,10 @@ class PhaseFrontEnd : public RecordingFrontEnd {
     RecordingFrontEnd::SetStatus(text);
     yields_at_status_[text] = YieldCount();
   }
-  std::optional<int> YieldsAtStatus(const std::string& text) const;
+  std::optional<int> YieldsAtStatus(const std::string& text) const {
+    const auto found = yields_at_status_.find(text);
+    return found == yields_at_status_.end() ? std::nullopt : std::optional(found->second);
+  }
 
   // The events without yields and progress: statuses, messages, "process events".
   std::vector<std::string> Conversation() const;
@@ -44,7 +47,11 @@ class PhaseFrontEnd : public RecordingFrontEnd {
 class TableLoader final : public PictureLoader {
  public:
   void Add(const std::string& path, PixelSize size) { sizes_[path] = size; }
-  std::optional<PixelSize> LoadSize(const std::string& path) override;
+  std::optional<PixelSize> LoadSize(const std::string& path) override {
+    ++calls_;
+    const auto found = sizes_.find(path);
+    return found == sizes_.end() ? std::nullopt : std::optional(found->second);
+  }
   int calls() const { return calls_; }
 
  private:
@@ -69,7 +76,6 @@ class RunFixture {
   const WrittenFile* Written(const std::string& path) const;
 
   void set_code_page(const std::string& name) { code_page_ = CodePage(name); }
-  void set_default_output_folder(std::string folder) { default_output_folder_ = std::move(folder); }
 
   RunEnvironment Environment();
   // Runs with a fresh RunState and returns it.
