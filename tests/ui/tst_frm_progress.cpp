@@ -85,26 +85,6 @@ class tst_frmProgress : public QObject {
     });
   }
 
-  void statusAndBarFollowTheRun() {
-    ActiveWindow active;
-    ProgressRunner runner(active);
-    QList<int> values;
-    runner.RunModal([&] {
-      frmProgress* window = runner.Window();
-      runner.SetStatus("画像情報調査中...");
-      QCOMPARE(window->lblStatus->text(), QStringLiteral("画像情報調査中..."));
-      runner.SetProgressRange(0, 4);
-      for (int value = 1; value <= 4; ++value) {
-        runner.SetProgressValue(value);
-        QTest::qWait(ProgressRunner::kEventIntervalMs + 5);
-        QVERIFY(!runner.YieldEvents());
-        values << window->ProgressBar1->value();
-      }
-      QCOMPARE(window->ProgressBar1->maximum(), 4);
-    });
-    QCOMPARE(values, QList<int>({1, 2, 3, 4}));
-  }
-
   void outsideARunNothingHappens() {
     ActiveWindow active;
     ProgressRunner runner(active);
