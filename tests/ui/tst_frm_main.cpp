@@ -568,9 +568,6 @@ class tst_frmMain : public QObject {
     Pick("cmbOutputDir", 0);
     QVERIFY(Get("Command6(0)")->isEnabled());
     QCOMPARE(tips(), QStringList(3, "/srv/out"));
-    window_->SetOutputFolder("/srv/other");
-    QCOMPARE(tips(), QStringList(3, "/srv/other"));
-    QCOMPARE(window_->ReadOptions().DirName, std::string("/srv/other"));
   }
 
   void selectAllOnFocusAndTheMouseSkip() {
@@ -791,34 +788,6 @@ class tst_frmMain : public QObject {
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     QCOMPARE(window_->SearchFolderText(), folder);
-  }
-
-  void browsingForTheSearchFolder() {
-    const TempFolder temp;
-    Open();
-    std::vector<std::string> calls;
-    std::string answer;
-    MainWindowActions actions;
-    actions.browse_for_folder = [&](const std::string& title, QWidget* owner,
-                                    const std::string& initial) {
-      calls.push_back(title + "|" + initial + "|" + (owner == window_.get() ? "owner" : "?"));
-      return answer;
-    };
-    window_->SetActions(actions);
-
-    window_->SetSearchFolderText("  " + temp.Path() + "  ");
-    answer = temp.Path("chosen");
-    Click("Command4");
-    window_->SetSearchFolderText("/no/such/folder");
-    Click("Command4");
-    QCOMPARE(window_->SearchFolderText(), temp.Path("chosen"));
-    answer.clear();  // cancelled
-    Click("Command4");
-    QCOMPARE(window_->SearchFolderText(), temp.Path("chosen"));
-
-    const std::string title = "検索するフォルダを選択してください。";
-    QCOMPARE(calls, (std::vector<std::string>{title + "|" + temp.Path() + "|owner",
-                                              title + "||owner", title + "||owner"}));
   }
 
   void dropDownWidensUpToTwiceTheBox() {
