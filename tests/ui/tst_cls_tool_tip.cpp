@@ -119,17 +119,6 @@ class tst_clsToolTip : public QObject {
     QCOMPARE(tip.pToolHeight(1), 25);
   }
 
-  void rectangleSetterKeepsTheOtherSides() {
-    QWidget target;
-    clsToolTip tip;
-    QVERIFY(tip.mCreate(&target));
-    QVERIFY(tip.mToolAdd(7, "text", 10, 20, 30, 40));
-    tip.pToolWidth(7, 50);
-    QCOMPARE(QRect(tip.pToolLeft(7), tip.pToolTop(7), tip.pToolWidth(7), tip.pToolHeight(7)),
-             QRect(10, 20, 50, 30));
-    QCOMPARE(tip.pToolLeft(8), 0);  // unknown key
-  }
-
   void toolsByKey() {
     QWidget target;
     clsToolTip tip;
