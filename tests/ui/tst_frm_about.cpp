@@ -24,10 +24,6 @@ PluginNames AllPlugins() {
                      "Pictavue WMF reader 1.0"};
 }
 
-QColor TextColor(const QLabel* label) {
-  return label->palette().color(QPalette::WindowText);
-}
-
 }  // namespace
 
 class tst_frmAbout : public QObject {
@@ -37,38 +33,25 @@ class tst_frmAbout : public QObject {
   void cleanup() { QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows())); }
 
   void pluginLines_data() {
-    QTest::addColumn<QString>("jpeg");
-    QTest::addColumn<QString>("png");
-    QTest::addColumn<QString>("wmf");
+    QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("every plug-in")
-        << "Pictavue JPEG reader 1.0"
-        << "Pictavue PNG reader 1.0"
-        << "Pictavue WMF reader 1.0"
-        << QStringList{"Pictavue JPEG reader 1.0", "Pictavue PNG reader 1.0",
-                       "Pictavue WMF reader 1.0"};
-    QTest::newRow("none") << ""
-                          << ""
-                          << ""
-                          << QStringList{"Susie JPEG plug-in is not found.",
-                                         "Susie PNG plug-in is not found.",
-                                         "Susie WMF plug-in is not found."};
-    QTest::newRow("PNG only") << ""
-                              << "Pictavue PNG reader 1.0"
-                              << ""
-                              << QStringList{"Susie JPEG plug-in is not found.",
-                                             "Pictavue PNG reader 1.0",
-                                             "Susie WMF plug-in is not found."};
+    const QString jpeg = "Susie JPEG plug-in is not found.";
+    const QString wmf = "Susie WMF plug-in is not found.";
+    const QStringList all = {"Pictavue JPEG reader 1.0", "Pictavue PNG reader 1.0",
+                             "Pictavue WMF reader 1.0"};
+    QTest::newRow("every plug-in") << all << all;
+    QTest::newRow("none") << QStringList{"", "", ""}
+                          << QStringList{jpeg, "Susie PNG plug-in is not found.", wmf};
+    QTest::newRow("PNG only") << QStringList{"", all[1], ""} << QStringList{jpeg, all[1], wmf};
   }
   void pluginLines() {
-    QFETCH(QString, jpeg);
-    QFETCH(QString, png);
-    QFETCH(QString, wmf);
+    QFETCH(QStringList, names);
     QFETCH(QStringList, lines);
     ActiveWindow active;
     FailingLauncher launcher;
-    const PluginNames names{jpeg.toStdString(), png.toStdString(), wmf.toStdString()};
-    frmAbout about(names, {active, launcher, "/opt/pictavue"}, nullptr);
+    const PluginNames plugins{names[0].toStdString(), names[1].toStdString(),
+                              names[2].toStdString()};
+    frmAbout about(plugins, {active, launcher, "/opt/pictavue"}, nullptr);
     QCOMPARE(QStringList({about.lblIFJPEG->text(), about.lblIFPNG->text(), about.lblIFWMF->text()}),
              lines);
     QCOMPARE(about.lblIFJPEG->toolTip(), QStringLiteral("Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
@@ -83,23 +66,16 @@ class tst_frmAbout : public QObject {
     QCOMPARE(about.windowTitle(), QStringLiteral("Pictavue バージョン情報"));
     QCOMPARE(about.Label4->text(), QStringLiteral("Pictavue"));
     QCOMPARE(about.Label1->text(), QStringLiteral("Pictavue"));
-    QCOMPARE(TextColor(about.Label4), QColor(0x00, 0x80, 0x00));
-    QCOMPARE(TextColor(about.Label1), QColor(Qt::black));
+    // The green name is painted over its shadow, one pixel up and left.
+    QCOMPARE(about.Label4->palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0x00));
     QCOMPARE(about.Label1->pos() - about.Label4->pos(), QPoint(1, 1));
     QCOMPARE(about.Label4->font(), about.Label1->font());
-    // The green name is painted over its shadow.
     QVERIFY(about.Label4->parentWidget()->children().indexOf(about.Label4) >
             about.Label4->parentWidget()->children().indexOf(about.Label1));
-    QCOMPARE(about.Label2->text(), QStringLiteral("Ver"));
     QCOMPARE(about.lblVer->text(), QStringLiteral("1.26"));
     QCOMPARE(about.lblCopyRight->text(), QString::fromUtf8(kLegalNotice));
     QCOMPARE(about.lblHP->text(), QStringLiteral("file:///opt/pictavue/docs/index.html"));
-    QCOMPARE(TextColor(about.lblHP), QColor(0x00, 0x00, 0xFF));
     QVERIFY(!about.Image1->pixmap().isNull());
-    for (const QLabel* link :
-         {about.Image1, about.lblIFJPEG, about.lblIFPNG, about.lblIFWMF, about.lblHP}) {
-      QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-    }
   }
 
   void linksOpenTheShippedPages_data() {

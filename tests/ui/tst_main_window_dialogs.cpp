@@ -156,15 +156,20 @@ class tst_MainWindowDialogs : public QObject {
     QCOMPARE(p.launcher.calls, std::vector<std::string>{"open /opt/pictavue/docs/index.html"});
   }
 
+  // The chooser starts in the search folder when it exists, and a cancel keeps the text.
   void searchFolderBrowseUsesTheChooser() {
     QTemporaryDir folder;
     Program p;
     p.window->SetSearchFolderText(" " + folder.path().toStdString() + " ");
     p.chooser.answer = "/srv/pictures";
     QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
-    QCOMPARE(p.chooser.calls,
-             QStringList{"folder frmMain|検索するフォルダを選択してください。|" + folder.path()});
     QCOMPARE(p.window->SearchFolderText(), std::string("/srv/pictures"));
+    p.window->SetSearchFolderText("/no/such/folder");
+    p.chooser.answer.clear();
+    QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
+    QCOMPARE(p.window->SearchFolderText(), std::string("/no/such/folder"));
+    const QString call = "folder frmMain|検索するフォルダを選択してください。|";
+    QCOMPARE(p.chooser.calls, QStringList({call + folder.path(), call}));
   }
 
   // Every control that has a help topic finds it in the help file we ship.

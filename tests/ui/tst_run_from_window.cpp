@@ -179,12 +179,10 @@ class tst_RunFromWindow : public QObject {
   void cancel_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("phase");
-    QTest::newRow("button, while measuring") << "button"
-                                             << "画像情報調査中...";
-    QTest::newRow("Esc, while measuring") << "escape"
-                                          << "画像情報調査中...";
-    QTest::newRow("close box, while measuring") << "close"
-                                                << "画像情報調査中...";
+    const QString measuring = "画像情報調査中...";
+    QTest::newRow("button, while measuring") << "button" << measuring;
+    QTest::newRow("Esc, while measuring") << "escape" << measuring;
+    QTest::newRow("close box, while measuring") << "close" << measuring;
     QTest::newRow("button, while collecting") << "button"
                                               << "ファイル情報収集中...";
     QTest::newRow("close box, while writing") << "close"
@@ -219,36 +217,38 @@ class tst_RunFromWindow : public QObject {
     QVERIFY(f.session.history.empty());
   }
 
-  void aFolderWithoutPicturesSaysSo() {
-    Fixture f;
-    f.folder.WriteFile("pictures/notes.txt", "no pictures here");
-    SeenBox seen;
-    SeeNextBox(seen);
-    const RequestResult result = f.Request();
-    QCOMPARE(int(result.outcome), int(RequestOutcome::kNothingFound));
-    QCOMPARE(seen.icon, int(QMessageBox::Warning));
-    QCOMPARE(seen.title, QStringLiteral("Pictavue"));
-    QCOMPARE(seen.text, QStringLiteral("指定されたフォルダには画像ファイルが存在しません。"));
-    QCOMPARE(seen.buttons, QStringList{"OK"});
-    QVERIFY(seen.over_progress_window);
-    QVERIFY(f.launcher.calls.empty());
-    QVERIFY(f.session.history.empty());
+  void aRunThatEndsWithABoxOpensNothing_data() {
+    QTest::addColumn<bool>("disk_full");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no pictures") << false << int(RequestOutcome::kNothingFound)
+                                 << int(QMessageBox::Warning)
+                                 << "指定されたフォルダには画像ファイルが存在しません。";
+    QTest::newRow("a failed page")
+        << true << int(RequestOutcome::kAborted) << int(QMessageBox::Critical)
+        << "次の理由により処理を中止します。\n\nデバイスに空き領域がありません";
   }
-
-  void aFailedPageStopsTheRunWithItsReason() {
+  void aRunThatEndsWithABoxOpensNothing() {
+    QFETCH(bool, disk_full);
+    QFETCH(int, outcome);
+    QFETCH(int, icon);
+    QFETCH(QString, text);
     Fixture f;
-    f.AddPictures(5, 1);
-    f.write_file = [](const std::string&, std::string_view) {
-      return Status::Failure("デバイスに空き領域がありません");
-    };
+    if (disk_full) {
+      f.AddPictures(5, 1);
+      f.write_file = [](const std::string&, std::string_view) {
+        return Status::Failure("デバイスに空き領域がありません");
+      };
+    } else {
+      f.folder.WriteFile("pictures/notes.txt", "no pictures here");
+    }
     SeenBox seen;
     SeeNextBox(seen);
-    const RequestResult result = f.Request();
-    QCOMPARE(int(result.outcome), int(RequestOutcome::kAborted));
-    QCOMPARE(seen.icon, int(QMessageBox::Critical));
+    QCOMPARE(int(f.Request().outcome), outcome);
+    QCOMPARE(seen.icon, icon);
     QCOMPARE(seen.title, QStringLiteral("Pictavue"));
-    QCOMPARE(seen.text,
-             QStringLiteral("次の理由により処理を中止します。\n\nデバイスに空き領域がありません"));
+    QCOMPARE(seen.text, text);
     QCOMPARE(seen.buttons, QStringList{"OK"});
     QVERIFY(seen.over_progress_window);
     QVERIFY(f.launcher.calls.empty());
