@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Events = std::vector<std::string>;
+using namespace std::string_literals;
 
 const Events kRan = {"run begin", "run end", "process events"};
 
@@ -92,25 +93,22 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       }
     };
   };
-  const Events no_kind = {"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
-                          "point 0 chkGIF focus"};
-  const Events no_name = {"message 48 Pictavue: 出力ファイル名が入力されていません。",
-                          "point 1 txtFileName select"};
-  const Events forbidden = {"message 48 Pictavue: ファイル名に \\ / : * ? \" < > | は使えません。",
-                            "point 1 txtFileName select"};
-  const Events control = {
-      "message 48 Pictavue: 出力ファイル名に不正な文字（改行コード等）が含まれています。",
-      "point 1 txtFileName select"};
-  const Events reserved = {
-      "message 48 Pictavue: このファイル名は予約デバイス名のため、使用できません。",
-      "point 1 txtFileName select"};
-  const Events no_folder = {"message 48 Pictavue: 検索フォルダ名が入力されていません。",
-                            "point 0 cmbSearchDir focus"};
-  const Events bad_ipp = {
-      "message 48 Pictavue: １ページ内の画像数は１～９９９の数値を入力してください。",
-      "point 1 cmbIPP select"};
-  const Events bad_delay = {"message 48 Pictavue: スライドショーの間隔が数値でないか０秒です。",
-                            "point 3 txtDelay select"};
+  const auto check = [](const char* message, const char* point) {
+    return Events{"message 48 Pictavue: "s + message, "point "s + point};
+  };
+  const Events no_kind = check("画像の形式がひとつも選択されていません。", "0 chkGIF focus");
+  const Events no_name = check("出力ファイル名が入力されていません。", "1 txtFileName select");
+  const Events forbidden =
+      check("ファイル名に \\ / : * ? \" < > | は使えません。", "1 txtFileName select");
+  const Events control =
+      check("出力ファイル名に不正な文字（改行コード等）が含まれています。", "1 txtFileName select");
+  const Events reserved =
+      check("このファイル名は予約デバイス名のため、使用できません。", "1 txtFileName select");
+  const Events no_folder = check("検索フォルダ名が入力されていません。", "0 cmbSearchDir focus");
+  const Events bad_ipp =
+      check("１ページ内の画像数は１～９９９の数値を入力してください。", "1 cmbIPP select");
+  const Events bad_delay =
+      check("スライドショーの間隔が数値でないか０秒です。", "3 txtDelay select");
 
   const std::vector<CheckCase> cases = {
       {"all pass", [](GalleryOptions&, Session&) {}, {}},
