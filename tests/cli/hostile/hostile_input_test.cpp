@@ -355,11 +355,6 @@ bool IsInside(const std::string& path, const fs::path& folder) {
 
 // --- reading the pages ------------------------------------------------------------------------
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // An attribute value as the browser reads it: character references resolved.
 std::string DecodeReferences(const std::string& text) {
   static const std::regex kReference("&(#[0-9]+|#x[0-9A-Fa-f]+|quot|lt|gt|amp|apos);");
@@ -423,7 +418,7 @@ std::vector<PictureOnPage> PicturesOnPages(const fs::path& folder) {
     if (!fs::exists(path)) {
       break;
     }
-    const std::string text = ReadAll(path);
+    const std::string text = ReadFileBytes(path);
     for (std::sregex_iterator it(text.begin(), text.end(), kImage), end; it != end; ++it) {
       std::string address = DecodePercent(DecodeReferences((*it)[1]));
       if (address.rfind("file://", 0) == 0) {
@@ -457,7 +452,7 @@ std::string Printable(const std::string& text) {
 // history.
 void ExpectSettingsReadBack(const fs::path& settings, const fs::path& tree, const fs::path& out) {
   const CodePage utf8("UTF-8");
-  const std::string bytes = ReadAll(settings);
+  const std::string bytes = ReadFileBytes(settings);
   ASSERT_FALSE(bytes.empty());
   const ProfileFile file = ProfileFile::Parse(bytes);
   const LoadedSettings loaded = LoadSettings(file, utf8, "/nowhere", PathStyle::kPosix);
@@ -579,12 +574,12 @@ class HostileInput : public ::testing::Test {
   void ExpectWholePages(const fs::path& out, int picture_count, int per_page) {
     const int pages = (picture_count + per_page - 1) / per_page;
     for (int page = 1; page <= pages; ++page) {
-      EXPECT_TRUE(ReadAll(out / PageName(page)).ends_with("</body></html>\r\n"))
+      EXPECT_TRUE(ReadFileBytes(out / PageName(page)).ends_with("</body></html>\r\n"))
           << PageName(page) << " is cut short";
     }
     EXPECT_FALSE(fs::exists(out / PageName(pages + 1)));
     if (pages >= 2) {
-      const std::string menu = ReadAll(out / "Pictavuem.htm");
+      const std::string menu = ReadFileBytes(out / "Pictavuem.htm");
       int links = 0;
       for (auto at = menu.find("target=\"main\""); at != std::string::npos;
            at = menu.find("target=\"main\"", at + 1)) {
