@@ -17,7 +17,6 @@ TEST(ProgressLineTest, BarAndPercentage) {
   };
   const std::vector<Case> cases = {
       {"S", 0, 10, 5, 10, "S [#####     ] 50%"},
-      {"S", 0, 10, 0, 4, "S [    ] 0%"},
       {"S", 0, 3, 3, 4, "S [####] 100%"},
       {"S", 0, 3, 1, 4, "S [#   ] 33%"},
       {"S", 10, 20, 15, 2, "S [# ] 50%"},

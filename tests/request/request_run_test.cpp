@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Events = std::vector<std::string>;
+using namespace std::string_literals;
 
 const Events kRan = {"run begin", "run end", "process events"};
 
@@ -74,6 +76,13 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       o.Delay = text;
     };
   };
+  const auto both = [](auto first, auto second) {
+    return [first, second](GalleryOptions& o, Session& s) {
+      first(o, s);
+      second(o, s);
+    };
+  };
+  const auto no_gif = [](GalleryOptions& o, Session&) { o.GIF = kUnchecked; };
   const auto only_png = [](bool with_plugins) {
     return [with_plugins](GalleryOptions& o, Session& s) {
       o.GIF = kUnchecked;
@@ -84,43 +93,32 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       }
     };
   };
-  const Events no_kind = {"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
-                          "point 0 chkGIF focus"};
-  const Events no_name = {"message 48 Pictavue: 出力ファイル名が入力されていません。",
-                          "point 1 txtFileName select"};
-  const Events forbidden = {"message 48 Pictavue: ファイル名に \\ / : * ? \" < > | は使えません。",
-                            "point 1 txtFileName select"};
-  const Events control = {
-      "message 48 Pictavue: 出力ファイル名に不正な文字（改行コード等）が含まれています。",
-      "point 1 txtFileName select"};
-  const Events reserved = {
-      "message 48 Pictavue: このファイル名は予約デバイス名のため、使用できません。",
-      "point 1 txtFileName select"};
-  const Events no_folder = {"message 48 Pictavue: 検索フォルダ名が入力されていません。",
-                            "point 0 cmbSearchDir focus"};
-  const Events bad_ipp = {
-      "message 48 Pictavue: １ページ内の画像数は１～９９９の数値を入力してください。",
-      "point 1 cmbIPP select"};
-  const Events bad_delay = {"message 48 Pictavue: スライドショーの間隔が数値でないか０秒です。",
-                            "point 3 txtDelay select"};
+  const auto check = [](const char* message, const char* point) {
+    return Events{"message 48 Pictavue: "s + message, "point "s + point};
+  };
+  const Events no_kind = check("画像の形式がひとつも選択されていません。", "0 chkGIF focus");
+  const Events no_name = check("出力ファイル名が入力されていません。", "1 txtFileName select");
+  const Events forbidden =
+      check("ファイル名に \\ / : * ? \" < > | は使えません。", "1 txtFileName select");
+  const Events control =
+      check("出力ファイル名に不正な文字（改行コード等）が含まれています。", "1 txtFileName select");
+  const Events reserved =
+      check("このファイル名は予約デバイス名のため、使用できません。", "1 txtFileName select");
+  const Events no_folder = check("検索フォルダ名が入力されていません。", "0 cmbSearchDir focus");
+  const Events bad_ipp =
+      check("１ページ内の画像数は１～９９９の数値を入力してください。", "1 cmbIPP select");
+  const Events bad_delay =
+      check("スライドショーの間隔が数値でないか０秒です。", "3 txtDelay select");
 
   const std::vector<CheckCase> cases = {
       {"all pass", [](GalleryOptions&, Session&) {}, {}},
-      {"no kind", [](GalleryOptions& o, Session&) { o.GIF = kUnchecked; }, no_kind},
+      {"no kind", no_gif, no_kind},
       {"PNG alone without plug-in", only_png(false), no_kind},
       {"PNG alone with plug-in", only_png(true), {}},
       {"a dimmed kind counts as on",
-       [](GalleryOptions& o, Session&) {
-         o.GIF = kUnchecked;
-         o.EMF = kGrayed;
-       },
+       both(no_gif, [](GalleryOptions& o, Session&) { o.EMF = kGrayed; }),
        {}},
-      {"kinds come before the name",
-       [](GalleryOptions& o, Session&) {
-         o.GIF = kUnchecked;
-         o.FileName = "";
-       },
-       no_kind},
+      {"kinds come before the name", both(no_gif, name("")), no_kind},
       {"empty name", name(""), no_name},
       {"blanks-only name", name("   "), no_name},
       {"a:b", name("a:b"), forbidden},
@@ -145,11 +143,7 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       {"CONX", name("CONX"), {}},
       {"blank search folder", [](GalleryOptions& o, Session&) { o.SearchDir = "   "; }, no_folder},
       {"name before folder",
-       [](GalleryOptions& o, Session&) {
-         o.FileName = "x|y";
-         o.SearchDir = "";
-       },
-       forbidden},
+       both(name("x|y"), [](GalleryOptions& o, Session&) { o.SearchDir = ""; }), forbidden},
       {"per page 0", per_page(kNoListPosition, "0"), bad_ipp},
       {"per page 1000", per_page(kNoListPosition, "1000"), bad_ipp},
       {"per page abc", per_page(kNoListPosition, "abc"), bad_ipp},
@@ -166,13 +160,7 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
       {"interval 1", interval(kChecked, "1"), {}},
       {"interval without upper bound", interval(kChecked, "86400"), {}},
       {"slide show off skips it", interval(kUnchecked, "abc"), {}},
-      {"per page before interval",
-       [](GalleryOptions& o, Session&) {
-         o.IPP = kNoListPosition;
-         o.IppFree = "0";
-         o.ClientPull = kChecked;
-         o.Delay = "0";
-       },
+      {"per page before interval", both(per_page(kNoListPosition, "0"), interval(kChecked, "0")),
        bad_ipp},
   };
   for (const CheckCase& c : cases) {
@@ -184,6 +172,8 @@ TEST_F(RequestRunTest, EachCheckShowsItsMessageThenPointsAtItsControl) {
     if (c.expected.empty()) {
       EXPECT_EQ(result.outcome, RequestOutcome::kPagesWritten) << c.label;
       EXPECT_EQ(run.runs, 1) << c.label;
+      // The page's folder is probed by creating the page: no probe may be left behind.
+      EXPECT_TRUE(fs::is_empty(search_dir_)) << c.label;
     } else {
       EXPECT_EQ(result.outcome, RequestOutcome::kCheckFailed) << c.label;
       EXPECT_EQ(front_end.Events(), c.expected) << c.label;
@@ -280,94 +270,77 @@ TEST_F(RequestRunTest, AnythingButAFolderAtThePageIsAskedAbout) {
   EXPECT_TRUE(fs::is_symlink(unlimited_page));
 }
 
-TEST_F(RequestRunTest, AFolderAtThePageCannotBeCreated) {
+// A folder standing at the page's name, and a folder that cannot be written to.
+TEST_F(RequestRunTest, APageThatCannotBeCreatedPointsAtTheName) {
   fs::create_directory(FirstPage());
-  EXPECT_EQ(Request().outcome, RequestOutcome::kCheckFailed);
-  EXPECT_EQ(front_end_.Events(),
-            (Events{"message 48 Pictavue: " + FirstPage() +
-                        " を作成できません。\r\n\r\n"
-                        "出力先フォルダが書込み可能かどうか確認してください。\r\n"
-                        "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
-                        "出力ファイル名を確認してください。",
-                    "point 1 txtFileName select"}));
-}
-
-TEST_F(RequestRunTest, ReadOnlyOutputFolder) {
-  if (NativePathStyle() == PathStyle::kWindows) {
-    GTEST_SKIP() << "POSIX permission bits";
+  std::vector<std::pair<std::string, std::string>> cases = {{"", FirstPage()}};
+  if (NativePathStyle() == PathStyle::kPosix) {
+    const std::string out = folder_.MakeFolder("read-only");
+    fs::permissions(out, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    cases.emplace_back(out, out + "/Pictavue001.htm");
   }
-  const std::string out = folder_.MakeFolder("read-only");
-  fs::permissions(out, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-  session_.options.OutputDir = kOutputDirChosen;
-  session_.options.DirName = out;
-  RequestResult result;
-  {
-    const testing::UnprivilegedScope unprivileged;
-    ASSERT_FALSE(unprivileged.failed());
-    result = Request();
+  for (const auto& [out, page] : cases) {
+    session_.options.OutputDir = out.empty() ? kOutputDirSearch : kOutputDirChosen;
+    session_.options.DirName = out;
+    testing::RecordingFrontEnd front_end;
+    testing::FakeRun run;
+    std::optional<testing::UnprivilegedScope> unprivileged;
+    if (!out.empty()) {
+      unprivileged.emplace();
+      ASSERT_FALSE(unprivileged->failed());
+    }
+    const RequestResult result = RequestRun(session_, front_end, run, launcher_);
+    unprivileged.reset();
+    EXPECT_EQ(result.outcome, RequestOutcome::kCheckFailed) << page;
+    EXPECT_EQ(front_end.Events(),
+              (Events{"message 48 Pictavue: " + page +
+                          " を作成できません。\r\n\r\n"
+                          "出力先フォルダが書込み可能かどうか確認してください。\r\n"
+                          "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
+                          "出力ファイル名を確認してください。",
+                      "point 1 txtFileName select"}));
+    EXPECT_EQ(run.runs, 0) << page;
   }
-  EXPECT_EQ(result.outcome, RequestOutcome::kCheckFailed);
-  EXPECT_EQ(front_end_.Events(),
-            (Events{"message 48 Pictavue: " + out +
-                        "/Pictavue001.htm を作成できません。\r\n\r\n"
-                        "出力先フォルダが書込み可能かどうか確認してください。\r\n"
-                        "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
-                        "出力ファイル名を確認してください。",
-                    "point 1 txtFileName select"}));
-  EXPECT_EQ(run_.runs, 0);
 }
-
-TEST_F(RequestRunTest, PassingRequestLeavesNoProbeFileBehind) {
-  EXPECT_EQ(Request().outcome, RequestOutcome::kPagesWritten);
-  EXPECT_FALSE(fs::exists(FirstPage()));
-}
-
-struct AfterRunCase {
-  const char* label;
-  int auto_open;
-  std::vector<int> answers;
-  bool open_result;
-  Events expected_events;
-  std::vector<std::string> expected_calls;
-};
 
 TEST_F(RequestRunTest, OpeningAfterTheRunFollowsAutoOpenMode) {
-  const std::string page = FirstPage();
-  const std::string ask = "message 36 Pictavue: 作成されたHTMLを開きますか？";
-  const std::vector<AfterRunCase> cases = {
-      {"off: opened without a question", kUnchecked, {}, true, kRan, {"open " + page}},
-      {"on, Yes: asked, then opened",
-       kChecked,
-       {kButtonYes},
-       true,
-       {"run begin", "run end", "process events", ask},
-       {"open " + page}},
-      {"on, No: asked, not opened",
-       kChecked,
-       {kButtonNo},
-       true,
-       {"run begin", "run end", "process events", ask},
-       {}},
-      {"without the open step: neither", kChecked, {}, false, kRan, {}},
+  struct Case {
+    const char* label;
+    int auto_open;
+    int answer;  // 0: none queued
+    bool open_step;
+    bool asked;
+    bool opened;
   };
-  for (const AfterRunCase& c : cases) {
+  const std::vector<Case> cases = {
+      {"off: opened without a question", kUnchecked, 0, true, false, true},
+      {"on, Yes: asked, then opened", kChecked, kButtonYes, true, true, true},
+      {"on, No: asked, not opened", kChecked, kButtonNo, true, true, false},
+      {"without the open step: neither", kChecked, 0, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
     Session session = MakeSession();
     session.options.AutoOpenMode = c.auto_open;
     testing::RecordingFrontEnd front_end;
-    for (const int answer : c.answers) {
-      front_end.QueueAnswer(answer);
+    if (c.answer != 0) {
+      front_end.QueueAnswer(c.answer);
     }
     testing::FakeLauncher launcher;
     RequestSettings settings;
-    settings.open_result = c.open_result;
+    settings.open_result = c.open_step;
     const RequestResult result = RequestRun(session, front_end, run_, launcher, settings);
-    EXPECT_EQ(result.outcome, RequestOutcome::kPagesWritten) << c.label;
-    EXPECT_EQ(result.PageToOpen, page) << c.label;
-    EXPECT_EQ(front_end.Events(), c.expected_events) << c.label;
-    EXPECT_EQ(launcher.calls, c.expected_calls) << c.label;
+    EXPECT_EQ(result.outcome, RequestOutcome::kPagesWritten);
+    EXPECT_EQ(result.PageToOpen, FirstPage());
+    Events events = kRan;
+    if (c.asked) {
+      events.push_back("message 36 Pictavue: 作成されたHTMLを開きますか？");
+    }
+    EXPECT_EQ(front_end.Events(), events);
+    EXPECT_EQ(launcher.calls, c.opened ? Events{"open " + FirstPage()} : Events{});
     // The history takes the folder whether or not the page was opened.
-    EXPECT_EQ(session.history.entries(), std::vector<std::string>{search_dir_}) << c.label;
+    EXPECT_EQ(session.history.entries(), std::vector<std::string>{search_dir_});
   }
 }
 

