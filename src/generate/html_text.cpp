@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "generate/character_reference_names.h"
+#include "platform/utf8.h"
 
 namespace pictavue {
 namespace {
@@ -143,7 +144,7 @@ void AppendEscapedAddress(std::string& out, std::string_view address,
     }
     const auto byte = static_cast<unsigned char>(address[i]);
     if (byte >= 0x80) {
-      const std::size_t length = Utf8SequenceLength(address, i);
+      const std::size_t length = DecodeUtf8(address, i).length;
       if (length == 0) {
         AppendPercentByte(out, escaping.percent, byte);
         ++i;
@@ -183,7 +184,7 @@ void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
     }
     const char c = name[i];
     if (static_cast<unsigned char>(c) >= 0x80) {
-      const std::size_t length = Utf8SequenceLength(name, i);
+      const std::size_t length = DecodeUtf8(name, i).length;
       if (length == 0) {
         out += kReplacementCharacter;
         ++i;
@@ -290,44 +291,6 @@ void AppendAddress(std::string& out, std::string_view address, PathStyle style) 
 
 void AppendScriptAddress(std::string& out, std::string_view address, PathStyle style) {
   AppendEscapedAddress(out, address, AddressEscaping{style, "%25", true});
-}
-
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
-  if (at >= text.size()) {
-    return 0;
-  }
-  const auto lead = static_cast<unsigned char>(text[at]);
-  if (lead < 0x80) {
-    return 1;
-  }
-  std::size_t length = 0;
-  unsigned char low = 0x80;   // the range of the second byte, narrowed where overlong forms,
-  unsigned char high = 0xBF;  // surrogates or code points beyond U+10FFFF would begin
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (text.size() - at < length) {
-    return 0;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto byte = static_cast<unsigned char>(text[at + k]);
-    const unsigned char lowest = k == 1 ? low : 0x80;
-    const unsigned char highest = k == 1 ? high : 0xBF;
-    if (byte < lowest || byte > highest) {
-      return 0;
-    }
-  }
-  return length;
 }
 
 }  // namespace pictavue

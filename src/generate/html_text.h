@@ -58,8 +58,4 @@ void AppendAddress(std::string& out, std::string_view address, PathStyle style);
 // itself encoded once more; then '\' and '\'' get a backslash so the script string stays whole.
 void AppendScriptAddress(std::string& out, std::string_view address, PathStyle style);
 
-// The length of the well-formed UTF-8 sequence that starts at text[at], or 0 when the byte there
-// does not start one (stray continuation byte, overlong form, surrogate, beyond U+10FFFF, cut).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
-
 }  // namespace pictavue

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/code_page_converter.h"
+#include "platform/utf8.h"
 
 namespace pictavue {
 namespace {
@@ -36,56 +37,12 @@ bool IsUtf8Name(std::string_view name) {
          EqualsIgnoringAsciiCase(name, "CP65001");
 }
 
-// The length of the well-formed UTF-8 sequence at the start of text (setting code_point), or 0
-// when text starts with a byte that begins none: a stray continuation byte, an overlong form, a
-// surrogate, a value above U+10FFFF or a sequence cut short.
-std::size_t Utf8Sequence(std::string_view text, char32_t& code_point) {
-  if (text.empty()) {
-    return 0;
-  }
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) {
-    code_point = lead;
-    return 1;
-  }
-  std::size_t length = 0;
-  unsigned char second_low = 0x80;
-  unsigned char second_high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    second_low = lead == 0xE0 ? 0xA0 : 0x80;
-    second_high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    second_low = lead == 0xF0 ? 0x90 : 0x80;
-    second_high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < second_low || byte(1) > second_high) {
-    return 0;
-  }
-  char32_t value = lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    if (i > 1 && (byte(i) < 0x80 || byte(i) > 0xBF)) {
-      return 0;
-    }
-    value = (value << 6) | (byte(i) & 0x3F);
-  }
-  code_point = value;
-  return length;
-}
-
 // Only a well-formed sequence that starts at most three bytes before max_bytes can straddle it;
 // anything else (ASCII, stray bytes) ends where it starts.
 std::size_t Utf8BoundaryAtOrBefore(std::string_view bytes, std::size_t max_bytes) {
   for (std::size_t back = 1; back <= 3 && back <= max_bytes; ++back) {
-    char32_t ignored = 0;
     const std::size_t start = max_bytes - back;
-    if (Utf8Sequence(bytes.substr(start), ignored) > back) {
+    if (DecodeUtf8(bytes, start).length > back) {
       return start;
     }
   }
@@ -118,12 +75,10 @@ Encoded Encode(const std::string& code_page, std::string_view utf8, Unmappable h
     if (step.stop == Stop::kDone || step.stop == Stop::kFull) {
       break;
     }
-    char32_t code_point = kReplacementCharacter;
-    std::size_t length = Utf8Sequence(rest, code_point);
-    if (length == 0) {
-      length = 1;
-      code_point = kReplacementCharacter;
-    }
+    const Utf8Character character = DecodeUtf8(rest);
+    const std::size_t length = character.length == 0 ? 1 : character.length;
+    const char32_t code_point =
+        character.length == 0 ? kReplacementCharacter : character.code_point;
     const std::string stand_in = StandIn(code_point, how);
     if (stand_in.size() > max_bytes - result.bytes.size()) {
       break;

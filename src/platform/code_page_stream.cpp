@@ -2,24 +2,13 @@
 
 #include <utility>
 
+#include "platform/utf8.h"
+
 namespace pictavue {
 namespace {
 
 // Held text is passed on once it grows past this, even without a flush.
 constexpr std::size_t kPassOnBytes = 4096;
-
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    return 2;
-  }
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    return 4;
-  }
-  return 1;
-}
 
 }  // namespace
 
@@ -31,7 +20,7 @@ std::size_t CompleteUtf8Prefix(std::string_view utf8) {
     if ((byte & 0xC0) == 0x80) {
       continue;  // a continuation byte: look further back for its lead
     }
-    return SequenceLength(byte) > back ? start : utf8.size();
+    return Utf8LeadLength(byte) > back ? start : utf8.size();
   }
   return utf8.size();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/utf8.h"
 #include "settings/settings_values.h"
 
 namespace pictavue {
@@ -28,45 +29,12 @@ struct Decoded {
   std::size_t length;
 };
 
-Decoded DecodeUtf8(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  const Decoded raw{kRawByteBase + lead, 1};
-  if (lead < 0x80) {
-    return {lead, 1};
+Decoded DecodeForComparison(std::string_view text, std::size_t at) {
+  const Utf8Character character = DecodeUtf8(text, at);
+  if (character.length == 0) {
+    return {kRawByteBase + static_cast<unsigned char>(text[at]), 1};
   }
-  std::size_t length = 0;
-  char32_t value = 0;
-  char32_t smallest = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    value = lead & 0x1Fu;
-    smallest = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    value = lead & 0x0Fu;
-    smallest = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    value = lead & 0x07u;
-    smallest = 0x10000;
-  } else {
-    return raw;
-  }
-  if (text.size() - at < length) {
-    return raw;
-  }
-  for (std::size_t i = 1; i < length; ++i) {
-    const unsigned char next = byte(at + i);
-    if ((next & 0xC0u) != 0x80u) {
-      return raw;
-    }
-    value = (value << 6) | (next & 0x3Fu);
-  }
-  if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    return raw;
-  }
-  return {value, length};
+  return {character.code_point, character.length};
 }
 
 // Upper-case letters of the folded ranges become lower case.
@@ -166,8 +134,8 @@ bool FolderTextsEqualIgnoringCase(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    const Decoded from_a = DecodeUtf8(a, i);
-    const Decoded from_b = DecodeUtf8(b, j);
+    const Decoded from_a = DecodeForComparison(a, i);
+    const Decoded from_b = DecodeForComparison(b, j);
     if (FoldCase(from_a.unit) != FoldCase(from_b.unit)) {
       return false;
     }

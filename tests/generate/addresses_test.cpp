@@ -221,21 +221,5 @@ TEST(EscapingTest, ScriptStringsEscapeTheirOwnQuoteAndBackslash) {
   EXPECT_EQ(script, "a\\\\\\'b");
 }
 
-TEST(Utf8SequenceLengthTest, AcceptsOnlyWellFormedSequences) {
-  struct Case {
-    const char* bytes;
-    std::size_t expected;
-  };
-  for (const Case& c :
-       {Case{"a", 1}, Case{"\xC3\xA9", 2}, Case{"\xE5\x86\x99", 3}, Case{"\xF0\x9F\x98\x80", 4},
-        Case{"\xC0\xAF", 0}, Case{"\xC1\xBF", 0}, Case{"\xE0\x80\xAF", 0}, Case{"\xED\xA0\x80", 0},
-        Case{"\xF4\x90\x80\x80", 0}, Case{"\xF5\x80\x80\x80", 0}, Case{"\x80", 0},
-        Case{"\xE5\x86", 0}, Case{"\xC3", 0}, Case{"\xEF\xBF\xBD", 3},
-        Case{"\xF4\x8F\xBF\xBF", 4}}) {
-    EXPECT_EQ(Utf8SequenceLength(c.bytes, 0), c.expected) << c.bytes;
-  }
-  EXPECT_EQ(Utf8SequenceLength("a", 1), 0u);
-}
-
 }  // namespace
 }  // namespace pictavue

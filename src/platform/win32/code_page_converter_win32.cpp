@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/code_page_converter.h"
+#include "platform/utf8.h"
 
 namespace pictavue::code_page_detail {
 namespace {
@@ -59,21 +60,6 @@ UINT CodePageNumber(const std::string& name) {
   return static_cast<UINT>(std::strtoul(std::string(digits).c_str(), nullptr, 10));
 }
 
-// The length of the UTF-8 sequence that lead starts (1 for a byte that starts none: the
-// conversion then reports it as a bad character on its own).
-std::size_t Utf8Length(unsigned char lead) {
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    return 2;
-  }
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    return 4;
-  }
-  return 1;
-}
-
 // The code page's characters are one byte, or two when the first is a lead byte (the ANSI code
 // pages hold no longer ones).
 std::size_t AnsiLength(UINT code_page, unsigned char lead) {
@@ -81,7 +67,7 @@ std::size_t AnsiLength(UINT code_page, unsigned char lead) {
 }
 
 std::size_t CharacterLength(const Conversion& conversion, unsigned char lead) {
-  return conversion.direction == Direction::kFromUtf8 ? Utf8Length(lead)
+  return conversion.direction == Direction::kFromUtf8 ? Utf8LeadLength(lead)
                                                       : AnsiLength(conversion.code_page, lead);
 }
 

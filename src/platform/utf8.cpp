@@ -1,0 +1,34 @@
+#include "platform/utf8.h"
+
+namespace pictavue {
+
+Utf8Character DecodeUtf8(std::string_view text, std::size_t at) {
+  if (at >= text.size()) {
+    return {};
+  }
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) {
+    return {lead, 1};
+  }
+  const std::size_t length = Utf8LeadLength(lead);
+  if (length == 1 || text.size() - at < length) {
+    return {};
+  }
+  // The second byte's range is narrowed where an overlong form, a surrogate or a value beyond
+  // U+10FFFF would begin; the later bytes are plain continuation bytes.
+  const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  char32_t value = lead & (0x7Fu >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const unsigned char lowest = i == 1 ? low : 0x80;
+    const unsigned char highest = i == 1 ? high : 0xBF;
+    if (byte(i) < lowest || byte(i) > highest) {
+      return {};
+    }
+    value = (value << 6) | (byte(i) & 0x3Fu);
+  }
+  return {value, length};
+}
+
+}  // namespace pictavue
