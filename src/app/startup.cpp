@@ -6,8 +6,9 @@
 
 namespace pictavue {
 
-SettingsLocation SystemStartup::LocateSettings(const std::string& program_folder) {
-  return pictavue::LocateSettings(program_folder);
+SettingsLocation SystemStartup::LocateSettings(const std::string& program_folder,
+                                               bool make_settings_folder) {
+  return pictavue::LocateSettings(program_folder, make_settings_folder);
 }
 
 ProfileFile SystemStartup::LoadProfile(const std::string& path) {
@@ -45,7 +46,9 @@ std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& syste
   session.style = inputs.style;
   session.program_folder = inputs.program_folder;
 
-  const SettingsLocation location = system.LocateSettings(inputs.program_folder);
+  // The location still gives the default output folder when another settings file is used.
+  const SettingsLocation location =
+      system.LocateSettings(inputs.program_folder, !inputs.settings_file.has_value());
   session.settings_file_path = inputs.settings_file.value_or(location.settings_file_path);
   session.default_output_folder = location.default_output_folder;
 

@@ -22,7 +22,8 @@ class StartupSystem {
  public:
   virtual ~StartupSystem() = default;
 
-  virtual SettingsLocation LocateSettings(const std::string& program_folder) = 0;
+  virtual SettingsLocation LocateSettings(const std::string& program_folder,
+                                          bool make_settings_folder) = 0;
   virtual ProfileFile LoadProfile(const std::string& path) = 0;
   // The second-copy check: true when another copy runs, after telling the user and bringing that
   // copy to the front. Only the windowed program has one.
@@ -38,7 +39,8 @@ class SystemStartup final : public StartupSystem {
   explicit SystemStartup(std::function<bool()> second_copy_check = {})
       : second_copy_check_(std::move(second_copy_check)) {}
 
-  SettingsLocation LocateSettings(const std::string& program_folder) override;
+  SettingsLocation LocateSettings(const std::string& program_folder,
+                                  bool make_settings_folder) override;
   ProfileFile LoadProfile(const std::string& path) override;
   bool IsPreviousInstanceRunning() override;
   Plugins LoadPlugins(const std::string& folder, const CodePage& code_page) override;

@@ -32,9 +32,11 @@ struct SettingsLocation {
 // write where the user cannot.
 SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs);
 
-// ChooseSettingsLocation for the running program, creating the settings folder when it is not
-// the program's folder and does not exist yet. A folder that cannot be created is not reported
-// here: the save that needs it fails silently, as every settings save may.
-SettingsLocation LocateSettings(std::string_view program_folder);
+// ChooseSettingsLocation for the running program. With make_settings_folder, the settings folder
+// is created when it is not the program's folder and does not exist yet; a run told to use
+// another settings file leaves the user's configuration folder alone. A folder that cannot be
+// created is not reported here: the save that needs it fails silently, as every settings save
+// may.
+SettingsLocation LocateSettings(std::string_view program_folder, bool make_settings_folder);
 
 }  // namespace pictavue

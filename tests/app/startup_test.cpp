@@ -19,8 +19,9 @@ class FakeStartupSystem final : public StartupSystem {
   std::vector<std::string> existing;  // paths that are files
   std::string default_folder = "/home/me";
 
-  SettingsLocation LocateSettings(const std::string& program_folder) override {
-    calls.push_back("locate " + program_folder);
+  SettingsLocation LocateSettings(const std::string& program_folder,
+                                  bool make_settings_folder) override {
+    calls.push_back("locate " + program_folder + (make_settings_folder ? "" : " (no folder)"));
     return location;
   }
   ProfileFile LoadProfile(const std::string& path) override {
@@ -150,6 +151,7 @@ TEST_F(StartupTest, SettingsFromTheGivenFileWithTheirHistory) {
       "[OutFile]\r\nFileName=Album\r\n";
   const std::optional<Session> session = Startup(inputs_, system_);
   ASSERT_TRUE(session);
+  EXPECT_EQ(system_.calls[0], "locate /opt/pv (no folder)");
   EXPECT_EQ(system_.calls[1], "load /tmp/other.ini");
   EXPECT_EQ(session->settings_file_path, "/tmp/other.ini");
   EXPECT_EQ(session->options.GIF, kUnchecked);

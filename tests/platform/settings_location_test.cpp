@@ -59,7 +59,7 @@ class LocateSettingsTest : public ::testing::Test {
   testing::TempFolder temp_;
 };
 
-TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgramFolder) {
+TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgramWhenAsked) {
   const std::string program = temp_.MakeFolder("program");
   const std::string home = temp_.MakeFolder("home");
   ASSERT_EQ(chmod(program.c_str(), 0555), 0);
@@ -71,7 +71,9 @@ TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgr
     GTEST_SKIP() << "root could not give up its access rights";
   }
 
-  const SettingsLocation location = LocateSettings(program);
+  const SettingsLocation elsewhere = LocateSettings(program, false);
+  EXPECT_EQ(PathKind(elsewhere.settings_folder), FileKind::kMissing);
+  const SettingsLocation location = LocateSettings(program, true);
   EXPECT_FALSE(location.portable);
   EXPECT_EQ(location.settings_file_path, home + "/.config/pictavue/Pictavue.ini");
   EXPECT_EQ(location.default_output_folder, home);
@@ -86,7 +88,7 @@ TEST_F(LocateSettingsTest, KeepsASettingsFileThatIsAlreadyBesideAReadOnlyProgram
   if (unprivileged.failed()) {
     GTEST_SKIP() << "root could not give up its access rights";
   }
-  const SettingsLocation location = LocateSettings(program);
+  const SettingsLocation location = LocateSettings(program, true);
   EXPECT_TRUE(location.portable);
   EXPECT_EQ(location.settings_file_path, program + "/Pictavue.ini");
 }

@@ -26,7 +26,7 @@ void MakeFolders(const std::string& folder) {
 
 }  // namespace
 
-SettingsLocation LocateSettings(std::string_view program_folder) {
+SettingsLocation LocateSettings(std::string_view program_folder, bool make_settings_folder) {
   SettingsLocationInputs inputs;
   inputs.style = PathStyle::kPosix;
   inputs.program_folder = std::string(program_folder);
@@ -42,7 +42,7 @@ SettingsLocation LocateSettings(std::string_view program_folder) {
   inputs.home = HomeFolder();
 
   SettingsLocation location = ChooseSettingsLocation(inputs);
-  if (!location.portable) {
+  if (make_settings_folder && !location.portable) {
     MakeFolders(location.settings_folder);
   }
   return location;

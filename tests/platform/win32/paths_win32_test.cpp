@@ -114,7 +114,7 @@ TEST(PathsWin32, ProgramFolderAndSettingsBesideIt) {
        std::vector<Case>{{"D:\\", "D:\\Pictavue.ini"},
                          {"D:\\Tools\\Pic", "D:\\Tools\\Pic\\Pictavue.ini"},
                          {"\\\\server\\share\\", "\\\\server\\share\\Pictavue.ini"}}) {
-    const SettingsLocation location = LocateSettings(c.program_folder);
+    const SettingsLocation location = LocateSettings(c.program_folder, true);
     EXPECT_EQ(location.settings_file_path, c.settings);
     EXPECT_EQ(location.default_output_folder, c.program_folder);
     EXPECT_TRUE(location.portable);
