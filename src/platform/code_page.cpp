@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/ascii_case.h"
 #include "platform/code_page_converter.h"
 #include "platform/utf8.h"
 
@@ -18,19 +19,6 @@ using code_page_detail::Stop;
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
 
 bool IsUtf8Name(std::string_view name) {
   return EqualsIgnoringAsciiCase(name, "UTF-8") || EqualsIgnoringAsciiCase(name, "UTF8") ||

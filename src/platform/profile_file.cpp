@@ -22,18 +22,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 std::string_view WithoutOuterQuotes(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
@@ -164,7 +152,7 @@ std::optional<std::size_t> ProfileFile::FindSection(std::string_view section) co
   const std::string_view wanted = TrimBlanks(section);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (lines_[i].kind == LineKind::kSection &&
-        SameName(Dissect(lines_[i].text, i == 0).name, wanted)) {
+        EqualsIgnoringAsciiCase(Dissect(lines_[i].text, i == 0).name, wanted)) {
       return i;
     }
   }
@@ -184,7 +172,8 @@ std::optional<std::size_t> ProfileFile::FindKey(std::size_t section_line,
   const std::string_view wanted = TrimBlanks(key);
   const std::size_t end = SectionEnd(section_line);
   for (std::size_t i = section_line + 1; i < end; ++i) {
-    if (lines_[i].kind == LineKind::kKey && SameName(Dissect(lines_[i].text, false).name, wanted)) {
+    if (lines_[i].kind == LineKind::kKey &&
+        EqualsIgnoringAsciiCase(Dissect(lines_[i].text, false).name, wanted)) {
       return i;
     }
   }

@@ -20,18 +20,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view lower_word) {
-  if (text.size() != lower_word.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (AsciiLower(text[i]) != lower_word[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // A decimal number as the old run-time accepted it in a boolean: sign, digits with an optional
 // fraction, an optional exponent. Returns whether it is one and whether its value is zero; the
 // mantissa digits decide that, so no floating-point conversion can under- or overflow.

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "platform/ascii_case.h"
 #include "platform/code_page_converter.h"
 #include "platform/utf8.h"
 
@@ -21,13 +22,6 @@ struct Conversion {
   UINT code_page = kNoCodePage;
   Direction direction = Direction::kFromUtf8;
 };
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(x) == lower(y);
-  });
-}
 
 // "CP932" and "932" by number; the iconv names that tests and users are likely to give, by name.
 UINT CodePageNumber(const std::string& name) {
