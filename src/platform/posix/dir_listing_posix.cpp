@@ -25,10 +25,7 @@ struct ListingKey {
       : rank(name == "."    ? 0
              : name == ".." ? 1
                             : 2),
-        upper(name) {
-    for (char& ch : upper) {
-      ch = AsciiUpper(ch);
-    }
+        upper(AsciiUpper(name)) {
     for (std::size_t i = 0; i < 8; ++i) {
       head = (head << 8) | (i < upper.size() ? static_cast<unsigned char>(upper[i]) : 0U);
     }
