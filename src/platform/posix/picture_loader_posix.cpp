@@ -93,8 +93,8 @@ boolean ReadApp1(j_decompress_ptr info) {
   return TRUE;
 }
 
-// libjpeg's input from the picture's FileSource: the first block comes from the memory that
-// sniffing the kind already filled, and a skipped segment is passed over without reading it.
+// libjpeg's input from the picture's FileSource, a block at a time through its window; a skipped
+// segment is passed over without reading it.
 // Trivially destructible, as everything is that a longjmp may leave behind.
 struct JpegInput {
   jpeg_source_mgr manager{};
