@@ -1,6 +1,5 @@
 #include "platform/paths.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -11,6 +10,27 @@ namespace {
 
 bool IsAsciiLetter(char ch) {
   return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+}
+
+// Appends the names of text, split at separator, to names: "." and empty names are dropped and
+// ".." takes back the name before it (never beyond the first).
+void AddResolvedNames(std::string_view text, char separator, std::vector<std::string_view>& names) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(separator, start);
+    if (end == std::string_view::npos) {
+      end = text.size();
+    }
+    const std::string_view name = text.substr(start, end - start);
+    if (name == "..") {
+      if (!names.empty()) {
+        names.pop_back();
+      }
+    } else if (!name.empty() && name != ".") {
+      names.push_back(name);
+    }
+    start = end + 1;
+  }
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -157,19 +177,7 @@ std::string NormalizeWindowsFolderPath(std::string_view path, const StoredNameLo
   // "." and ".." are resolved by text first: looked up, they would give the stored name of the
   // folder they stand for, and C:\A\..\B would become C:\A\<the parent>\B.
   std::vector<std::string_view> names;
-  std::string_view rest = std::string_view(s).substr(root_with_separator.size());
-  while (!rest.empty()) {
-    const std::size_t end = std::min(rest.find('\\'), rest.size());
-    const std::string_view name = rest.substr(0, end);
-    if (name == "..") {
-      if (!names.empty()) {
-        names.pop_back();
-      }
-    } else if (!name.empty() && name != ".") {
-      names.push_back(name);
-    }
-    rest.remove_prefix(std::min(end + 1, rest.size()));
-  }
+  AddResolvedNames(std::string_view(s).substr(root_with_separator.size()), '\\', names);
   std::string looked_up = root;
   std::string result = root;
   for (const std::string_view name : names) {
@@ -187,28 +195,10 @@ std::string NormalizeWindowsFolderPath(std::string_view path, const StoredNameLo
 
 std::string ResolvePosixPathLexically(std::string_view path, std::string_view current_folder) {
   std::vector<std::string_view> names;
-  auto add_names = [&names](std::string_view text) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-      std::size_t end = text.find('/', start);
-      if (end == std::string_view::npos) {
-        end = text.size();
-      }
-      const std::string_view name = text.substr(start, end - start);
-      if (name == "..") {
-        if (!names.empty()) {
-          names.pop_back();
-        }
-      } else if (!name.empty() && name != ".") {
-        names.push_back(name);
-      }
-      start = end + 1;
-    }
-  };
   if (path.empty() || path.front() != '/') {
-    add_names(current_folder);
+    AddResolvedNames(current_folder, '/', names);
   }
-  add_names(path);
+  AddResolvedNames(path, '/', names);
 
   std::string resolved;
   for (std::string_view name : names) {
