@@ -23,7 +23,8 @@ bool StandardErrorIsTerminal();
 
 // Turns the console's interrupt (Ctrl+C) into a request that the program answers at its own
 // pace: while a watch exists, the interrupt no longer ends the process; Requested() says whether
-// one has come. Only one watch may exist at a time.
+// one has come. An interrupt that the process was started to ignore stays ignored. Only one watch
+// may exist at a time.
 class InterruptWatch {
  public:
   InterruptWatch();

@@ -44,5 +44,23 @@ TEST(InterruptWatchTest, AThreadStartedBeforeTheWatchDoesNotLetTheInterruptEndTh
   worker.join();
 }
 
+// A shell starts a script's background job with the interrupt ignored, so that the Ctrl+C meant
+// for the script in the foreground leaves the job running; the watch must not take it up.
+TEST(InterruptWatchTest, AnInterruptTheProcessIgnoresStaysIgnored) {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  struct sigaction before {};
+  ASSERT_EQ(sigaction(SIGINT, &ignore, &before), 0);
+  {
+    InterruptWatch watch;
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    EXPECT_FALSE(watch.Requested());
+  }
+  struct sigaction after {};
+  ASSERT_EQ(sigaction(SIGINT, &before, &after), 0);
+  EXPECT_EQ(after.sa_handler, SIG_IGN) << "the watch left the interrupt ignored";
+}
+
 }  // namespace
 }  // namespace pictavue

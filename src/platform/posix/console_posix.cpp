@@ -39,6 +39,13 @@ class InterruptWatch::Impl {
  public:
   Impl() {
     interrupt_seen = 0;
+    // A process started to ignore the interrupt (a job that a script put in the background
+    // shares the terminal's Ctrl+C with the script) keeps ignoring it, as before the watch.
+    struct sigaction current {};
+    if (sigaction(SIGINT, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
+        current.sa_handler == SIG_IGN) {
+      return;
+    }
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
