@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "generate/generation_run.h"
 #include "generate/page_layout.h"
 #include "platform/ascii_case.h"
 
@@ -152,7 +153,7 @@ std::optional<CheckFailure> CheckSettings(const GalleryOptions& options,
     return CheckFailure{"検索フォルダ名が入力されていません。", kSearchDirFocus};
   }
   if (!IsImagesPerPageValid(options)) {
-    return CheckFailure{"１ページ内の画像数は１～９９９の数値を入力してください。", kIppFocus};
+    return CheckFailure{kBadImagesPerPageDescription, kIppFocus};
   }
   if (!IsDelayValid(options)) {
     return CheckFailure{"スライドショーの間隔が数値でないか０秒です。", kDelayFocus};

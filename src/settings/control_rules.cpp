@@ -24,10 +24,7 @@ bool IsWindowsRecycleItem(std::string_view path) {
   if (path.size() < 1 + kRecycled.size()) {
     return false;
   }
-  std::string part(path.substr(1, kRecycled.size()));
-  for (char& c : part) {
-    c = AsciiLower(c);
-  }
+  const std::string part = AsciiLower(path.substr(1, kRecycled.size()));
   return part == kRecycled || part == kRecycler;
 }
 

@@ -59,6 +59,23 @@ TEST(AddressesTest, PictureTargetIsRelativeOnlyForPagesInTheSearchFolder) {
             "file:///opt/pictavue/docs/index.html");
 }
 
+TEST(HomePageAddressTest, PointsAtTheDocumentationBesideTheProgram) {
+  struct Case {
+    PathStyle style;
+    const char* program_folder;
+    const char* address;
+  };
+  for (const Case& c : {
+           Case{kWin, "C:\\Program Files\\Pictavue",
+                "file:///C|/Program Files/Pictavue/docs/index.html"},
+           Case{kWin, "D:\\", "file:///D|/docs/index.html"},
+           Case{kPosix, "/opt/pictavue", "file:///opt/pictavue/docs/index.html"},
+           Case{kPosix, "/", "file:///docs/index.html"},
+       }) {
+    EXPECT_EQ(HomePageAddress(c.program_folder, c.style), c.address) << c.program_folder;
+  }
+}
+
 TEST(AddressesTest, FolderHeadingTextKeepsTheSeparatorOfARootOnly) {
   struct Case {
     PathStyle style;

@@ -9,7 +9,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "generate/addresses.h"
 #include "generate/page_layout.h"
 #include "generate/run_fixture.h"
 
@@ -83,23 +82,6 @@ TEST(ListingPatternTest, NarrowsTheListingOnlyForOneKindOtherThanJpeg) {
       options.*kind = kGrayed;
     }
     EXPECT_EQ(ListingPattern(options), c.pattern) << c.pattern << " dimmed";
-  }
-}
-
-TEST(HomePageAddressTest, PointsAtTheDocumentationBesideTheProgram) {
-  struct Case {
-    PathStyle style;
-    const char* program_folder;
-    const char* address;
-  };
-  for (const Case& c : {
-           Case{PathStyle::kWindows, "C:\\Program Files\\Pictavue",
-                "file:///C|/Program Files/Pictavue/docs/index.html"},
-           Case{PathStyle::kWindows, "D:\\", "file:///D|/docs/index.html"},
-           Case{PathStyle::kPosix, "/opt/pictavue", "file:///opt/pictavue/docs/index.html"},
-           Case{PathStyle::kPosix, "/", "file:///docs/index.html"},
-       }) {
-    EXPECT_EQ(HomePageAddress(c.program_folder, c.style), c.address) << c.program_folder;
   }
 }
 
