@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "generate/front_end.h"
 #include "platform/code_page.h"
+#include "platform/console.h"
 #include "platform/launch.h"
 #include "platform/path_style.h"
 #include "platform/paths.h"
@@ -83,7 +84,7 @@ int RunGuiApplication(int& argc, char** argv) {
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
   QApplication::setWindowIcon(ProgramIcon());
   // QApplication has taken its own options out of argv by now.
-  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const std::vector<std::string> arguments = ProgramArguments(argc, argv);
   const WindowCommandLine command_line = ParseWindowCommandLine(arguments);
 
   const std::string program_file = ProgramFilePath(argc > 0 ? argv[0] : "");

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace pictavue {
 namespace {
@@ -290,9 +291,8 @@ bool clsToolTip::mToolAdd(int lngKey, const QString& strText, int lngLeft, int l
 }
 
 clsToolTip::Tool* clsToolTip::FindTool(int key) {
-  const auto found = std::find_if(tools_.begin(), tools_.end(),
-                                  [key](const Tool& tool) { return tool.key == key; });
-  return tip_ && found != tools_.end() ? &*found : nullptr;
+  // The lookup is written once; the tool it finds is this object's own, so it may be changed.
+  return const_cast<Tool*>(std::as_const(*this).FindTool(key));
 }
 
 const clsToolTip::Tool* clsToolTip::FindTool(int key) const {

@@ -35,7 +35,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "ui/cls_tool_tip.h"
-#include "ui/folder_dialog.h"
+#include "ui/path_chooser.h"
 
 namespace pictavue {
 namespace {
@@ -759,7 +759,7 @@ void frmMain::BrowseSearchFolder() {
   }
   const std::string chosen = actions_.browse_for_folder
                                  ? actions_.browse_for_folder(kBrowseTitle, this, initial)
-                                 : BrowseForFolder(kBrowseTitle, this, initial);
+                                 : QtPathChooser().BrowseForFolder(this, kBrowseTitle, initial);
   if (!chosen.empty()) {
     SetSearchFolderText(chosen);
   }

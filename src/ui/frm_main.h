@@ -39,7 +39,7 @@ struct MainWindowActions {
   std::function<void()> about;                    // Command5
   std::function<void(int mode)> settings_dialog;  // Command6(mode): 0 folder, 1 browser
   std::function<std::string(const std::string& title, QWidget* owner, const std::string& initial)>
-      browse_for_folder;  // Command4; BrowseForFolder when empty
+      browse_for_folder;  // Command4; the system's folder chooser when empty
 };
 
 // The one window the user works in. Its controls are the live store of the settings: load

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/batch_mode.h"
+#include "platform/console.h"
 
 namespace pictavue {
 namespace {
@@ -41,9 +42,8 @@ class WaitForCancelRun final : public GalleryRun {
 }  // namespace pictavue
 
 int main(int argc, char** argv) {
-  return pictavue::RunBatch(argc > 0 ? argv[0] : "",
-                            std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                            [](pictavue::Session& session) {
+  return pictavue::RunBatch(argc > 0 ? argv[0] : "", pictavue::ProgramArguments(argc, argv),
+                            std::cout, std::cerr, [](pictavue::Session& session) {
                               return std::make_unique<pictavue::WaitForCancelRun>(session);
                             });
 }
