@@ -147,7 +147,7 @@ check "recycle: the recycle folder's own files" grep -qF 'file:///C|/RECYCLED/ke
 check "recycle: none of its subfolders" lacks "$drive_c/Out2/Drive.htm" 'dropped.gif'
 check "recycle: a folder of its own elsewhere" contains "$drive_c/Out2/Drive.htm" 'file:///C|/Pics/shapes/stripes.gif'
 
-# --- 6. a missing folder, as on Linux -----------------------------------------------------------
+# --- 6. a missing folder, as on Linux ------------------------------------------------------------
 run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch 'C:\No Such Folder'
 check "missing folder: exit 1" test "$status" -eq 1
 check "missing folder: the folder check's message" contains "$work/err.txt" 'C:\No Such Folder '
