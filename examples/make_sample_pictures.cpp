@@ -316,7 +316,7 @@ std::uint32_t ColourRef(std::uint32_t rgb) {  // 0x00BBGGRR
 // Records of a Windows metafile, sizes counted in 16-bit words.
 class WmfRecords {
  public:
-  void Add(unsigned function, std::initializer_list<unsigned> words) {
+  void Add(unsigned function, const std::vector<unsigned>& words) {
     const std::uint32_t size = static_cast<std::uint32_t>(3 + words.size());
     PutLE32(bytes_, size);
     PutLE16(bytes_, function);
@@ -341,13 +341,7 @@ class WmfRecords {
       words.push_back(static_cast<unsigned>(point[0]));
       words.push_back(static_cast<unsigned>(point[1]));
     }
-    const std::uint32_t size = static_cast<std::uint32_t>(3 + words.size());
-    PutLE32(bytes_, size);
-    PutLE16(bytes_, 0x0324);
-    for (const unsigned word : words) {
-      PutLE16(bytes_, word & 0xFFFF);
-    }
-    largest_ = std::max(largest_, size);
+    Add(0x0324, words);  // POLYGON
   }
 
   // The placeable header, the metafile header, the records and the end record.

@@ -62,8 +62,12 @@ bool Collect(int out_fd, int err_fd, Clock::time_point deadline, ChildResult& re
     if (left <= 0) {
       return false;
     }
-    const int ready = poll(fds.data(), fds.size(), static_cast<int>(left));
-    if (ready < 0 && errno != EINTR) {
+    // After an interrupted poll the revents are last round's: a read on them could block past
+    // the deadline.
+    if (poll(fds.data(), fds.size(), static_cast<int>(left)) < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
       return false;
     }
     for (std::size_t i = 0; i < fds.size(); ++i) {

@@ -71,7 +71,7 @@ trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # --- 1. the settings file beside the program, in a folder ----------------------------------------
 install_program "$drive_c/Tools/Pic"
 cp -r "$samples" "$drive_c/Pics"
-rm -rf "$drive_c/Pics/風景"  # Japanese names: scenario 5, under code page 932
+rm -rf "$drive_c/Pics/風景"  # Japanese names: scenario 7, under code page 932
 run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch 'c:\pics\'
 check "folder: exit 0" test "$status" -eq 0
 check "folder: settings beside the program" test -f "$drive_c/Tools/Pic/Pictavue.ini"
@@ -147,7 +147,7 @@ check "recycle: the recycle folder's own files" grep -qF 'file:///C|/RECYCLED/ke
 check "recycle: none of its subfolders" lacks "$drive_c/Out2/Drive.htm" 'dropped.gif'
 check "recycle: a folder of its own elsewhere" contains "$drive_c/Out2/Drive.htm" 'file:///C|/Pics/shapes/stripes.gif'
 
-# --- 6. a missing folder and a cancelled question, as on Linux -----------------------------------
+# --- 6. a missing folder, as on Linux ------------------------------------------------------------
 run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch 'C:\No Such Folder'
 check "missing folder: exit 1" test "$status" -eq 1
 check "missing folder: the folder check's message" contains "$work/err.txt" 'C:\No Such Folder '
