@@ -22,8 +22,11 @@ std::string UrlPath(std::string_view path, PathStyle style);
 // file:///home/me/a.jpg). Unescaped, like every result here.
 std::string FileAddress(std::string_view path, PathStyle style);
 
-// The address of the documentation shipped beside the program, <program folder>/docs/index.html,
-// which the pages link to as the program's home page.
+// The documentation shipped beside the program: <program folder>/docs/<page>, its home page
+// <program folder>/docs/index.html, and that page's address, which the pages link to as the
+// program's home page and the About window shows and opens.
+std::string DocsPagePath(std::string_view program_folder, std::string_view page, PathStyle style);
+std::string HomePagePath(std::string_view program_folder, PathStyle style);
 std::string HomePageAddress(std::string_view program_folder, PathStyle style);
 
 // The address of a picture below the search folder, relative to the search folder. The search

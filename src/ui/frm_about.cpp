@@ -44,9 +44,6 @@ const PluginTexts& TextsOf(PluginKind kind) {
   return kPluginTexts[0];
 }
 
-constexpr char kDocsFolder[] = "docs";
-constexpr char kHomePage[] = "index.html";
-
 // The name in the face it has always had; a casual face, else the window's own in bold, where
 // that one is not installed.
 constexpr const char* kNameFaces[] = {"Comic Sans MS", "Comic Neue", "Comic Relief"};
@@ -90,10 +87,6 @@ void SetTextColor(QLabel* label, const QColor& color) {
   label->setPalette(palette);
 }
 
-std::string DocsPage(const std::string& program_folder, const char* page, PathStyle style) {
-  return JoinPath(JoinPath(program_folder, kDocsFolder, style), page, style);
-}
-
 }  // namespace
 
 std::string PluginLine(PluginKind kind, const PluginNames& names) {
@@ -106,12 +99,8 @@ std::string PluginLine(PluginKind kind, const PluginNames& names) {
   return name->empty() ? TextsOf(kind).missing_line : *name;
 }
 
-std::string HomePagePath(const std::string& program_folder, PathStyle style) {
-  return DocsPage(program_folder, kHomePage, style);
-}
-
 std::string PluginPagePath(PluginKind kind, const std::string& program_folder, PathStyle style) {
-  return DocsPage(program_folder, TextsOf(kind).page, style);
+  return DocsPagePath(program_folder, TextsOf(kind).page, style);
 }
 
 frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* owner)

@@ -18,9 +18,8 @@ class Launcher;
 // saying that it was not found.
 std::string PluginLine(PluginKind kind, const PluginNames& names);
 
-// The pages the About window opens, in the documentation shipped in the program's folder: the
-// program's own guide, and one page for each of its plug-ins.
-std::string HomePagePath(const std::string& program_folder, PathStyle style);
+// The page the About window opens for a plug-in, in the documentation shipped in the program's
+// folder (the program's own guide is HomePagePath).
 std::string PluginPagePath(PluginKind kind, const std::string& program_folder, PathStyle style);
 
 // The About window: the program's name, version and legal notice, the three plug-ins, and
