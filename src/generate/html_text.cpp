@@ -217,16 +217,6 @@ void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && text.back() == ' ') {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
 void AppendLine(std::string& out, std::string_view line) {
   out += line;
   out += kLineEnd;

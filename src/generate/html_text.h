@@ -4,16 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/blanks.h"
 #include "platform/path_style.h"
 
 namespace pictavue {
 
 // Every line of a generated file ends so, whatever the platform.
 inline constexpr std::string_view kLineEnd = "\r\n";
-
-// The text without the blanks (U+0020 only; tabs, line breaks and ideographic spaces stay) at
-// either end.
-std::string_view TrimBlanks(std::string_view text);
 
 // line, then the line end.
 void AppendLine(std::string& out, std::string_view line);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
+#include "platform/blanks.h"
 
 namespace pictavue {
 namespace {
@@ -31,15 +32,6 @@ void AddResolvedNames(std::string_view text, char separator, std::vector<std::st
     }
     start = end + 1;
   }
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
 }
 
 bool IsDriveRoot(std::string_view path, PathStyle style) {

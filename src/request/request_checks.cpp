@@ -7,6 +7,7 @@
 #include "generate/generation_run.h"
 #include "generate/page_layout.h"
 #include "platform/ascii_case.h"
+#include "platform/blanks.h"
 
 namespace pictavue {
 namespace {
@@ -21,14 +22,6 @@ constexpr FocusTarget kDelayFocus{3, ControlId::txtDelay, FocusAction::kFocusAnd
 constexpr int kMinImagesPerPage = 1;
 constexpr int kMaxImagesPerPage = 999;
 constexpr int kMinDelaySeconds = 1;
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool IsDigit(char ch) {
   return ch >= '0' && ch <= '9';

@@ -112,7 +112,7 @@ void SaveFolderHistory(const FolderHistory& history, const CodePage& code_page, 
 }
 
 std::string AddToFolderHistory(FolderHistory& history, std::string_view search_dir) {
-  std::string folder = TrimBlanks(search_dir);
+  std::string folder(TrimBlanks(search_dir));
   if (folder.empty()) {
     return folder;
   }

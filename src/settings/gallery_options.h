@@ -14,7 +14,9 @@ inline constexpr int kGrayed = 2;  // only a hand-edited settings file gives it;
 // Whether a check field counts as on. A dimmed box (2) counts as on everywhere, as any non-zero
 // state always has, so one hand-edited value cannot make the scan, the ordering and the pages
 // disagree about one option.
-constexpr bool IsOn(int check_state) { return check_state != kUnchecked; }
+constexpr bool IsOn(int check_state) {
+  return check_state != kUnchecked;
+}
 
 // Entries of the three lists of the main window, in list order.
 inline constexpr std::array<std::string_view, 6> kSizeListEntries = {"50",  "100", "150",

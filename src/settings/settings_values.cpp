@@ -89,17 +89,8 @@ bool IsRoot(std::string_view folder, PathStyle style) {
 
 }  // namespace
 
-std::string TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
-
 std::string CutAtNul(std::string_view text) {
-  return TrimBlanks(text.substr(0, text.find('\0')));
+  return std::string(TrimBlanks(text.substr(0, text.find('\0'))));
 }
 
 std::optional<bool> ParseBoolean(std::string_view text) {
@@ -185,7 +176,7 @@ std::string TitleFromFile(std::string_view stored) {
 }
 
 std::string TitleForFile(std::string_view title) {
-  const std::string trimmed = TrimBlanks(title);
+  const std::string trimmed(TrimBlanks(title));
   std::string stored;
   stored.reserve(trimmed.size());
   for (std::size_t i = 0; i < trimmed.size(); ++i) {

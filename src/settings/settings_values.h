@@ -4,15 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/blanks.h"
 #include "platform/path_style.h"
 
 namespace pictavue {
 
 // The rules that turn the texts of the settings file into the values of GalleryOptions and back.
 // Each is pure so that the odd cases of hand-edited files are tested one by one.
-
-// Blanks (U+0020 only, never tabs or line breaks) removed at both ends.
-std::string TrimBlanks(std::string_view text);
 
 // The part of text before its first NUL, blanks trimmed at both ends. Every text read from the
 // settings file passes through it.

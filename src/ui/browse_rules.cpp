@@ -6,7 +6,7 @@
 namespace pictavue {
 
 std::string FolderBrowseStart(std::string_view text, const PathKindQuery& kind_of) {
-  std::string folder = TrimBlanks(text);
+  std::string folder(TrimBlanks(text));
   if (folder.empty() || kind_of(folder) != FileKind::kFolder) {
     return {};
   }
@@ -14,7 +14,7 @@ std::string FolderBrowseStart(std::string_view text, const PathKindQuery& kind_o
 }
 
 std::string FileBrowseStart(std::string_view text, PathStyle style, const PathKindQuery& kind_of) {
-  std::string folder = TrimBlanks(text);
+  std::string folder(TrimBlanks(text));
   if (folder.empty()) {
     return {};
   }

@@ -753,7 +753,7 @@ bool frmMain::HandleDrop(QEvent* event) {
 }
 
 void frmMain::BrowseSearchFolder() {
-  std::string initial = TrimBlanks(SearchFolderText());
+  std::string initial(TrimBlanks(SearchFolderText()));
   if (PathKind(initial) != FileKind::kFolder) {
     initial.clear();
   }

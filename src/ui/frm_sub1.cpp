@@ -124,7 +124,7 @@ void frmSub1::Command1_Click() {
 
 void frmSub1::Command2_Click(int index) {
   if (index == 0) {
-    const std::string path = TrimBlanks(txtAny->text().toStdString());
+    const std::string path(TrimBlanks(txtAny->text().toStdString()));
     if (mode_ == kOutputFolderMode) {
       options_.DirName = path;
     } else {

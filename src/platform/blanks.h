@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace pictavue {
+
+// The text without the blanks at either end: U+0020 only, as the old system trimmed; tabs, line
+// breaks and ideographic spaces stay.
+constexpr std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace pictavue
