@@ -54,7 +54,7 @@ TEST(FileIoTest, ReadFileBoundedReadsUpToItsLimit) {
 TEST(FileIoTest, ReadFileBoundedFailsWithTheSystemsWords) {
   TempFolder folder;
   const std::string fifo = folder.Path("pipe");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(testing::MakeFifo(fifo));
   struct Case {
     std::string path;
     int error;
@@ -112,7 +112,7 @@ TEST(FileIoTest, WriteFailuresCarryTheSystemsWords) {
   }
   TempFolder folder;
   const std::string fifo = folder.Path("pipe");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(testing::MakeFifo(fifo));
   // A pipe nobody reads: a page write must fail at once, not wait.
   EXPECT_EQ(WriteFileReplacing(fifo, "bytes").description(), std::strerror(ENXIO));
 }
