@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/gallery_options.h"
+
+namespace pictavue::testing {
+
+// The options a settings file of these "Key=Value" lines gives, every other key at its default
+// and DirName empty. Values are written as the file stores them: codes for the list choices
+// (IPP=-1 with IppFree for a typed number), "\n" for a line break of Title, quotes around a value
+// whose blanks count; DirHistry1 is the search folder.
+GalleryOptions OptionsFromSettings(const std::vector<std::string>& lines);
+
+}  // namespace pictavue::testing
