@@ -1,39 +1,87 @@
 #pragma once
 
+// The pictures, options and services of the page and run tests, all in memory.
+
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
-
-#include <gtest/gtest.h>
+#include <vector>
 
 #include "collect/image_list.h"
-#include "generate/page_context.h"
-#include "settings/gallery_options.h"
+#include "collect/plugin_probe.h"
+#include "generate/generation_run.h"
+#include "support/memory_directory.h"
+#include "support/recording_front_end.h"
 
 namespace pictavue::testing {
 
-// The five pictures of the page tests in the order the ordering leaves them, under the search
-// folder C:\Photos:
-//   C:\Photos\a.jpg                 640 x 480   123456 bytes
-//   C:\Photos\Trip\c.png            200 x 300     1250 bytes
-//   C:\Photos\Trip\it's.gif         300 x 200     9999 bytes
-//   C:\Photos\Trip\Day 2\d.jpg     1024 x 768  1234567 bytes
-//   C:\Photos\Trip\Day 2\e.bmp       50 x 50         0 bytes (not measured)
-RunState WindowsTree();
-
-// Awkward POSIX names under /home/me/Photos, unlimited page size:
-//   a"b<c>.jpg, 50% #1?.jpg, it's & co.jpg, back\slash.gif, bad<E9>name.jpg (not UTF-8),
-//   then 写真 <2025>/夏 休み.png
-RunState PosixTree();
-
-// Options for a tree: the search folder set, pictures per page typed as ipp_text (an empty text
-// selects "無制限"), ImagesPerPage and PageCount of run set from them.
-GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text, RunState& run);
-
 inline constexpr DateTime kFixedNow{2026, 3, 1, 9, 5, 7};
 inline constexpr char kWindowsHome[] = "file:///C|/Program Files/Pictavue/docs/index.html";
-inline constexpr char kPosixHome[] = "file:///usr/share/pictavue/docs/index.html";
+// With characters that the pages must encode like those of any address.
+inline constexpr char kPosixHome[] = "file:///opt/100% #1/docs/index.html";
 
-// The bytes of tests/generate/golden/<name>.
-std::string Golden(std::string_view name);
+// Tree "windows" or "posix" of tests/data/generate/pictures.tsv, in page order.
+RunState Tree(std::string_view name);
+
+// Options for a run over search_dir: every picture kind, subfolders searched, pictures per page
+// typed as ipp_text ("" for "無制限"), and settings as OptionsFromSettings reads them.
+GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text,
+                          const std::vector<std::string>& settings = {});
+
+// Sets ImagesPerPage and PageCount of run as a run with options does.
+void Paginate(const GalleryOptions& options, RunState& run);
+
+// Answers sizes from a table by full path, like the system's loader for the files it can read.
+class TableLoader final : public PictureLoader {
+ public:
+  void Add(const std::string& path, PixelSize size) { sizes_[path] = size; }
+  std::optional<PixelSize> LoadSize(const std::string& path) override {
+    ++calls_;
+    const auto found = sizes_.find(path);
+    return found == sizes_.end() ? std::nullopt : std::optional(found->second);
+  }
+  int calls() const { return calls_; }
+
+ private:
+  std::map<std::string, PixelSize> sizes_;
+  int calls_ = 0;
+};
+
+// One file as the run handed it to its writer, and the yields the run had made by then.
+struct WrittenFile {
+  std::string path;
+  std::string bytes;
+  int yields_before = 0;
+};
+
+// A run over a Windows-style tree in memory, its pages written into written().
+class RunFixture {
+ public:
+  MemoryDirectory& memory() { return memory_; }
+  TableLoader& loader() { return loader_; }
+  RecordingFrontEnd& front_end() { return front_end_; }
+  const std::vector<WrittenFile>& written() const { return written_; }
+  std::vector<std::string> WrittenPaths() const;
+
+  void set_code_page(const std::string& name) { code_page_ = CodePage(name); }
+  // Writing the file of that path fails with description, as a full disk would.
+  void FailWriting(const std::string& path, const std::string& description) {
+    failures_[path] = description;
+  }
+
+  // Runs with a fresh RunState and returns it.
+  RunState Run(const GalleryOptions& options);
+
+ private:
+  MemoryDirectory memory_;
+  TableLoader loader_;
+  Plugins plugins_;
+  Collation collation_ = Collation::ForLocale("C");
+  CodePage code_page_{"UTF-8"};
+  std::map<std::string, std::string> failures_;
+  std::vector<WrittenFile> written_;
+  RecordingFrontEnd front_end_;
+};
 
 }  // namespace pictavue::testing
