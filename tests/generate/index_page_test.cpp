@@ -19,8 +19,11 @@ TEST(IndexPageTest, MatchesTheHandCheckedPages) {
   for (const Row& row : ReadTable("generate/pages.tsv")) {
     const bool posix = row[1] == "posix";
     RunState run = testing::Tree(row[1]);
-    const GalleryOptions options =
-        testing::OptionsFor(posix ? "/home/me/Photos" : "C:\\Photos", row[2], row.From(4));
+    GalleryOptions options =
+        testing::OptionsFor(posix ? "/home/me/Photos" : "C:\\Photos", row[2], row.From(7));
+    options.Title = row[4];
+    options.Name = row[5];
+    options.Email = row[6];
     testing::Paginate(options, run);
     const PageContext context{options, run, posix ? PathStyle::kPosix : PathStyle::kWindows,
                               posix ? testing::kPosixHome : testing::kWindowsHome,
