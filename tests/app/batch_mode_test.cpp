@@ -1,7 +1,7 @@
 #include "app/batch_mode.h"
 
 #include <filesystem>
-#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,160 +10,187 @@
 
 #include "generate/page_layout.h"
 #include "platform/path_style.h"
+#include "platform/profile_file.h"
+#include "settings/settings_file.h"
+#include "support/data_table.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
 namespace {
 
-// The page paths the program prints use the system's own separator.
-const std::string kSeparator(1, Separator(NativePathStyle()));
-
 namespace fs = std::filesystem;
-using Arguments = std::vector<std::string>;
-
-struct BatchOutput {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using Texts = std::vector<std::string>;
 
 // Batch mode in a program folder of its own (writable, so the settings live there unless
-// --settings says otherwise), with a fake run whose page is where the real run would put it.
+// --settings says otherwise), with a stand-in run whose page is where the real run would put it.
 class BatchModeTest : public ::testing::Test {
  protected:
-  BatchModeTest()
-      : program_folder_(folder_.MakeFolder("program")), pictures_(folder_.MakeFolder("pics")) {
-    services_.program_file = program_folder_ + kSeparator + "pictavue";
+  BatchModeTest() {
+    services_.program_file = names_["{program}"] + names_["{/}"] + "pictavue";
     services_.startup = &startup_;
     services_.launcher = &launcher_;
     services_.make_run = [this](Session& session) {
       auto run = std::make_unique<testing::FakeRun>(run_);
       run->page_to_open =
           PageToOpen(session.options, 1, session.default_output_folder, session.style);
+      run->during = [this](RunState&, FrontEnd& front_end) {
+        ++runs_;
+        if (interrupt_in_run_) {  // Ctrl+C while the run looks elsewhere
+          interrupted_ = true;
+          front_end.YieldEvents();
+        }
+      };
       return run;
     };
     services_.interrupted = [this] { return interrupted_; };
   }
 
-  BatchOutput Batch(const Arguments& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    BatchOutput result;
-    result.status = RunBatch(arguments, out, err, services_);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+  // {pics}, {program}, {settings} and {/} in text replaced by what they stand for.
+  std::string Filled(std::string text) const {
+    for (const auto& [name, value] : names_) {
+      for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at)) {
+        text.replace(at, name.size(), value);
+        at += value.size();
+      }
+    }
+    return text;
   }
 
-  std::string SettingsFile() const { return program_folder_ + kSeparator + "Pictavue.ini"; }
+  int Batch(const Texts& arguments) {
+    std::ostringstream out, err;
+    const int status = RunBatch(arguments, out, err, services_);
+    out_ = out.str();
+    err_ = err.str();
+    return status;
+  }
 
   testing::TempFolder folder_;
-  std::string program_folder_;
-  std::string pictures_;
+  std::map<std::string, std::string> names_ = {
+      {"{pics}", folder_.MakeFolder("pics")},
+      {"{program}", folder_.MakeFolder("program")},
+      {"{settings}", folder_.Path("mine.ini")},
+      {"{/}", std::string(1, Separator(NativePathStyle()))}};
   SystemStartup startup_;
   testing::FakeLauncher launcher_;
-  testing::FakeRun run_;  // the outcome every run of the test has
+  testing::FakeRun run_;  // the outcome every run has
+  int runs_ = 0;
+  bool interrupt_in_run_ = false;
   bool interrupted_ = false;
+  std::string out_, err_;
   BatchServices services_;
 };
 
-TEST_F(BatchModeTest, UsageErrorsExitWith2AndTouchNothing) {
-  const std::vector<std::pair<Arguments, std::string>> cases = {
-      {{}, "--batch is missing"},
-      {{"--batch"}, "FOLDER is missing"},
-      {{"--batch", pictures_, pictures_}, "one FOLDER only (quote a name with blanks)"},
-      {{"--batch", "--bogus", pictures_}, "unknown option --bogus"},
-      {{"--batch", pictures_, "--settings"}, "--settings needs a FILE"},
-      {{"--batch", "--settings=", pictures_}, "--settings needs a FILE"},
-  };
-  for (const auto& [arguments, reason] : cases) {
-    const BatchOutput result = Batch(arguments);
-    EXPECT_EQ(result.status, 2) << reason;
-    EXPECT_EQ(result.out, "") << reason;
-    EXPECT_EQ(result.err, "Pictavue: " + reason +
-                              "\nUsage: pictavue --batch [--settings FILE] [--yes] [--open] "
-                              "FOLDER\nTry 'pictavue --help' for more.\n")
-        << reason;
+TEST_F(BatchModeTest, StatusStreamsAndSettingsOfEachOutcome) {
+  for (const testing::Row& row : testing::ReadTable("app/batch_runs.tsv")) {
+    SCOPED_TRACE(row.Text());
+    const std::string program_settings = Filled("{program}{/}Pictavue.ini");
+    const std::string settings =
+        row[0].find("{settings}") != std::string::npos ? Filled("{settings}") : program_settings;
+    for (const std::string& file :
+         {program_settings, Filled("{settings}"), Filled("{pics}{/}Pictavue001.htm")}) {
+      fs::remove(file);
+    }
+    if (row.size() > 6) {
+      std::string text;
+      for (const char* section : {"[SearchDir]", "[PageFormat]", "[OutFile]"}) {
+        text += std::string(section) + "\r\n";
+        for (const std::string& line : row.From(6)) {
+          text += line + "\r\n";
+        }
+      }
+      folder_.WriteFile(fs::relative(settings, folder_.path()).string(), text);
+    }
+    if (row[1] == "page") {
+      folder_.WriteFile("pics/Pictavue001.htm", "old page");
+    }
+    run_ = testing::FakeRun();
+    run_.image_count = row[2] == "none" || row[2] == "interrupted" ? 0 : 3;
+    run_.aborted = row[2] == "aborted";
+    run_.cancelled = row[2] == "cancelled";
+    interrupt_in_run_ = row[2] == "interrupted";
+    interrupted_ = false;
+    runs_ = 0;
+    Texts arguments;
+    std::istringstream words(row[0]);
+    for (std::string word; words >> word;) {
+      arguments.push_back(Filled(word));
+    }
+
+    EXPECT_EQ(Batch(arguments), std::stoi(row[3]));
+    EXPECT_EQ(out_, Filled(row[4]));
+    EXPECT_EQ(err_, Filled(row[5]));
+    EXPECT_EQ(runs_, row[2] == "-" ? 0 : 1);
+    const std::string saved = testing::ReadFileBytes(settings);
+    if (row.size() <= 6) {
+      EXPECT_FALSE(fs::exists(program_settings));
+      continue;
+    }
+    EXPECT_NE(saved.find("DirHistry1=" + Filled(row[3] == "0" ? "{pics}" : "") + "\r\n"),
+              std::string::npos);
+    for (const std::string& line : row.From(6)) {
+      EXPECT_NE(saved.find("\r\n" + line + "\r\n"), std::string::npos) << line;
+    }
+    if (settings != program_settings) {
+      EXPECT_FALSE(fs::exists(program_settings));
+    }
   }
-  EXPECT_FALSE(fs::exists(SettingsFile()));
-  EXPECT_EQ(run_.runs, 0);
 }
 
-TEST_F(BatchModeTest, TheFolderIsTakenInItsCanonicalForm) {
-  folder_.WriteFile("program/Pictavue.ini", "[OutFile]\r\nOutputDir=1\r\n");
-  const BatchOutput result = Batch({"--batch", "--", folder_.Path("pics/../pics/")});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, pictures_ + kSeparator + "Pictavue001.htm\n");
-}
-
-TEST_F(BatchModeTest, SettingsFileIsReadAndWritten) {
-  const std::string settings =
-      folder_.WriteFile("mine.ini", "[OutFile]\r\nFileName=Album\r\nOutputDir=1\r\n; kept\r\n");
-  for (const Arguments& arguments : {Arguments{"--batch", "--settings", settings, pictures_},
-                                     Arguments{"--batch", "--settings=" + settings, pictures_}}) {
-    const BatchOutput result = Batch(arguments);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, pictures_ + kSeparator + "Album001.htm\n");
-  }
-  const std::string saved = testing::ReadFileBytes(settings);
-  EXPECT_NE(saved.find("DirHistry1=" + pictures_ + "\r\n"), std::string::npos);
-  EXPECT_NE(saved.find("FileName=Album\r\n"), std::string::npos);
-  EXPECT_NE(saved.find("; kept\r\n"), std::string::npos);
-  EXPECT_FALSE(fs::exists(SettingsFile()));
-}
-
-TEST_F(BatchModeTest, OpenStepOnlyWithOpen) {
+TEST_F(BatchModeTest, TheOpenStepOnlyWithOpen) {
   folder_.WriteFile("program/Pictavue.ini", "[OutFile]\r\nOutputDir=1\r\nAutoOpenMode=1\r\n");
-  const std::string page = pictures_ + kSeparator + "Pictavue001.htm";
+  const std::string page = Filled("{pics}{/}Pictavue001.htm");
+  EXPECT_EQ(Batch({"--batch", Filled("{pics}")}), 0);
+  EXPECT_EQ(err_, "");
+  EXPECT_EQ(launcher_.calls, Texts{});
 
-  EXPECT_EQ(Batch({"--batch", pictures_}).err, "");
-  EXPECT_EQ(launcher_.calls, std::vector<std::string>{});
-
-  const BatchOutput opened = Batch({"--batch", "--open", pictures_});
-  EXPECT_EQ(opened.status, 0);
-  EXPECT_EQ(opened.err,
-            "Pictavue: 作成されたHTMLを開きますか？\nPictavue: answered Yes (default)\n");
-  EXPECT_EQ(launcher_.calls, std::vector<std::string>{"open " + page});
+  EXPECT_EQ(Batch({"--batch", "--open", Filled("{pics}")}), 0);
+  EXPECT_EQ(err_, "Pictavue: 作成されたHTMLを開きますか？\nPictavue: answered Yes (default)\n");
+  EXPECT_EQ(launcher_.calls, Texts{"open " + page});
 
   launcher_.open_result = kOpenNoAssociation;
-  const BatchOutput failed = Batch({"--batch", "--open", pictures_});
-  EXPECT_EQ(failed.status, 0);  // the pages are there all the same
-  EXPECT_EQ(failed.out, page + "\n");
-  EXPECT_NE(failed.err.find("Pictavue: HTMLの関連付けオープンに失敗しました。(1F)\n"),
-            std::string::npos);
-}
-
-// The process tests show each status; these are the cancellations a real run cannot be made
-// to give on demand.
-TEST_F(BatchModeTest, ACancelledRunExitsWith130) {
-  const std::function<void(testing::FakeRun&)> outcomes[] = {
-      [](testing::FakeRun& r) { r.cancelled = true; },
-      // Ctrl+C outranks the run's own outcome, even "no pictures".
-      [this](testing::FakeRun& r) {
-        r.image_count = 0;
-        r.during = [this](RunState&, FrontEnd& front_end) {
-          interrupted_ = true;
-          front_end.YieldEvents();
-        };
-      },
-  };
-  for (const auto& outcome : outcomes) {
-    run_ = testing::FakeRun();
-    interrupted_ = false;
-    outcome(run_);
-    const BatchOutput result = Batch({"--batch", pictures_});
-    EXPECT_EQ(result.status, 130);
-    EXPECT_EQ(result.out, "");
-  }
+  EXPECT_EQ(Batch({"--batch", "--open", Filled("{pics}")}), 0);  // the pages are there all the same
+  EXPECT_EQ(out_, page + "\n");
+  EXPECT_TRUE(err_.ends_with("Pictavue: HTMLの関連付けオープンに失敗しました。(1F)\n"));
 }
 
 TEST_F(BatchModeTest, AFailedSaveIsReportedWithoutChangingTheStatus) {
   const std::string settings = folder_.Path("missing folder/Pictavue.ini");
-  const BatchOutput result = Batch({"--batch", "--settings", settings, pictures_});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err.rfind("Pictavue: the settings could not be saved to " + settings + ": ", 0),
-            0u);
+  EXPECT_EQ(Batch({"--batch", "--settings", settings, Filled("{pics}")}), 0);
+  EXPECT_TRUE(err_.starts_with("Pictavue: the settings could not be saved to " + settings + ": "));
+}
+
+// Noise before the sections, and a file of noise alone: each key the noise does not hold reads as
+// its default, and the file saved afterwards holds every key again.
+TEST_F(BatchModeTest, ASettingsFileOfRandomBytes) {
+  std::string noise(65536, '\0');
+  std::uint64_t seed = 1;
+  for (char& byte : noise) {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    byte = static_cast<char>(seed >> 56);
+  }
+  for (const std::string& bytes :
+       {noise, noise.substr(0, 4096) + "\r\n[OutFile]\r\nOutputDir=1\r\n"}) {
+    const std::string settings = folder_.WriteFile("noise.ini", bytes);
+    const bool pages_in_pics = bytes.size() < noise.size();
+    EXPECT_EQ(Batch({"--batch", "--settings", settings, Filled("{pics}")}), 0);
+    EXPECT_EQ(out_, Filled(pages_in_pics ? "{pics}{/}Pictavue001.htm\n"
+                                         : "{program}{/}Pictavue001.htm\n"));
+    const ProfileFile saved = ProfileFile::Load(settings);
+    const FolderHistory history =
+        LoadSettings(saved, CodePage("UTF-8"), "", NativePathStyle()).history;
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ(history.entries().front(), Filled("{pics}"));
+    for (const auto& [section, key] :
+         std::vector<std::pair<const char*, const char*>>{{"SearchDir", "SubDir"},
+                                                          {"SearchDir", "SameSize"},
+                                                          {"PageFormat", "Pixel"},
+                                                          {"PageFormat", "Title"},
+                                                          {"OutFile", "FileName"},
+                                                          {"OutFile", "OutputDir"}}) {
+      EXPECT_TRUE(saved.RawValue(section, key).has_value()) << key;
+    }
+  }
 }
 
 }  // namespace

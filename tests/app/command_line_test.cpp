@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/data_table.h"
 #include "support/fakes.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
@@ -12,57 +14,32 @@
 namespace pictavue {
 namespace {
 
-using Arguments = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 
-TEST(EntryModeTest, ConsoleOnlyForBatchHelpAndVersionFirst) {
-  const std::vector<std::pair<Arguments, EntryMode>> cases = {
-      {{}, EntryMode::kWindow},
-      {{"/photos"}, EntryMode::kWindow},
-      {{"--batch", "/photos"}, EntryMode::kConsole},
-      {{"--help"}, EntryMode::kConsole},
-      {{"--version"}, EntryMode::kConsole},
-      {{"--settings", "a.ini", "/photos"}, EntryMode::kWindow},
-      {{"/photos", "--batch"}, EntryMode::kWindow},
-  };
-  for (const auto& [arguments, mode] : cases) {
-    EXPECT_EQ(ChooseEntryMode(arguments), mode) << ::testing::PrintToString(arguments);
+TEST(CommandLineTest, EntryModeWindowCommandLineAndQuotes) {
+  for (const testing::Row& row : testing::ReadTable("app/command_line.tsv")) {
+    Texts arguments;
+    std::istringstream words(row[1]);
+    for (std::string word; words >> word;) {
+      arguments.push_back(word);
+    }
+    Texts result;
+    if (row[0] == "EntryMode") {
+      result = {ChooseEntryMode(arguments) == EntryMode::kConsole ? "console" : "window"};
+    } else if (row[0] == "WindowCommandLine") {
+      const WindowCommandLine parsed = ParseWindowCommandLine(arguments);
+      result = {parsed.settings_file.value_or("-"), parsed.text};
+    } else {
+      result = {WithoutEnclosingQuotes(row[1])};
+    }
+    EXPECT_EQ(result, row.From(2)) << row.Text();
   }
 }
 
-TEST(WindowCommandLineTest, SettingsFileThenTheArgumentsJoinedByBlanks) {
-  struct Case {
-    Arguments arguments;
-    std::optional<std::string> settings_file;
-    std::string text;
-  };
-  const std::vector<Case> cases = {
-      {{}, std::nullopt, ""},
-      {{"/photos"}, std::nullopt, "/photos"},
-      {{"/my", "photos", "2024"}, std::nullopt, "/my photos 2024"},
-      {{"--settings", "/tmp/a.ini", "/my", "photos"}, "/tmp/a.ini", "/my photos"},
-      {{"--settings"}, std::nullopt, "--settings"},
-  };
-  for (const Case& c : cases) {
-    const WindowCommandLine parsed = ParseWindowCommandLine(c.arguments);
-    EXPECT_EQ(parsed.settings_file, c.settings_file) << c.text;
-    EXPECT_EQ(parsed.text, c.text);
-  }
-}
-
-TEST(WithoutEnclosingQuotesTest, OnlyAPairAroundTheWholeText) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"\"c:\\photos\"", "c:\\photos"},
-      {"\"\"", ""},
-      {"\"a\" \"b\"", "a\" \"b"},
-  };
-  for (const auto& [text, expected] : cases) {
-    EXPECT_EQ(WithoutEnclosingQuotes(text), expected) << text;
-  }
-}
-
+// A folder named on the window's command line is run at once; anything else is ignored.
 class CommandLineRunTest : public ::testing::Test {
  protected:
-  CommandLineRunTest() : pictures_(folder_.MakeFolder("my pics")) {
+  CommandLineRunTest() {
     session_.options.OutputDir = kOutputDirSearch;
     session_.options.SearchDir = "/somewhere/else";
     session_.style = PathStyle::kPosix;
@@ -74,7 +51,7 @@ class CommandLineRunTest : public ::testing::Test {
   }
 
   testing::TempFolder folder_;
-  std::string pictures_;
+  const std::string pictures_ = folder_.MakeFolder("my pics");
   Session session_;
   testing::RecordingFrontEnd front_end_;
   testing::FakeRun run_;
@@ -82,16 +59,14 @@ class CommandLineRunTest : public ::testing::Test {
 };
 
 TEST_F(CommandLineRunTest, AnExistingFolderRunsInItsCanonicalForm) {
-  const std::string roundabout = folder_.Path("my pics/../my pics/./");
-  for (const std::string& text : {pictures_, "\"" + pictures_ + "\"", roundabout}) {
-    testing::RecordingFrontEnd front_end;
-    testing::FakeRun run;
+  for (const std::string& text :
+       {pictures_, "\"" + pictures_ + "\"", folder_.Path("my pics/../my pics/./")}) {
     session_.options.SearchDir.clear();
-    EXPECT_TRUE(RunCommandLine(session_, front_end, run, launcher_, text)) << text;
-    EXPECT_EQ(run.runs, 1) << text;
+    EXPECT_TRUE(Run(text)) << text;
     EXPECT_EQ(session_.options.SearchDir, pictures_) << text;
   }
-  EXPECT_EQ(session_.history.entries(), std::vector<std::string>{pictures_});
+  EXPECT_EQ(run_.runs, 3);
+  EXPECT_EQ(session_.history.entries(), Texts{pictures_});
 }
 
 TEST_F(CommandLineRunTest, AnythingElseIsIgnoredSilently) {
@@ -100,7 +75,7 @@ TEST_F(CommandLineRunTest, AnythingElseIsIgnoredSilently) {
                                   folder_.Path("missing"), "\"" + pictures_, pictures_ + "\""}) {
     EXPECT_FALSE(Run(text)) << text;
   }
-  EXPECT_EQ(front_end_.Events(), std::vector<std::string>{});
+  EXPECT_EQ(front_end_.Events(), Texts{});
   EXPECT_EQ(run_.runs, 0);
   EXPECT_EQ(session_.options.SearchDir, "/somewhere/else");
 }
@@ -109,21 +84,17 @@ TEST_F(CommandLineRunTest, AFailedCheckIsShownThenTheSettingsAreSaved) {
   session_.options.GIF = kUnchecked;
   session_.history = FolderHistory({"/earlier"});
   EXPECT_TRUE(Run(pictures_));
-  EXPECT_EQ(
-      front_end_.Events(),
-      (std::vector<std::string>{"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
-                                "point 0 chkGIF focus"}));
+  EXPECT_EQ(front_end_.Events(),
+            (Texts{"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
+                   "point 0 chkGIF focus"}));
   ASSERT_TRUE(SaveSessionSettings(session_).ok());
   const std::string saved = testing::ReadFileBytes(session_.settings_file_path);
   EXPECT_NE(saved.find("\r\nGIF=0\r\n"), std::string::npos);
   EXPECT_NE(saved.find("[SearchDir]\r\nDirHistry1=/earlier\r\nDirHistry2=\r\n"), std::string::npos);
-}
 
-TEST_F(CommandLineRunTest, AFailedSaveIsReported) {
   session_.settings_file_path = folder_.Path("no such folder/Pictavue.ini");
   const Status status = SaveSessionSettings(session_);
-  EXPECT_FALSE(status.ok());
-  EXPECT_FALSE(status.description().empty());
+  EXPECT_FALSE(status.ok() || status.description().empty());
 }
 
 }  // namespace
