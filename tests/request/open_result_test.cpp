@@ -36,7 +36,7 @@ TEST(OpenResultTest, EachWayAndEachMessage) {
   for (const testing::Row& row : testing::ReadTable("request/open_result.tsv")) {
     GalleryOptions options;
     options.Browser = std::stoi(row[0]);
-    options.BrowserPath = filled(row[1]);
+    options.BrowserPath = testing::Filled(row[1], names);
     testing::FakeLauncher launcher;
     launcher.task_id = std::stoll(row[2]);
     launcher.open_result = std::stoi(row[3]);

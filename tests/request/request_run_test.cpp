@@ -22,20 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
-// The items of a " | "-separated cell, with the names of the request filled in; "-" is none.
-Texts Items(std::string cell, const std::map<std::string, std::string>& names) {
-  for (const auto& [name, value] : names) {
-    for (std::size_t at = cell.find(name); at != std::string::npos; at = cell.find(name, at)) {
-      cell.replace(at, name.size(), value);
-      at += value.size();
-    }
-  }
-  Texts items;
-  for (std::size_t start = 0, end = 0; cell != "-" && end != std::string::npos; start = end + 3) {
-    end = cell.find(" | ", start);
-    items.push_back(cell.substr(start, end - start));
-  }
-  return items;
+// The items of a cell with the names of the request filled in.
+Texts Items(const std::string& cell, const std::map<std::string, std::string>& names) {
+  return testing::Items(testing::Filled(cell, names));
 }
 
 TEST(RequestRunTest, EachWayARequestEnds) {

@@ -78,6 +78,25 @@ std::vector<Row> ReadTable(std::string_view name) {
   return rows;
 }
 
+std::string Filled(std::string text, const std::map<std::string, std::string>& names) {
+  for (const auto& [name, value] : names) {
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at)) {
+      text.replace(at, name.size(), value);
+      at += value.size();
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> Items(const std::string& cell) {
+  std::vector<std::string> items;
+  for (std::size_t start = 0, end = 0; cell != "-" && end != std::string::npos; start = end + 3) {
+    end = cell.find(" | ", start);
+    items.push_back(cell.substr(start, end - start));
+  }
+  return items;
+}
+
 PathStyle StyleOf(std::string_view cell) {
   if (cell != "windows" && cell != "posix") {
     throw std::runtime_error("no path style: " + std::string(cell));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,12 @@ struct Row : std::vector<std::string> {
   std::string Text() const;
 };
 std::vector<Row> ReadTable(std::string_view name);
+
+// text with each name of names ("{pics}") replaced by its value.
+std::string Filled(std::string text, const std::map<std::string, std::string>& names);
+
+// The items of a cell that lists them with " | " between them; none for "-".
+std::vector<std::string> Items(const std::string& cell);
 
 // The path style a cell names: "windows" or "posix".
 PathStyle StyleOf(std::string_view cell);
