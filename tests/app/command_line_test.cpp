@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "support/data_table.h"
 #include "support/fakes.h"
 #include "support/recording_front_end.h"
+#include "support/settings_text.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
@@ -16,7 +18,26 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(CommandLineTest, EntryModeWindowCommandLineAndQuotes) {
+// Runs the window's command line text in a session whose search folder is elsewhere: "run" or
+// "ignored", and the search folder afterwards. A run shows nothing but what its request shows.
+Texts RunText(const std::string& text, const Texts& settings) {
+  const testing::TempFolder folder;
+  const std::map<std::string, std::string> names = {{"{pics}", folder.MakeFolder("my pics")},
+                                                    {"{file}", folder.WriteFile("a.gif", "GIF")}};
+  Session session;
+  session.options = testing::OptionsFromSettings(settings);
+  session.options.SearchDir = "/somewhere/else";
+  session.style = PathStyle::kPosix;
+  testing::RecordingFrontEnd front_end;
+  testing::FakeRun run;
+  testing::FakeLauncher launcher;
+  const bool ran = RunCommandLine(session, front_end, run, launcher, testing::Filled(text, names));
+  EXPECT_EQ(run.runs + front_end.EventsStartingWith("message 48").size(), ran ? 1u : 0u) << text;
+  return {ran ? "run" : "ignored",
+          testing::Filled(session.options.SearchDir, {{names.at("{pics}"), "{pics}"}})};
+}
+
+TEST(CommandLineTest, EntryModeWindowCommandLineAndRuns) {
   for (const testing::Row& row : testing::ReadTable("app/command_line.tsv")) {
     Texts arguments;
     std::istringstream words(row[1]);
@@ -29,72 +50,15 @@ TEST(CommandLineTest, EntryModeWindowCommandLineAndQuotes) {
     } else if (row[0] == "WindowCommandLine") {
       const WindowCommandLine parsed = ParseWindowCommandLine(arguments);
       result = {parsed.settings_file.value_or("-"), parsed.text};
-    } else {
+    } else if (row[0] == "WithoutEnclosingQuotes") {
       result = {WithoutEnclosingQuotes(row[1])};
+    } else {
+      result = RunText(row[1], row.From(4));
     }
-    EXPECT_EQ(result, row.From(2)) << row.Text();
+    Texts expected = row.From(2);
+    expected.resize(result.size());  // the cells after it are settings
+    EXPECT_EQ(result, expected) << row.Text();
   }
-}
-
-// A folder named on the window's command line is run at once; anything else is ignored.
-class CommandLineRunTest : public ::testing::Test {
- protected:
-  CommandLineRunTest() {
-    session_.options.OutputDir = kOutputDirSearch;
-    session_.options.SearchDir = "/somewhere/else";
-    session_.style = PathStyle::kPosix;
-    session_.settings_file_path = folder_.Path("Pictavue.ini");
-  }
-
-  bool Run(const std::string& text) {
-    return RunCommandLine(session_, front_end_, run_, launcher_, text);
-  }
-
-  testing::TempFolder folder_;
-  const std::string pictures_ = folder_.MakeFolder("my pics");
-  Session session_;
-  testing::RecordingFrontEnd front_end_;
-  testing::FakeRun run_;
-  testing::FakeLauncher launcher_;
-};
-
-TEST_F(CommandLineRunTest, AnExistingFolderRunsInItsCanonicalForm) {
-  for (const std::string& text :
-       {pictures_, "\"" + pictures_ + "\"", folder_.Path("my pics/../my pics/./")}) {
-    session_.options.SearchDir.clear();
-    EXPECT_TRUE(Run(text)) << text;
-    EXPECT_EQ(session_.options.SearchDir, pictures_) << text;
-  }
-  EXPECT_EQ(run_.runs, 3);
-  EXPECT_EQ(session_.history.entries(), Texts{pictures_});
-}
-
-TEST_F(CommandLineRunTest, AnythingElseIsIgnoredSilently) {
-  const std::string file = folder_.WriteFile("photo.gif", "GIF89a");
-  for (const std::string& text : {std::string(), file, "\"" + file + "\"", std::string("\""),
-                                  folder_.Path("missing"), "\"" + pictures_, pictures_ + "\""}) {
-    EXPECT_FALSE(Run(text)) << text;
-  }
-  EXPECT_EQ(front_end_.Events(), Texts{});
-  EXPECT_EQ(run_.runs, 0);
-  EXPECT_EQ(session_.options.SearchDir, "/somewhere/else");
-}
-
-TEST_F(CommandLineRunTest, AFailedCheckIsShownThenTheSettingsAreSaved) {
-  session_.options.GIF = kUnchecked;
-  session_.history = FolderHistory({"/earlier"});
-  EXPECT_TRUE(Run(pictures_));
-  EXPECT_EQ(front_end_.Events(),
-            (Texts{"message 48 Pictavue: 画像の形式がひとつも選択されていません。",
-                   "point 0 chkGIF focus"}));
-  ASSERT_TRUE(SaveSessionSettings(session_).ok());
-  const std::string saved = testing::ReadFileBytes(session_.settings_file_path);
-  EXPECT_NE(saved.find("\r\nGIF=0\r\n"), std::string::npos);
-  EXPECT_NE(saved.find("[SearchDir]\r\nDirHistry1=/earlier\r\nDirHistry2=\r\n"), std::string::npos);
-
-  session_.settings_file_path = folder_.Path("no such folder/Pictavue.ini");
-  const Status status = SaveSessionSettings(session_);
-  EXPECT_FALSE(status.ok() || status.description().empty());
 }
 
 }  // namespace
