@@ -4,6 +4,7 @@
 // measure, collect nothing else, and write whole pages into its output folder and nowhere else.
 // It runs without root's rights, so that what is locked is locked for it.
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -34,80 +35,74 @@ std::string Hex(const std::string& hex) {
   return bytes;
 }
 
+// The bytes a maker of the table writes from its numbers.
+std::string Made(const std::string& kind, const std::vector<int>& n) {
+  const auto side = [&n](std::size_t i) { return static_cast<std::int16_t>(n.at(i)); };
+  return kind == "empty"         ? std::string()
+         : kind == "gif"         ? MakeGif(n.at(0), n.at(1))
+         : kind == "jpeg"        ? MakeJpeg(n.at(0), n.at(1))
+         : kind == "png"         ? MakePng(n.at(0), n.at(1))
+         : kind == "bmp"         ? MakeBmp(n.at(0), n.at(1))
+         : kind == "bmp-topdown" ? MakeBmp(n.at(0), n.at(1), BmpKind::kInfoTopDown)
+         : kind == "bmp-core"    ? MakeBmp(n.at(0), n.at(1), BmpKind::kCore)
+         : kind == "emf"         ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
+         : kind == "wmf"
+             ? MakeWmf({side(0), side(1), side(2), side(3), static_cast<std::uint16_t>(n.at(4))})
+             : throw std::runtime_error("no maker " + kind);
+}
+
 // Makes one entry of the table; true when it is to be locked once the tree stands.
 bool MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
-  const fs::path path = folder.Path(relative);
+  std::vector<std::string> words;
   std::istringstream in(recipe);
-  const auto word = [&in] {
-    std::string text;
-    in >> text;
-    return text;
-  };
-  const auto number = [&word] { return std::stoll(word()); };
-  std::vector<int> n;  // the maker's numbers, read in order
-  const auto numbers = [&](int count) {
-    for (n.clear(); count > 0; --count) {
-      n.push_back(static_cast<int>(number()));
-    }
-  };
+  for (std::string word; in >> word;) {
+    words.push_back(word);
+  }
+  std::size_t at = 1;
+  std::vector<int> numbers;
+  for (; at < words.size() && std::isdigit(static_cast<unsigned char>(words[at][0])); ++at) {
+    numbers.push_back(std::stoi(words[at]));
+  }
+  const auto next = [&words, &at] { return words.at(at++); };
+  const auto number = [&next] { return static_cast<std::size_t>(std::stoll(next())); };
+  const fs::path path = folder.Path(relative);
   fs::create_directories(path.parent_path());
-  const std::string kind = word();
-  std::string bytes;
+  const std::string& kind = words.at(0);
   if (kind == "folder") {
     fs::create_directories(path);
   } else if (kind == "fifo") {
     EXPECT_TRUE(MakeFifo(path.string()));
     fs::permissions(path, fs::perms::all & ~fs::perms::others_exec);  // open to the run
   } else if (kind == "link") {
-    fs::create_directory_symlink(word(), path);
-  } else if (kind == "bytes") {
-    bytes = Hex(word());
-  } else if (kind == "wmf" || kind == "emf") {
-    numbers(kind == "wmf" ? 5 : 4);
-    bytes = kind == "wmf"
-                ? MakeWmf({static_cast<std::int16_t>(n[0]), static_cast<std::int16_t>(n[1]),
-                           static_cast<std::int16_t>(n[2]), static_cast<std::int16_t>(n[3]),
-                           static_cast<std::uint16_t>(n[4])})
-                : MakeEmf({n[0], n[1], n[2], n[3]});
-  } else if (kind != "empty") {
-    numbers(2);
-    bytes = kind == "gif"           ? MakeGif(n[0], n[1])
-            : kind == "jpeg"        ? MakeJpeg(n[0], n[1])
-            : kind == "png"         ? MakePng(n[0], n[1])
-            : kind == "bmp"         ? MakeBmp(n[0], n[1])
-            : kind == "bmp-topdown" ? MakeBmp(n[0], n[1], BmpKind::kInfoTopDown)
-            : kind == "bmp-core"    ? MakeBmp(n[0], n[1], BmpKind::kCore)
-                                    : throw std::runtime_error("no maker " + kind);
+    fs::create_directory_symlink(next(), path);
   }
+  std::string bytes =
+      kind == "folder" || kind == "fifo" || kind == "link" ? "" : Made(kind, numbers);
   bool locked = false;
-  for (std::string change = word(); !change.empty(); change = word()) {
+  while (at < words.size()) {
+    const std::string change = next();
     if (change == "cut") {
-      bytes = Truncated(bytes, static_cast<std::size_t>(number()));
+      bytes = Truncated(bytes, number());
     } else if (change == "cut-after") {
-      const std::string marker = Hex(word());
-      bytes.resize(bytes.find(marker) + static_cast<std::size_t>(number()));
+      const std::string marker = Hex(next());
+      bytes.resize(bytes.find(marker) + number());
     } else if (change == "le16" || change == "le32") {
-      const auto at = static_cast<std::size_t>(number());
-      const auto value = static_cast<std::uint64_t>(number());
+      const std::size_t offset = number();
+      const std::size_t value = number();
       for (std::size_t i = 0; i < (change == "le16" ? 2u : 4u); ++i) {
-        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
       }
-    } else if (change == "zero") {
-      const auto at = static_cast<std::size_t>(number());
-      bytes.replace(at, static_cast<std::size_t>(number()), std::string(4, '\0'));
     } else if (change == "insert") {
-      const auto at = static_cast<std::size_t>(number());
-      bytes.insert(at, Hex(word()));
-    } else if (change == "append" || change == "repeat") {
-      const long long times = change == "append" ? 1 : number();
-      const std::string piece = Hex(word());
-      for (long long i = 0; i < times; ++i) {
+      const std::size_t offset = number();
+      bytes.insert(offset, Hex(next()));
+    } else if (change == "repeat") {
+      const std::size_t times = number();
+      const std::string piece = Hex(next());
+      for (std::size_t i = 0; i < times; ++i) {
         bytes += piece;
       }
-    } else if (change == "locked") {
-      locked = true;
     } else {
-      throw std::runtime_error("no change " + change);
+      locked = change == "locked" ? true : throw std::runtime_error("no change " + change);
     }
   }
   if (kind != "folder" && kind != "fifo" && kind != "link") {
