@@ -22,10 +22,11 @@ RunState Tree(std::string_view name) {
 
 GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text,
                           const std::vector<std::string>& settings) {
-  GalleryOptions options = OptionsFromSettings(settings);
+  // The first of two equal keys counts: settings given win over these.
+  std::vector<std::string> lines = settings;
+  lines.insert(lines.end(), {"SubDir=1", "GIF=1", "JPEG=1", "PNG=1", "BMP=1", "WMF=1", "EMF=1"});
+  GalleryOptions options = OptionsFromSettings(lines);
   options.SearchDir = std::string(search_dir);
-  options.SubDir = kChecked;
-  options.GIF = options.JPEG = options.PNG = options.BMP = options.WMF = options.EMF = kChecked;
   options.IPP = ipp_text.empty() ? kIppUnlimited : kNoListPosition;
   options.IppFree = std::string(ipp_text);
   return options;

@@ -24,8 +24,9 @@ inline constexpr char kPosixHome[] = "file:///opt/100% #1/docs/index.html";
 // Tree "windows" or "posix" of tests/data/generate/pictures.tsv, in page order.
 RunState Tree(std::string_view name);
 
-// Options for a run over search_dir: every picture kind, subfolders searched, pictures per page
-// typed as ipp_text ("" for "無制限"), and settings as OptionsFromSettings reads them.
+// Options for a run over search_dir: pictures per page typed as ipp_text ("" for "無制限"), the
+// settings as OptionsFromSettings reads them, and every picture kind and subfolders searched
+// unless the settings say otherwise.
 GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text,
                           const std::vector<std::string>& settings = {});
 

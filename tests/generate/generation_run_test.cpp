@@ -16,45 +16,42 @@
 namespace pictavue {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using testing::OptionsFor;
 using testing::RunFixture;
 using Texts = std::vector<std::string>;
 
-const std::string kCollecting = std::string("status ") + kStatusCollecting;
-const std::string kMeasuring = std::string("status ") + kStatusMeasuring;
-const std::string kSorting = std::string("status ") + kStatusSorting;
-const std::string kWriting = std::string("status ") + kStatusWriting;
-const std::string kStopLead = "message 16 Pictavue: 次の理由により処理を中止します。\r\n\r\n";
-
-// Five pictures in three folders, added so that the listing order differs from the page order:
-//   D:\Photos\b.bmp  120 x 90      D:\Photos\Trip\c.emf       200 x 300
-//   D:\Photos\a.bmp  640 x 480     D:\Photos\Trip\Day 2\d.bmp  30 x 20, e.gif (not measurable)
-// and a text file that is no picture.
-void AddPhotos(RunFixture& run) {
-  for (const auto& [path, size] : std::vector<std::pair<std::string, PixelSize>>{
-           {"D:\\Photos\\b.bmp", {120, 90}},
-           {"D:\\Photos\\a.bmp", {640, 480}},
-           {"D:\\Photos\\Trip\\c.emf", {200, 300}},
-           {"D:\\Photos\\Trip\\Day 2\\d.bmp", {30, 20}}}) {
-    run.memory().AddFile(path, 1000);
-    run.loader().Add(path, size);
+// A tree of run_trees.tsv below D:\Photos, or "<n> gifs" below D:\Many; its search folder.
+std::string AddTree(RunFixture& run, const std::string& tree) {
+  if (tree.ends_with(" gifs")) {
+    for (int i = std::stoi(tree); i > 0; --i) {
+      run.memory().AddFile("D:\\Many\\" + std::to_string(100000 + i) + ".gif", 10);
+    }
+    return "D:\\Many";
   }
-  run.memory().AddFile("D:\\Photos\\Trip\\Day 2\\e.gif", 10);
-  run.memory().AddFile("D:\\Photos\\notes.txt", 10);
+  for (const testing::Row& row : testing::ReadTable("generate/run_trees.tsv")) {
+    if (row[0] == tree && row[3] == "folder") {
+      run.memory().AddFolder(row[1]);
+    } else if (row[0] == tree) {
+      run.memory().AddFile(row[1], std::stoll(row[2]));
+      if (row[3] != "-") {
+        run.loader().Add(row[1],
+                         {std::stoi(row[3]), std::stoi(row[3].substr(row[3].find('x') + 1))});
+      }
+    }
+  }
+  return "D:\\Photos";
 }
 
-// "path widthxheight" of every picture, in page order.
-Texts Pictures(const RunState& state) {
-  Texts pictures;
-  for (int i = 0; i < state.ImageCount; ++i) {
-    const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
-    pictures.push_back(entry.Folder + entry.FileName + " " + std::to_string(entry.Width) + "x" +
-                       std::to_string(entry.Height));
-  }
-  return pictures;
+// The events of a cell of runs.tsv, with the run's own texts for their names.
+Texts Events(const std::string& cell) {
+  return testing::Items(
+      testing::Filled(cell, {{"{collecting}", std::string("status ") + kStatusCollecting},
+                             {"{measuring}", std::string("status ") + kStatusMeasuring},
+                             {"{sorting}", std::string("status ") + kStatusSorting},
+                             {"{writing}", std::string("status ") + kStatusWriting},
+                             {"{none}", kNoPicturesMessage},
+                             {"{stop}", "次の理由により処理を中止します。\r\n\r\n"}}));
 }
 
 TEST(ListingPatternTest, NarrowsTheListingOnlyForOneKindOtherThanJpeg) {
@@ -63,67 +60,44 @@ TEST(ListingPatternTest, NarrowsTheListingOnlyForOneKindOtherThanJpeg) {
   }
 }
 
-TEST(GenerationRunTest, GoesThroughItsPhasesAndWritesEveryFileOnce) {
-  RunFixture run;
-  AddPhotos(run);
-  const RunState state = run.Run(OptionsFor("D:\\Photos", "2", {"DirName=D:\\Out", "FrameMenu=1"}));
-  EXPECT_THAT(run.front_end().Events(), ElementsAre(kCollecting, kMeasuring, kSorting,
-                                                    "process events", kWriting, "process events"));
-  EXPECT_THAT(
-      run.WrittenPaths(),
-      ElementsAre("D:\\Out\\Pictavue001.htm", "D:\\Out\\Pictavue002.htm",
-                  "D:\\Out\\Pictavue003.htm", "D:\\Out\\Pictavue.htm", "D:\\Out\\Pictavuem.htm"));
-  EXPECT_EQ(state.TopSubfolderCount, 1);
-  EXPECT_FALSE(state.RunAborted || state.CancelRequested);
-  EXPECT_EQ(state.PageToOpen, "D:\\Out\\Pictavue.htm");
-  EXPECT_THAT(Pictures(state),
-              ElementsAre("D:\\Photos\\a.bmp 640x480", "D:\\Photos\\b.bmp 120x90",
-                          "D:\\Photos\\Trip\\c.emf 200x300", "D:\\Photos\\Trip\\Day 2\\d.bmp 30x20",
-                          "D:\\Photos\\Trip\\Day 2\\e.gif 50x50"));
-  // The pages are the writers' pages for this run, with its clock, sizes and home address.
-  const std::string& first = run.written()[0].bytes;
-  EXPECT_THAT(first, HasSubstr("<title>Pictavue [1/3]</title>"));
-  EXPECT_THAT(first, HasSubstr("at 2026/03/01 09:05:07. -->"));
-  EXPECT_THAT(first, HasSubstr("width=100 height=75 alt=\"D:\\Photos\\a.bmp 1.0kb 640x480pixel\""));
-  EXPECT_THAT(first, HasSubstr("<a href=\"file:///C|/Program Files/Pictavue/docs/index.html\">"));
-  EXPECT_THAT(run.written()[4].bytes, HasSubstr(">005-005</a>"));
-
-  RunFixture one;
-  one.memory().AddFile("D:\\Photos\\only.bmp", 10);
-  EXPECT_EQ(one.Run(OptionsFor("D:\\Photos", "20", {"OutputDir=1"})).PageToOpen,
-            "D:\\Photos\\Pictavue001.htm");
-  EXPECT_THAT(one.front_end().Events(),
-              ElementsAre(kCollecting, kMeasuring, kWriting, "process events"));  // not ordered
-}
-
-TEST(GenerationRunTest, SameSizeMeasuresOnlyTheFirstPictureFound) {
-  struct Case {
-    bool same_size;
-    bool first_found_measurable;
-    Texts sizes;  // in page order
-    int loader_calls;
-  };
-  for (const Case& c : {Case{false, true, {"640x480", "120x90", "30x20"}, 3},
-                        Case{true, true, {"120x90", "120x90", "120x90"}, 1},
-                        Case{true, false, {"50x50", "50x50", "50x50"}, 1}}) {
+TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
+  for (const testing::Row& row : testing::ReadTable("generate/runs.tsv")) {
+    SCOPED_TRACE(row.Text());
     RunFixture run;
-    // The listing gives b.bmp first; page order puts a.bmp first.
-    run.memory().AddFile("D:\\Photos\\b.bmp", 10);
-    if (c.first_found_measurable) {
-      run.loader().Add("D:\\Photos\\b.bmp", {120, 90});
+    const std::string search_dir = AddTree(run, row[0]);
+    if (row[2] != "-") {
+      run.FailWriting(row[3] + row[2], "disk full");
     }
-    run.memory().AddFile("D:\\Photos\\a.bmp", 10);
-    run.loader().Add("D:\\Photos\\a.bmp", {640, 480});
-    run.memory().AddFile("D:\\Photos\\c\\c.bmp", 10);
-    run.loader().Add("D:\\Photos\\c\\c.bmp", {30, 20});
-    GalleryOptions options = OptionsFor("D:\\Photos", "");
-    options.SameSize = c.same_size ? kChecked : kUnchecked;
-    Texts sizes;
-    for (const std::string& picture : Pictures(run.Run(options))) {
-      sizes.push_back(picture.substr(picture.rfind(' ') + 1));
+    const RunState state = run.Run(OptionsFor(search_dir, row[1], row.From(10)));
+    Texts written;
+    std::istringstream names(row[4]);
+    for (std::string name; names >> name;) {
+      written.push_back(row[3] + name);
     }
-    EXPECT_EQ(sizes, c.sizes) << c.same_size << c.first_found_measurable;
-    EXPECT_EQ(run.loader().calls(), c.loader_calls);
+    if (std::isdigit(static_cast<unsigned char>(row[4][0]))) {
+      EXPECT_EQ(run.written().size(), std::stoul(row[4]));
+    } else {
+      EXPECT_EQ(run.WrittenPaths(), written);
+    }
+    EXPECT_EQ(state.PageToOpen, row[5] == "-" ? "" : row[3] + row[5]);
+    EXPECT_EQ(run.front_end().Events(), Events(row[6]));
+    const bool aborted = row[6].find("{stop}") != std::string::npos;
+    EXPECT_EQ(state.RunAborted, aborted);
+    if (!aborted) {
+      EXPECT_EQ(state.ImageCount == 0, row[5] == "-");  // no pictures
+    }
+    if (row[7] != "-") {
+      Texts sizes;
+      for (int i = 0; i < state.ImageCount; ++i) {
+        const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
+        sizes.push_back(std::to_string(entry.Width) + "x" + std::to_string(entry.Height));
+      }
+      EXPECT_EQ(sizes, testing::Items(row[7]));
+      EXPECT_EQ(run.loader().calls(), std::stoi(row[8]));
+    }
+    for (const std::string& text : testing::Items(row[9])) {
+      EXPECT_NE(run.written().at(0).bytes.find(text), std::string::npos) << text;
+    }
   }
 }
 
@@ -133,7 +107,7 @@ TEST(GenerationRunTest, SameSizeMeasuresOnlyTheFirstPictureFound) {
 TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
   const GalleryOptions options = OptionsFor("D:\\Photos", "2", {"DirName=D:\\Out", "FrameMenu=1"});
   RunFixture full;
-  AddPhotos(full);
+  AddTree(full, "photos");
   static_cast<void>(full.Run(options));
   // The yields made before each page begins: the first page yields once for each of its two
   // pictures, and each page is followed by the poll that decides whether the next one begins.
@@ -146,7 +120,7 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
 
   for (int n = 1; n <= full.front_end().YieldCount(); ++n) {
     RunFixture run;
-    AddPhotos(run);
+    AddTree(run, "photos");
     run.front_end().CancelAtYield(n);
     const RunState state = run.Run(options);
     const auto begun =
@@ -157,60 +131,6 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
     const Texts& events = run.front_end().Events();
     ASSERT_LE(events.size(), conversation.size()) << n;
     EXPECT_TRUE(std::equal(events.begin(), events.end(), conversation.begin())) << n;
-  }
-}
-
-TEST(GenerationRunTest, AFolderWithoutPicturesIsReportedAndNothingIsWritten) {
-  for (const bool only_gif : {false, true}) {  // with a BMP when only GIF is chosen
-    RunFixture run;
-    run.memory().AddFile("D:\\Photos\\notes.txt", 10);
-    run.memory().AddFolder("D:\\Photos\\empty");
-    GalleryOptions options = OptionsFor("D:\\Photos", "20");
-    if (only_gif) {
-      run.memory().AddFile("D:\\Photos\\a.bmp", 10);
-      options.JPEG = options.PNG = options.BMP = options.WMF = options.EMF = kUnchecked;
-    }
-    const RunState state = run.Run(options);
-    EXPECT_THAT(
-        run.front_end().Events(),
-        ElementsAre(kCollecting, "message 48 Pictavue: " + std::string(kNoPicturesMessage)));
-    EXPECT_THAT(run.written(), IsEmpty());
-    EXPECT_EQ(state.ImageCount, 0);
-    EXPECT_FALSE(state.RunAborted || state.CancelRequested);
-    EXPECT_EQ(state.PageToOpen, "");
-  }
-}
-
-// Three pages with the frame set are the phases test's; runs.tsv has the other outcomes.
-TEST(GenerationRunTest, TheFilesWrittenAndThePageToOpenFollowTheOptions) {
-  for (const testing::Row& row : testing::ReadTable("generate/runs.tsv")) {
-    RunFixture run;
-    if (row[0] == "photos") {
-      AddPhotos(run);
-    }
-    for (int i = row[0] == "photos" ? 0 : std::stoi(row[0]); i > 0; --i) {
-      run.memory().AddFile("D:\\Many\\" + std::to_string(100000 + i) + ".gif", 10);
-    }
-    if (row[2] != "-") {
-      run.FailWriting(row[3] + row[2], "disk full");
-    }
-    const RunState state =
-        run.Run(OptionsFor(row[0] == "photos" ? "D:\\Photos" : "D:\\Many", row[1], row.From(7)));
-    Texts written;
-    std::istringstream names(row[4]);
-    for (std::string name; names >> name;) {
-      written.push_back(row[3] + name);
-    }
-    if (std::isdigit(static_cast<unsigned char>(row[4][0]))) {
-      EXPECT_EQ(run.written().size(), std::stoul(row[4])) << row.Text();
-    } else {
-      EXPECT_EQ(run.WrittenPaths(), written) << row.Text();
-    }
-    EXPECT_EQ(state.PageToOpen, row[5] == "-" ? "" : row[3] + row[5]) << row.Text();
-    EXPECT_EQ(run.front_end().EventsStartingWith("message"),
-              row[6] == "-" ? Texts() : Texts{kStopLead + row[6]})
-        << row.Text();
-    EXPECT_EQ(state.RunAborted, row[6] != "-") << row.Text();
   }
 }
 
