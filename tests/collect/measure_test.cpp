@@ -12,10 +12,10 @@
 #include "collect/folder_scan.h"
 #include "platform/dir_listing.h"
 #include "platform/path_style.h"
-#include "support/picture_writers.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {

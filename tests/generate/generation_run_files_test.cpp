@@ -16,9 +16,9 @@
 #include "generate/run_fixture.h"
 #include "platform/code_page.h"
 #include "platform/path_style.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {

@@ -27,8 +27,8 @@
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
 #include "support/child_process.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include <windows.h>
 
 #include "platform/picture_loader.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {
