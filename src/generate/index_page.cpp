@@ -124,8 +124,10 @@ void WriteFooter(const PageContext& context, std::string& out) {
       out += "</font>";
     }
     if (!email.empty()) {
+      // The address stays inside its attribute; the shown text is written as typed, like the
+      // title and the name, where people put markup on purpose.
       out += "\u3000<i><a href=\"mailto:";
-      out += email;
+      AppendNameAttribute(out, email);
       out += "\">";
       out += email;
       out += "</a></i>";
