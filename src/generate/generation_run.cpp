@@ -110,6 +110,8 @@ class Generation {
       state_.PageCount = PageCount(state_.ImageCount, state_.ImagesPerPage);
     }
 
+    environment_.remove_stale_files(
+        OutputFolder(options_, environment_.default_output_folder, environment_.style));
     std::string page;
     for (int p = 1; p <= state_.PageCount; ++p) {
       page.clear();
@@ -236,6 +238,10 @@ std::string AbortMessage(std::string_view description) {
   message += "\r\n\r\n";
   message += description;
   return message;
+}
+
+Status WritePageFile(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, LinkAtPath::kReplace, Flush::kLeftToTheSystem);
 }
 
 void RunGeneration(const RunEnvironment& environment, GalleryOptions options, RunState& state,

@@ -5,6 +5,7 @@
 
 #include "platform/ascii_case.h"
 #include "platform/file_io.h"
+#include "platform/paths.h"
 
 namespace pictavue {
 namespace {
@@ -266,7 +267,10 @@ std::string ProfileFile::Serialize() const {
 }
 
 Status ProfileFile::Save(const std::string& path) const {
-  return WriteFileAtomically(path, Serialize());
+  // What a save killed half-way left beside the file goes first.
+  RemoveStaleTemporaryFiles(
+      path.substr(0, path.size() - LastComponent(path, NativePathStyle()).size()));
+  return WriteFileAtomically(path, Serialize(), LinkAtPath::kFollow, Flush::kToDisk);
 }
 
 }  // namespace pictavue

@@ -56,7 +56,9 @@ class ProfileFile {
   std::string Serialize() const;
 
   // Writes Serialize() to a temporary file in the same folder, then renames it over path, so a
-  // crash or a full disk leaves the old file intact. The failure carries the system's description.
+  // crash or a full disk leaves the old file intact; a link at path stays and its file is
+  // replaced. Temporary files that an interrupted save left in the folder are removed first. The
+  // failure carries the system's description.
   Status Save(const std::string& path) const;
 
  private:
