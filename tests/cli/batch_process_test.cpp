@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include "support/child_process.h"
 #include "support/temp_folder.h"
@@ -209,6 +210,38 @@ TEST_F(BatchProcessTest, PlantedLinksAreReplacedNeverFollowed) {
     EXPECT_FALSE(fs::is_symlink(Page(name))) << name;
     EXPECT_THAT(testing::ReadFileBytes(Page(name)), HasSubstr("</html>\r\n")) << name;
     EXPECT_EQ(testing::ReadFileBytes(folder_.Path(std::string("victims/") + name)), "victim\n");
+  }
+}
+
+// What a write can meet: a file-size limit, standard output on a full device, closed, or a pipe
+// whose reader has gone. Each ends with its message and status 3, never a silent signal, and
+// leaves no half page.
+TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
+  const std::string fifo = folder_.Path("pipe");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  struct Case {
+    std::string shell;  // runs the program as "$@"
+    std::string err;    // what standard error holds
+    bool pages;         // the page is written
+  };
+  const Case cases[] = {
+      {"ulimit -f 1; exec \"$@\"", "File too large", false},
+      {"exec \"$@\" >/dev/full", "standard output: No space left on device\n", true},
+      {"exec \"$@\" >&-", "standard output: Bad file descriptor\n", true},
+      // Opened while this shell reads it too; then the shell's end is closed.
+      {"exec 4<>'" + fifo + "'; exec \"$@\" >'" + fifo + "' 4<&-", "standard output: Broken pipe\n",
+       true},
+  };
+  for (const Case& c : cases) {
+    fs::remove(Page());
+    Arguments arguments = {"-c", c.shell, "sh", PICTAVUE_PROGRAM};
+    const Arguments batch = BatchArguments({}, pictures_);
+    arguments.insert(arguments.end(), batch.begin(), batch.end());
+    const testing::ChildResult result = Run(arguments, "/bin/sh");
+    EXPECT_EQ(result.exit_code, 3) << c.shell << ": " << result.Describe();
+    EXPECT_THAT(result.err, HasSubstr(c.err)) << c.shell;
+    EXPECT_EQ(fs::exists(Page()), c.pages) << c.shell;
+    EXPECT_EQ(std::distance(fs::directory_iterator(pictures_), {}), c.pages ? 4 : 3) << c.shell;
   }
 }
 
