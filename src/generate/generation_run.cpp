@@ -72,7 +72,8 @@ class Generation {
     for (int i = 0; i < state_.ImageCount; ++i) {
       ImageEntry& entry = state_.ImageList[static_cast<std::size_t>(i)];
       if (!same_size || i == 0) {
-        size = MeasurePicture(entry, environment_.plugins, environment_.loader);
+        size = MeasurePicture(entry, environment_.plugins, environment_.loader,
+                              [this] { return PollCancel(); });
       }
       entry.Width = size.Width;
       entry.Height = size.Height;
