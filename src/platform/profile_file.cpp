@@ -123,6 +123,11 @@ ProfileFile ProfileFile::Load(const std::string& path) {
   return Parse(read.bytes);
 }
 
+bool ProfileFile::IsText(std::string_view bytes) {
+  return !bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF") &&
+         bytes.find('\0') == std::string_view::npos;
+}
+
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
   ProfileFile profile;
   // Counted first, with room for the lines a save adds: growing by doubling would need twice
