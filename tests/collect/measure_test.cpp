@@ -28,9 +28,9 @@ const std::string kBuildFolder = PICTAVUE_PLUGIN_FOLDER;
 // The platform's loader, with a record of the files handed to it.
 class RecordingLoader final : public PictureLoader {
  public:
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll& cancelled) override {
     loaded.push_back(fs::path(path).filename().string());
-    return real_->LoadSize(path);
+    return real_->LoadSize(path, cancelled);
   }
   std::vector<std::string> loaded;
 
