@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 namespace {
 

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "collect/measure.h"
-#include "support/picture_writers.h"
-#include "support/temp_folder.h"
+#include "run_corpus.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: measure_benchmark [COUNT]\n");
     return 2;
   }
-  testing::TempFolder folder;
+  bench::ScratchFolder folder;
   std::vector<ImageEntry> entries;
   for (int i = 0; i < count; ++i) {
     ImageEntry entry;

@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: progress_benchmark [PICTURES [FOLDERS [ROUNDS]]]\n");
     return 2;
   }
-  testing::TempFolder folder;
+  bench::ScratchFolder folder;
   bench::MakeCorpus(folder, pictures, folders);
   const bench::RealServices services(QCoreApplication::applicationDirPath().toStdString(),
                                      folder.MakeFolder("out"));

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: run_benchmark [PICTURES [FOLDERS]]\n");
     return 2;
   }
-  testing::TempFolder folder;
+  bench::ScratchFolder folder;
   bench::MakeCorpus(folder, pictures, folders);
   const bench::RealServices services(PICTAVUE_PLUGIN_FOLDER, folder.MakeFolder("out"));
   const RunEnvironment& environment = services.environment();

@@ -3,17 +3,49 @@
 // What the in-process benchmarks of a generation run share: a tree of small pictures on disk and
 // the run's real services over it.
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "generate/generation_run.h"
-#include "support/picture_writers.h"
-#include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue::bench {
 
+// A folder of this process's own under the system's temporary folder, removed with everything in
+// it at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder() { std::filesystem::create_directories(path_); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string Path(const std::string& relative = {}) const {
+    return relative.empty() ? path_.string() : (path_ / relative).string();
+  }
+  std::string MakeFolder(const std::string& relative) const {
+    std::filesystem::create_directories(path_ / relative);
+    return Path(relative);
+  }
+  void WriteFile(const std::string& relative, const std::string& bytes) const {
+    std::filesystem::create_directories((path_ / relative).parent_path());
+    std::ofstream(path_ / relative, std::ios::binary) << bytes;
+  }
+
+ private:
+  std::filesystem::path path_ =
+      std::filesystem::temp_directory_path() / ("pictavue-bench-" + std::to_string(getpid()));
+};
+
 // pictures files in folders folders below folder/corpus: a quarter GIF, a quarter PNG, half JPEG.
-inline void MakeCorpus(const testing::TempFolder& folder, int pictures, int folders) {
+inline void MakeCorpus(const ScratchFolder& folder, int pictures, int folders) {
   for (int i = 0; i < pictures; ++i) {
     const std::string name =
         "corpus/album" + std::to_string(1000 + i % folders) + "/picture" + std::to_string(i);

@@ -20,7 +20,7 @@
 #include <jpeglib.h>
 #include <zlib.h>
 
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 namespace {
 

@@ -132,14 +132,14 @@ TEST_F(BatchModeTest, StatusStreamsAndSettingsOfEachOutcome) {
   }
 }
 
-// Noise before the sections: the keys after it are read, and the file saved afterwards holds
-// every key again, the folder first in its history.
+// Noise before the sections (no NUL, which would make it no text to rewrite): the keys after it
+// are read, and the file saved afterwards holds every key again, the folder first in its history.
 TEST_F(BatchModeTest, ASettingsFileThatStartsWithNoise) {
   std::string noise(4096, '\0');
   std::uint64_t seed = 1;
   for (char& byte : noise) {
     seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-    byte = static_cast<char>(seed >> 56);
+    byte = static_cast<char>(std::max<std::uint64_t>(seed >> 56, 1));
   }
   const std::string settings =
       folder_.WriteFile("noise.ini", noise + "\r\n[OutFile]\r\nOutputDir=1\r\n");

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "support/child_process.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {

@@ -12,10 +12,10 @@
 #include "collect/folder_scan.h"
 #include "platform/dir_listing.h"
 #include "platform/path_style.h"
-#include "support/picture_writers.h"
 #include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {
@@ -28,9 +28,9 @@ const std::string kBuildFolder = PICTAVUE_PLUGIN_FOLDER;
 // The platform's loader, with a record of the files handed to it.
 class RecordingLoader final : public PictureLoader {
  public:
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll& cancelled) override {
     loaded.push_back(fs::path(path).filename().string());
-    return real_->LoadSize(path);
+    return real_->LoadSize(path, cancelled);
   }
   std::vector<std::string> loaded;
 

@@ -6,7 +6,7 @@
 
 #include "fuzz_seeds.h"
 #include "platform/picture_headers.h"
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   pictavue::MemorySource source(std::span(data, size));

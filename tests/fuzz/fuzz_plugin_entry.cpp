@@ -10,7 +10,7 @@
 
 #include "fuzz_seeds.h"
 #include "plugins/plugin_entry.h"
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using pictavue::plugins::PluginFormat;

@@ -37,7 +37,7 @@ void Paginate(const GalleryOptions& options, RunState& run);
 class TableLoader final : public PictureLoader {
  public:
   void Add(const std::string& path, PixelSize size) { sizes_[path] = size; }
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
     ++calls_;
     const auto found = sizes_.find(path);
     return found == sizes_.end() ? std::nullopt : std::optional(found->second);

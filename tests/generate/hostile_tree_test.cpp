@@ -18,9 +18,9 @@
 #include "generate/gallery_fixture.h"
 #include "generate/generation_run.h"
 #include "support/data_table.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue::testing {
 namespace {
@@ -149,7 +149,7 @@ void RunOverTheTree(bool with_plugins) {
                                    .write_file =
                                        [&written](const std::string& path, std::string_view bytes) {
                                          written.push_back(path);
-                                         return WriteFileReplacing(path, bytes);
+                                         return WritePageFile(path, bytes);
                                        },
                                    .default_output_folder = out,
                                    .home_address = ""};

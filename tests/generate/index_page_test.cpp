@@ -52,6 +52,25 @@ TEST(IndexPageTest, LinesBetweenFolderGroups) {
   }
 }
 
+// A quote in FileName would end the refresh address early; one in Email would leave the mailto
+// attribute. The shown e-mail text stays as typed.
+TEST(IndexPageTest, FileNameAndEmailStayInsideTheirAttributes) {
+  RunState run = testing::Tree("windows");
+  GalleryOptions options = testing::OptionsFor("C:\\Photos", "2", {"ClientPull=1"});
+  options.FileName = "'q";
+  options.Email = "a@b\" onmouseover=\"alert(2)";
+  testing::Paginate(options, run);
+  const PageContext context{options, run, PathStyle::kWindows, "", testing::kFixedNow};
+  testing::RecordingFrontEnd feedback;
+  std::string page;
+  ASSERT_TRUE(WriteIndexPage(context, 1, feedback, page).ok());
+  for (const char* text : {"content=\"15;url=%27q002.htm\">", "<a href=\"'q002.htm\">",
+                           "<a href=\"mailto:a@b&quot; onmouseover=&quot;alert(2)\">a@b\" "
+                           "onmouseover=\"alert(2)</a>"}) {
+    EXPECT_NE(page.find(text), std::string::npos) << text;
+  }
+}
+
 // A page once begun is finished: the yields only let the window repaint.
 TEST(IndexPageTest, ReportsEachPictureAsProgressAndYieldsAfterIt) {
   RunState run = testing::Tree("windows");

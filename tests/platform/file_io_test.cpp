@@ -3,8 +3,11 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,21 +54,22 @@ TEST(FileIoTest, ReadFileBoundedReadsUpToItsLimit) {
   }
 }
 
+struct ErrorCase {
+  std::string path;
+  int error;
+};
+
 TEST(FileIoTest, ReadFileBoundedFailsWithTheSystemsWords) {
   TempFolder folder;
   const std::string fifo = folder.Path("pipe");
   ASSERT_TRUE(testing::MakeFifo(fifo));
-  struct Case {
-    std::string path;
-    int error;
-  };
-  const Case cases[] = {
+  const ErrorCase cases[] = {
       {folder.Path("missing"), ENOENT},
       {folder.Path("missing/below"), ENOENT},
       {folder.MakeFolder("dir"), EISDIR},
       {fifo, EINVAL},  // and it does not wait for a writer
   };
-  for (const Case& c : cases) {
+  for (const ErrorCase& c : cases) {
     const ReadResult read = ReadFileBounded(c.path, 100);
     EXPECT_FALSE(read.status.ok()) << c.path;
     EXPECT_EQ(read.status.description(), std::strerror(c.error)) << c.path;
@@ -74,61 +78,62 @@ TEST(FileIoTest, ReadFileBoundedFailsWithTheSystemsWords) {
 }
 
 TEST(FileIoTest, WritesCreateOrReplaceTheWholeFile) {
-  using Write = Status (*)(const std::string&, std::string_view);
-  const Write writes[] = {&WriteFileReplacing, &WriteFileAtomically};
-  for (const Write write : writes) {
+  for (const LinkAtPath link : {LinkAtPath::kFollow, LinkAtPath::kReplace}) {
     TempFolder folder;
     const std::string path = folder.Path("page.htm");
-    ASSERT_TRUE(write(path, "first, longer content").ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "first, longer content", link, Flush::kToDisk).ok());
     EXPECT_EQ(ReadFileBytes(path), "first, longer content");
-    ASSERT_TRUE(write(path, Pattern(300000)).ok());
+    ASSERT_TRUE(WriteFileAtomically(path, Pattern(300000), link, Flush::kToDisk).ok());
     EXPECT_EQ(ReadFileBytes(path), Pattern(300000));
-    ASSERT_TRUE(write(path, "short").ok());
-    EXPECT_EQ(ReadFileBytes(path), "short");
-    ASSERT_TRUE(write(path, "").ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "", link, Flush::kToDisk).ok());
     EXPECT_EQ(ReadFileBytes(path), "");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-  }
-}
 
-TEST(FileIoTest, WriteFailuresCarryTheSystemsWords) {
-  using Write = Status (*)(const std::string&, std::string_view);
-  const Write writes[] = {&WriteFileReplacing, &WriteFileAtomically};
-  for (const Write write : writes) {
-    TempFolder folder;
-    struct Case {
-      std::string path;
-      int error;
-    };
-    const Case cases[] = {
-        {folder.Path("missing/page.htm"), ENOENT},
-        {folder.MakeFolder("dir"), EISDIR},
-    };
-    for (const Case& c : cases) {
-      const Status status = write(c.path, "bytes");
-      EXPECT_FALSE(status.ok()) << c.path;
-      EXPECT_EQ(status.description(), std::strerror(c.error)) << c.path;
+    const ErrorCase failures[] = {{folder.Path("missing/page.htm"), ENOENT},
+                                  {folder.MakeFolder("dir"), EISDIR}};
+    for (const ErrorCase& c : failures) {
+      EXPECT_EQ(WriteFileAtomically(c.path, "bytes", link, Flush::kToDisk).description(),
+                std::strerror(c.error))
+          << c.path;
     }
   }
-  TempFolder folder;
-  const std::string fifo = folder.Path("pipe");
-  ASSERT_TRUE(testing::MakeFifo(fifo));
-  // A pipe nobody reads: a page write must fail at once, not wait.
-  EXPECT_EQ(WriteFileReplacing(fifo, "bytes").description(), std::strerror(ENXIO));
 }
 
-TEST(FileIoTest, AtomicWriteKeepsPermissionsAndLinks) {
-  TempFolder folder;
-  const std::string real = folder.WriteFile("dotfiles/Pictavue.ini", "old");
-  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
-  const std::string link = folder.Path("Pictavue.ini");
-  ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+// A link at the name: followed for the settings file a person keeps elsewhere, replaced for a
+// page, whose folder anyone may have planted it in.
+TEST(FileIoTest, ALinkIsFollowedOrReplacedAsAsked) {
+  for (const LinkAtPath link : {LinkAtPath::kFollow, LinkAtPath::kReplace}) {
+    TempFolder folder;
+    const std::string real = folder.WriteFile("elsewhere/victim", "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    const std::string path = folder.Path("Pictavue.ini");
+    ASSERT_EQ(::symlink(real.c_str(), path.c_str()), 0);
 
-  ASSERT_TRUE(WriteFileAtomically(link, "new").ok());
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(ReadFileBytes(real), "new");
-  EXPECT_EQ(PermissionBits(real), 0640u);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("dotfiles")), {}), 1);
+    ASSERT_TRUE(WriteFileAtomically(path, "new", link, Flush::kToDisk).ok());
+    const bool follow = link == LinkAtPath::kFollow;
+    EXPECT_EQ(std::filesystem::is_symlink(path), follow);
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_EQ(ReadFileBytes(real), follow ? "new" : "old");
+    EXPECT_EQ(PermissionBits(real), 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("elsewhere")), {}), 1);
+  }
+}
+
+TEST(FileIoTest, AReplacedFileKeepsItsOwnerAndMode) {
+  TempFolder folder;
+  const std::string path = folder.WriteFile("Pictavue.ini", "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+  // As root, on another user's file: the user must still own it afterwards.
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+  }
+  ASSERT_TRUE(WriteFileAtomically(path, "new", LinkAtPath::kFollow, Flush::kToDisk).ok());
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0604u);
+  EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
+  EXPECT_EQ(info.st_gid, root ? 65534u : ::getegid());
 }
 
 TEST(FileIoTest, AtomicWriteLeavesReadOnlyFilesAlone) {
@@ -138,8 +143,54 @@ TEST(FileIoTest, AtomicWriteLeavesReadOnlyFilesAlone) {
   TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", "old");
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  EXPECT_EQ(WriteFileAtomically(path, "new").description(), std::strerror(EACCES));
+  EXPECT_EQ(WriteFileAtomically(path, "new", LinkAtPath::kReplace, Flush::kToDisk).description(),
+            std::strerror(EACCES));
   EXPECT_EQ(ReadFileBytes(path), "old");
+}
+
+TEST(FileIoTest, TemporaryFileNamesAreRecognisable) {
+  const std::string long_name = std::string(60, 'a') + "写真.htm";
+  for (const std::string& name : {std::string("Pictavue001.htm"), std::string(), long_name}) {
+    const std::string temp = TemporaryFileName(name);
+    EXPECT_TRUE(IsTemporaryFileName(temp)) << temp;
+    EXPECT_LE(temp.size(), 64u + 22u) << temp;
+  }
+  // Cut at a character boundary: 60 letters and 写 are 63 bytes, 真 would pass 64.
+  EXPECT_TRUE(TemporaryFileName(long_name).starts_with("." + std::string(60, 'a') + "写."));
+  for (const char* name : {".Pictavue001.htm.abcdefgh.tmp", "Pictavue001.htm.abcdefgh.pictavue-tmp",
+                           ".x.abcdefg.pictavue-tmp", ".x.abcdefgH.pictavue-tmp",
+                           ".xabcdefgh.pictavue-tmp", ".x.abcdefgh.pictavue-tmp~"}) {
+    EXPECT_FALSE(IsTemporaryFileName(name)) << name;
+  }
+}
+
+// What a killed write left goes; what is being written, and whatever is not provably ours, stays.
+TEST(FileIoTest, OnlyStaleTemporaryFilesOfOursAreRemoved) {
+  TempFolder folder;
+  const std::string stale = folder.WriteFile(TemporaryFileName("Pictavue001.htm"), "half");
+  const std::string busy = folder.WriteFile(TemporaryFileName("Pictavue002.htm"), "half");
+  const std::string alike = folder.WriteFile(".Pictavue003.htm.abcdefgh.tmp", "someone's");
+  const std::string victim = folder.WriteFile("victim", "keep");
+  const std::string link = folder.Path(TemporaryFileName("Pictavue004.htm"));
+  ASSERT_EQ(::symlink(victim.c_str(), link.c_str()), 0);
+  const std::string linked = folder.Path(TemporaryFileName("Pictavue005.htm"));
+  ASSERT_EQ(::link(victim.c_str(), linked.c_str()), 0);
+  std::vector<std::string> kept = {busy, alike, victim, link, linked};
+  if (::geteuid() == 0) {
+    const std::string foreign = folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs");
+    ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    kept.push_back(foreign);
+  }
+  const int held = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);  // as a write in progress holds it
+
+  RemoveStaleTemporaryFiles(folder.path().string());
+  ::close(held);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  for (const std::string& path : kept) {
+    EXPECT_TRUE(std::filesystem::is_symlink(path) || std::filesystem::exists(path)) << path;
+  }
+  EXPECT_EQ(ReadFileBytes(victim), "keep");
 }
 
 }  // namespace

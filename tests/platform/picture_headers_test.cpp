@@ -11,9 +11,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {

@@ -1,13 +1,16 @@
 #include "platform/picture_loader.h"
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/picture_headers.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {
@@ -15,7 +18,7 @@ namespace {
 using namespace testing;
 
 std::string Load(PictureLoader& loader, const std::string& path) {
-  const std::optional<PixelSize> size = loader.LoadSize(path);
+  const std::optional<PixelSize> size = loader.LoadSize(path, {});
   return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "failure";
 }
 
@@ -129,6 +132,33 @@ TEST(PictureLoader, EveryTruncationOfAJpeg) {
               std::to_string(walked.header().width) + "x" + std::to_string(walked.header().height))
         << orientation;
   }
+}
+
+// Two markers around 20 GiB of nothing, as a sparse file: refused at once, where reading it
+// through took most of a minute. A cancel stops the read; segments skipped over cost nothing, so
+// a frame header behind megabytes of them is still found.
+TEST(PictureLoader, ReadsABoundedPrefixAndHearsACancel) {
+  TempFolder folder;
+  const std::string huge = folder.WriteFile("huge.jpg", "\xFF\xD8");
+  std::filesystem::resize_file(huge, (std::uintmax_t{20} << 30) - 2);
+  std::ofstream(huge, std::ios::binary | std::ios::app) << "\xFF\xD9";
+  const auto loader = MakePictureLoader();
+  int polls = 0;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(loader->LoadSize(huge, [&polls] { return ++polls < 0; }));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_GT(polls, 0);
+  polls = 0;
+  EXPECT_FALSE(loader->LoadSize(huge, [&polls] { return ++polls > 0; }));
+  EXPECT_EQ(polls, 1);
+
+  const std::string jpeg = MakeJpeg(40, 30);
+  std::string padded = jpeg.substr(0, 2);
+  for (int i = 0; i < 160; ++i) {  // 10 MiB of application segments before the frame
+    padded += JpegSegment(0xE2, std::string(65533, 'x'));
+  }
+  padded += jpeg.substr(2);
+  EXPECT_EQ(Load(*loader, folder.WriteFile("padded.jpg", padded)), "40x30");
 }
 
 }  // namespace

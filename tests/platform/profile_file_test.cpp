@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/file_io.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 
@@ -304,6 +305,14 @@ TEST(ProfileFileTest, LoadReadsNoMoreThanItsLimit) {
   const ProfileFile profile = ProfileFile::Load(folder.WriteFile("big.ini", file));
   EXPECT_EQ(profile.RawValue("A", "first"), "1");
   EXPECT_EQ(profile.RawValue("A", "last"), std::nullopt);
+}
+
+TEST(ProfileFileTest, ASaveRemovesWhatAnInterruptedSaveLeft) {
+  TempFolder folder;
+  const std::string path = folder.WriteFile("Pictavue.ini", "[A]\r\n");
+  folder.WriteFile(TemporaryFileName("Pictavue.ini"), "[A]\r\nk=");
+  ASSERT_TRUE(ProfileFile::Parse("[A]\r\nk=1\r\n").Save(path).ok());
+  EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Pictavue.ini"});
 }
 
 TEST(ProfileFileTest, FailedSaveLeavesTheOldFileIntact) {

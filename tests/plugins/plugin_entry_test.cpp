@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "support/library_exports.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue::plugins {
 namespace {

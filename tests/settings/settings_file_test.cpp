@@ -65,18 +65,27 @@ TEST(SettingsFileTest, FirstSaveWithAllDefaultsIsTheExpectedFile) {
   EXPECT_EQ(std::distance(begin(entries), end(entries)), 1);
 }
 
-// A failed write is the profile file's own test; this is the settings' decision not to replace
-// a file they could not read whole, since the save would keep only its first part.
-TEST(SettingsFileTest, AFileTooLargeToReadWholeIsNotReplaced) {
-  const testing::TempFolder folder;
+// A failed write is the profile file's own test; these are the settings' decisions not to
+// replace a file they could not read whole (the save would keep only its first part) or could not
+// read as text (the save would turn it into something neither its old form nor text).
+TEST(SettingsFileTest, AFileNotReadWholeOrNotTextIsNotReplaced) {
   std::string huge = "[Other]\r\nkeep=1\r\n";
   huge.resize(ProfileFile::kMaxFileBytes + 10, ';');
   huge += "\r\n[Tail]\r\nlast=1\r\n";
-  const std::string path = folder.WriteFile("huge.ini", huge);
-  const Status status = SaveSettingsFile(path, GalleryOptions(), FolderHistory(), Utf8());
-  EXPECT_FALSE(status.ok());
-  EXPECT_FALSE(status.description().empty());
-  EXPECT_EQ(testing::ReadFileBytes(path), huge);
+  std::string utf16 = "\xFF\xFE";  // as an editor saves "Unicode"
+  for (const char c : std::string_view("[OutFile]\r\nFileName=A\r\n")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  const std::string with_nul("[OutFile]\r\nFileName=A\0B\r\n", 25);
+  const testing::TempFolder folder;
+  for (const std::string& bytes : {huge, utf16, with_nul}) {
+    const std::string path = folder.WriteFile("Pictavue.ini", bytes);
+    const Status status = SaveSettingsFile(path, GalleryOptions(), FolderHistory(), Utf8());
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.description().rfind(path + " ", 0), 0u) << status.description();
+    EXPECT_EQ(testing::ReadFileBytes(path), bytes);
+  }
 }
 
 TEST(SettingsFileTest, CodesMapToListPositionsAndBack) {

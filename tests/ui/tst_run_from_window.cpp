@@ -13,9 +13,9 @@
 #include "request/request_run.h"
 #include "request/session.h"
 #include "support/fakes.h"
-#include "support/picture_writers.h"
 #include "support/qt_helpers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 #include "ui/active_window.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
@@ -115,7 +115,7 @@ class Fixture : public GalleryRun {
   ActiveWindow active;
   WatchedFrontEnd front_end{window, active};
   testing::FakeLauncher launcher;
-  FileWriter write_file = WriteFileReplacing;
+  FileWriter write_file = WritePageFile;
 
  private:
   std::unique_ptr<DirectoryLister> lister = MakeSystemDirectoryLister();

@@ -25,10 +25,10 @@ function run(program, args, input, env) {
   return result.stdout;
 }
 
-// A gallery of pictures ([{ kind, width, height, path }], paths below the tree) with the given
-// settings keys over every kind on, the pages in <temp>/out, or in the tree itself when where is
-// 'search'. codePage: the system code page the program runs with, the locale's UTF-8 if none.
-// Returns { tree, out, pageToOpen, url(name) }.
+// A gallery of pictures ([{ kind, width, height, path }], paths below the tree, a Buffer for a name
+// that is no UTF-8) with the given settings keys over every kind on, the pages in <temp>/out, or
+// in the tree itself when where is 'search'. codePage: the system code page the program runs
+// with, the locale's UTF-8 if none. Returns { tree, out, pageToOpen, url(name) }.
 export function makeGallery(t, { pictures, options = {}, where = 'chosen', codePage }) {
   const root = tempFolder('pictavue-browser-');
   t.after(() => fs.rmSync(root, { recursive: true, force: true }));
@@ -37,8 +37,17 @@ export function makeGallery(t, { pictures, options = {}, where = 'chosen', codeP
   for (const folder of [tree, out, path.join(root, 'home')]) {
     fs.mkdirSync(folder, { recursive: true });
   }
-  run(path.join(bin, 'pictavue_write_pictures'), [tree],
-    pictures.map((p) => [p.kind, p.width, p.height, p.path, '4a90d9'].join('\t')).join('\n') + '\n');
+  // Names given as bytes are written under plain names first, then renamed.
+  const plain = (p, i) => (Buffer.isBuffer(p.path) ? `plain/${i}` : `tree/${p.path}`);
+  run(path.join(bin, 'pictavue_write_pictures'), [root],
+    pictures.map((p, i) => [p.kind, p.width, p.height, plain(p, i), '4a90d9'].join('\t')).join('\n') + '\n');
+  pictures.forEach((p, i) => {
+    if (Buffer.isBuffer(p.path)) {
+      const file = Buffer.concat([Buffer.from(`${tree}/`), p.path]);
+      fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
+      fs.renameSync(path.join(root, plain(p, i)), file);
+    }
+  });
   const keys = { SubDir: 1, GIF: 1, JPEG: 1, PNG: 1, BMP: 1, WMF: 1, EMF: 1, DirName: out,
     OutputDir: where === 'chosen' ? 0 : 1, ...options };
   // Each key is read from its own section only, so every section may hold every key.
@@ -62,8 +71,9 @@ export function makeGallery(t, { pictures, options = {}, where = 'chosen', codeP
 export const fileOf = (url) => fileURLToPath(url);
 
 // One browser for the test file: `const browser = useBrowser();`, then browser.context in the
-// tests. Windows keep the sizes their pages ask for (no emulated viewport), as a person's would.
-export function useBrowser() {
+// tests; moreFlags go to its command line. Windows keep the sizes their pages ask for (no emulated
+// viewport), as a person's would.
+export function useBrowser(moreFlags = []) {
   const holder = { context: null };
   let profile;
   before(async () => {
@@ -73,7 +83,8 @@ export function useBrowser() {
       headless: true,
       viewport: null,
       args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
-        '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        ...moreFlags],
     });
   });
   after(async () => {

@@ -1,5 +1,6 @@
 // Whole-file operations and yes/no probes on the system's file services.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,10 @@ TEST(FileIoWin32, ReadsWithinItsBound) {
 TEST(FileIoWin32, AtomicReplacementLeavesNothingBehind) {
   TempFolder folder;
   const std::string path = folder.Path("Pictavue.ini");
-  ASSERT_TRUE(WriteFileAtomically(path, "first").ok());
+  ASSERT_TRUE(WriteFileAtomically(path, "first", LinkAtPath::kFollow, Flush::kToDisk).ok());
   EXPECT_EQ(testing::ReadFileBytes(path), "first");
-  ASSERT_TRUE(WriteFileAtomically(path, "second, longer").ok());
+  ASSERT_TRUE(
+      WriteFileAtomically(path, "second, longer", LinkAtPath::kFollow, Flush::kToDisk).ok());
   EXPECT_EQ(testing::ReadFileBytes(path), "second, longer");
   EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Pictavue.ini"});
 }
@@ -67,7 +69,7 @@ TEST(FileIoWin32, ReadOnlyFileIsNotReplaced) {
   TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", "old");
   ASSERT_NE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY), 0);
-  const Status status = WriteFileAtomically(path, "new");
+  const Status status = WriteFileAtomically(path, "new", LinkAtPath::kFollow, Flush::kToDisk);
   EXPECT_FALSE(status.ok());
   EXPECT_FALSE(status.description().empty());
   EXPECT_EQ(testing::ReadFileBytes(path), "old");
@@ -77,11 +79,29 @@ TEST(FileIoWin32, ReadOnlyFileIsNotReplaced) {
 
 TEST(FileIoWin32, WriteIntoAMissingFolderFailsWithTheSystemsReason) {
   TempFolder folder;
-  for (const auto& write : {WriteFileAtomically, WriteFileReplacing}) {
-    const Status status = write(folder.Path("no\\such\\page.htm"), "x");
-    EXPECT_FALSE(status.ok());
-    EXPECT_FALSE(status.description().empty());
-  }
+  const Status status = WriteFileAtomically(folder.Path("no\\such\\page.htm"), "x",
+                                            LinkAtPath::kReplace, Flush::kToDisk);
+  EXPECT_FALSE(status.ok());
+  EXPECT_FALSE(status.description().empty());
+}
+
+// A temporary file that a killed write left behind goes at the next cleaning; one still open in
+// a write, and a file that only looks alike, stay.
+TEST(FileIoWin32, StaleTemporaryFilesAndOnlyThoseAreRemoved) {
+  TempFolder folder;
+  const std::string stale = TemporaryFileName("Pictavue001.htm");
+  folder.WriteFile(stale, "half");
+  const std::string busy = folder.WriteFile(TemporaryFileName("Pictavue.ini"), "half");
+  folder.WriteFile(".Pictavue001.htm.abcdefgh.tmp", "someone else's");
+  const HANDLE held = CreateFileA(busy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  RemoveStaleTemporaryFiles(folder.Path());
+  CloseHandle(held);
+  std::vector<std::string> left = Names(folder.Path());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{busy.substr(busy.rfind('\\') + 1),
+                                            ".Pictavue001.htm.abcdefgh.tmp"}));
 }
 
 TEST(FileIoWin32, Probes) {
@@ -109,7 +129,7 @@ TEST(FileIoWin32, NamesOutsideTheCodePageReachNoFile) {
   if (GetACP() == CP_UTF8) {
     GTEST_SKIP() << "the system code page holds every character";
   }
-  EXPECT_FALSE(WriteFileReplacing(name, "x").ok());
+  EXPECT_FALSE(WriteFileAtomically(name, "x", LinkAtPath::kReplace, Flush::kToDisk).ok());
   EXPECT_FALSE(ProbeFileCreation(name));
   EXPECT_FALSE(ReadFileBounded(name, 10).status.ok());
   EXPECT_EQ(NativeFileName(name), "");
@@ -125,7 +145,7 @@ TEST(FileIoWin32, JapaneseNamesUnderCodePage932) {
   // Joined as the program joins names: the test folder's helpers go through std::filesystem,
   // whose narrow texts are not the program's UTF-8 on Windows.
   const std::string path = JoinPath(folder.Path(), name, PathStyle::kWindows);
-  ASSERT_TRUE(WriteFileAtomically(path, "cover").ok());
+  ASSERT_TRUE(WriteFileAtomically(path, "cover", LinkAtPath::kFollow, Flush::kToDisk).ok());
   EXPECT_EQ(ReadFileBounded(path, 100).bytes, "cover");
   EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{name});
   EXPECT_EQ(NativeFileName(path).substr(NativeFileName(path).size() - 8), "\x95\x5C\x8E\x86.ini");

@@ -8,8 +8,8 @@
 #include <windows.h>
 
 #include "platform/picture_loader.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 using testing::TempFolder;
 
 std::string Load(PictureLoader& loader, const std::string& path) {
-  const std::optional<PixelSize> size = loader.LoadSize(path);
+  const std::optional<PixelSize> size = loader.LoadSize(path, {});
   return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "failure";
 }
 
@@ -69,6 +69,9 @@ TEST(PictureLoaderWin32, WhatTheLoaderDoesNotTake) {
       folder.WriteFile("cut.jpg", testing::Truncated(testing::MakeJpeg(10, 10), 40)),
       folder.WriteFile("text.bmp", "not a picture"),
       folder.WriteFile("empty.jpg", ""),
+      // No frame header within the walk's bounds: never handed to the system's loader, which
+      // would read all of it.
+      folder.WriteFile("nothing.jpg", "\xFF\xD8" + std::string(1 << 20, '\0') + "\xFF\xD9"),
       folder.MakeFolder("folder.jpg"),
       folder.Path("missing.bmp"),
   };
@@ -76,6 +79,10 @@ TEST(PictureLoaderWin32, WhatTheLoaderDoesNotTake) {
   for (const std::string& path : paths) {
     EXPECT_EQ(Load(*loader, path), "failure") << path;
   }
+  // A cancel before the system's loader is asked stops the picture there.
+  const std::string jpeg = folder.WriteFile("fine.jpg", testing::MakeJpeg(10, 10));
+  EXPECT_FALSE(loader->LoadSize(jpeg, [] { return true; }));
+  EXPECT_TRUE(loader->LoadSize(jpeg, [] { return false; }));
 }
 
 }  // namespace

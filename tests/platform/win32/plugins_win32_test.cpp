@@ -10,8 +10,8 @@
 #include "platform/launch.h"
 #include "platform/paths.h"
 #include "platform/plugin_library.h"
-#include "support/picture_writers.h"
 #include "support/temp_folder.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 namespace {
 

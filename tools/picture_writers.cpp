@@ -1,4 +1,4 @@
-#include "support/picture_writers.h"
+#include "tools/picture_writers.h"
 
 #include <algorithm>
 #include <array>
