@@ -1,6 +1,7 @@
 # Where the install rules put the program's files, and where the program looks for them: the
 # program knows the folders relative to its own, so an installed tree works wherever it is moved.
 # Translations go into ${PICTAVUE_INSTALL_DATADIR}/translations.
+
 include(GNUInstallDirs)
 if(WIN32)
   # A Windows program keeps its files in its own folder, installed or unpacked.
@@ -10,7 +11,12 @@ if(WIN32)
   set(PICTAVUE_INSTALL_DOCDIR docs)
 else()
   set(PICTAVUE_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
+  # The plug-ins and the window's library belong to the machine's architecture: in Debian's
+  # multiarch folder (lib/x86_64-linux-gnu) whatever the prefix, unless LIBDIR names another.
   set(PICTAVUE_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/pictavue)
+  if(CMAKE_LIBRARY_ARCHITECTURE AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+    set(PICTAVUE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/pictavue)
+  endif()
   set(PICTAVUE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/pictavue)
   set(PICTAVUE_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/pictavue)
 endif()
