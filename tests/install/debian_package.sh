@@ -5,7 +5,7 @@
 #   BUILD   the build folder (build/ by default)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source tests/install/common.sh
+source tests/support/checks.sh
 build=$(realpath "${BUILD:-build}")
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
