@@ -6,11 +6,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright.txt DESTINATION ${PICTAV
 
 set(CPACK_GENERATOR "ZIP;NSIS64")
 set(CPACK_PACKAGE_FILE_NAME pictavue-${PICTAVUE_PACKAGE_VERSION}-windows-x64)
-# The zip unpacks into a folder of its own.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Pictavue)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for a 64-bit program: it also runs where only 64-bit programs can (wine64).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME "Pictavue ${PICTAVUE_PACKAGE_VERSION}")
 set(CPACK_NSIS_DISPLAY_NAME "Pictavue ${PICTAVUE_PACKAGE_VERSION}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)

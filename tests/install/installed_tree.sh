@@ -22,7 +22,7 @@ fingerprint() {
 # a file of their own and its pages in $1.
 make_reference() {  # make_reference FOLDER PROGRAM PICTURES
   mkdir -p "$1/out"
-  printf '[OutFile]\r\nDirName=%s\r\nOutputDir=0\r\n' "$1/out" >"$1/settings.ini"
+  { every_kind && printf '[OutFile]\r\nDirName=%s\r\nOutputDir=0\r\n' "$1/out"; } >"$1/settings.ini"
   "$2" --batch --settings "$1/settings.ini" "$3" >/dev/null
 }
 
@@ -100,7 +100,7 @@ run_as() {  # run_as ACCOUNT HOME [VARIABLE=VALUE...] -- PROGRAM ARGUMENTS...
   mkdir -p "$home" "$work/cwd-$account"
   local switch=()
   if [ "$account" != root ] && [ "$(id -u)" -eq 0 ]; then
-    chown "$account" "$home" "$work/cwd-$account"
+    chown -R "$account" "$home" "$work/cwd-$account"
     switch=(setpriv --reuid="$account" --regid="$(id -g "$account")" --clear-groups)
   fi
   (cd "$work/cwd-$account" && "${switch[@]}" env -i "${environment[@]}" "$@" >out.txt 2>err.txt)
@@ -109,12 +109,16 @@ run_as() {  # run_as ACCOUNT HOME [VARIABLE=VALUE...] -- PROGRAM ARGUMENTS...
   rm "$work/cwd-$account/out.txt" "$work/cwd-$account/err.txt"
 }
 
-# After a run with the default settings: the pages in the home folder, the settings file in the
+# Settings that the installed program must find in the configuration folder: every picture kind.
+seed() { mkdir -p "$(dirname "$1")" && every_kind >"$1"; }
+
+# After a run with the seeded settings: the pages in the home folder, the settings file in the
 # configuration folder, and nothing else anywhere.
 expect_installed_run() {  # expect_installed_run NAME HOME SETTINGS_FILE DOCS
   local name=$1 home=$2 settings=$3
   check "$name: exit 0" test "$status" -eq 0
   check "$name: the page to open" same_text "$out" "$home/Pictavue001.htm"
+  check "$name: PNG pictures, through the plug-in" contains "$home/Pictavue001.htm" circles.png
   check "$name: the pages of the build folder's program" same_pages "$work/reference/out" \
     "$build/bin/docs" "$home" "$4"
   check "$name: settings in the configuration folder" contains "$settings" \
@@ -126,11 +130,13 @@ expect_installed_run() {  # expect_installed_run NAME HOME SETTINGS_FILE DOCS
 
 # An unprivileged account when root runs the tests, else the one that runs them.
 if [ "$(id -u)" -eq 0 ]; then account=nobody; else account=$(id -un); fi
+seed "$work/home-user/.config/pictavue/Pictavue.ini"
 run_as "$account" "$work/home-user" -- "$tree/bin/pictavue" --batch "$work/pictures"
 expect_installed_run "as $account" "$work/home-user" \
   "$work/home-user/.config/pictavue/Pictavue.ini" "$tree/share/doc/pictavue" "$account"
 if [ "$(id -u)" -eq 0 ]; then
   # Root may write anywhere: only the rule keeps the settings out of the program's folder.
+  seed "$work/home-root/cfg/pictavue/Pictavue.ini"
   run_as root "$work/home-root" "XDG_CONFIG_HOME=$work/home-root/cfg" -- \
     "$tree/bin/pictavue" --batch "$work/pictures"
   expect_installed_run "as root" "$work/home-root" "$work/home-root/cfg/pictavue/Pictavue.ini" \
@@ -153,6 +159,7 @@ check "window: settings in the configuration folder" \
 
 # --- the tree moved elsewhere finds its files still -----------------------------------------------
 mkdir -p moved && mv "$tree" moved/opt
+seed "$work/home-moved/.config/pictavue/Pictavue.ini"
 run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --batch "$work/pictures"
 expect_installed_run "moved" "$work/home-moved" "$work/home-moved/.config/pictavue/Pictavue.ini" \
   "$work/moved/opt/share/doc/pictavue"

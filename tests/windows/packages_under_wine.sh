@@ -39,9 +39,11 @@ done
 run "C:\\Portable\\$name\\pictavue.exe" --batch 'C:\Pics'
 check "zip: exit 0" test "$status" -eq 0
 check "zip: the page beside the program" same_text "$(printed)" "C:\\Portable\\$name\\Pictavue001.htm"
-check "zip: PNG pictures, through the plug-in" contains "$portable/Pictavue001.htm" circles.png
 check "zip: the settings beside the program" contains "$portable/Pictavue.ini" 'DirHistry1=C:\Pics'
 check "zip: none in the application-data folder" test ! -e "$app_data"
+every_kind >"$portable/Pictavue.ini"
+run "C:\\Portable\\$name\\pictavue.exe" --batch --yes 'C:\Pics'
+check "zip: PNG pictures, through the plug-in" contains "$portable/Pictavue001.htm" circles.png
 
 # --- the installer ----------------------------------------------------------------------------------
 installer=$(ls "$PACKAGES"/pictavue-*-windows-x64.exe 2>/dev/null)
@@ -55,6 +57,7 @@ else
   for file in pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.html; do
     check "installer: $file" test -f "$installed/$file"
   done
+  mkdir -p "$app_data" && every_kind >"$app_data/Pictavue.ini"
   run 'C:\Program Files\Pictavue\pictavue.exe' --batch 'C:\Pics'
   check "installed: exit 0" test "$status" -eq 0
   check "installed: the page in the profile folder" \
