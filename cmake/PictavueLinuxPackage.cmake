@@ -39,14 +39,19 @@ if(PICTAVUE_GUI)
       ${pictavue_packaging}/linux/metainfo.cmake
     VERBATIM)
   list(APPEND pictavue_made_files ${metainfo})
+  set(icons ${pictavue_made}/icons/hicolor)
+  add_custom_command(OUTPUT ${icons}/48x48/apps/pictavue.png
+    COMMAND pictavue_write_icon_files ${icons}
+    DEPENDS pictavue_write_icon_files ${PROJECT_SOURCE_DIR}/resources/pictavue.svg
+    COMMENT "Drawing the desktop's icon files")
+  list(APPEND pictavue_made_files ${icons}/48x48/apps/pictavue.png)
 
   install(FILES ${pictavue_made}/${PICTAVUE_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/pictavue.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-  install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor/
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(DIRECTORY ${icons}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 endif()
 add_custom_target(pictavue_packaging_files ALL DEPENDS ${pictavue_made_files})
 
