@@ -10,7 +10,9 @@ build=$(realpath "${BUILD:-build}")
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
 
+started=$SECONDS
 (cd "$build" && cpack -G DEB >cpack.log) || { cat "$build/cpack.log"; exit 1; }
+echo "cpack: $((SECONDS - started)) s"
 package=$(ls "$build"/packages/pictavue_*.deb)
 echo "package: $package"
 check "the package's file name" \
@@ -20,9 +22,12 @@ echo "Recommends: $(dpkg-deb -f "$package" Recommends)"
 check "dependencies computed from the binaries" contains <(dpkg-deb -f "$package" Depends) libc6
 
 # Errors fail; warnings and the rest are shown.
+started=$SECONDS
 echo "lintian:"
 lintian --fail-on error --display-info "$package" | sed 's/^/  /'
 check "lintian: no errors" test "${PIPESTATUS[0]}" -eq 0
+echo "lintian: $((SECONDS - started)) s"
+started=$SECONDS
 
 work=$(mktemp -d /tmp/pictavue-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -51,4 +56,5 @@ check "apt-get purge" test $? -eq 0 || cat "$work/apt.log"
 check "nothing of the package left" same_text "$(xargs -r ls -d 2>/dev/null <"$work/files")" ""
 check "the user's settings stay" test -f "$work/home/.config/pictavue/Pictavue.ini"
 
+echo "install, runs and removal: $((SECONDS - started)) s"
 report "Debian package"
