@@ -100,7 +100,7 @@ run_as() {  # run_as ACCOUNT HOME [VARIABLE=VALUE...] -- PROGRAM ARGUMENTS...
   mkdir -p "$home" "$work/cwd-$account"
   local switch=()
   if [ "$account" != root ] && [ "$(id -u)" -eq 0 ]; then
-    chown -R "$account" "$home" "$work/cwd-$account"
+    chown -R "$account:$(id -g "$account")" "$home" "$work/cwd-$account"
     switch=(setpriv --reuid="$account" --regid="$(id -g "$account")" --clear-groups)
   fi
   (cd "$work/cwd-$account" && "${switch[@]}" env -i "${environment[@]}" "$@" >out.txt 2>err.txt)
