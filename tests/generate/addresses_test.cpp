@@ -59,20 +59,19 @@ TEST(AddressesTest, PictureTargetIsRelativeOnlyForPagesInTheSearchFolder) {
             "file:///opt/pictavue/docs/index.html");
 }
 
-TEST(HomePageAddressTest, PointsAtTheDocumentationBesideTheProgram) {
+TEST(HomePageAddressTest, PointsAtTheShippedGuide) {
   struct Case {
     PathStyle style;
-    const char* program_folder;
+    const char* docs_folder;
     const char* address;
   };
   for (const Case& c : {
-           Case{kWin, "C:\\Program Files\\Pictavue",
+           Case{kWin, "C:\\Program Files\\Pictavue\\docs",
                 "file:///C|/Program Files/Pictavue/docs/index.html"},
-           Case{kWin, "D:\\", "file:///D|/docs/index.html"},
-           Case{kPosix, "/opt/pictavue", "file:///opt/pictavue/docs/index.html"},
-           Case{kPosix, "/", "file:///docs/index.html"},
+           Case{kWin, "D:\\", "file:///D|/index.html"},
+           Case{kPosix, "/usr/share/doc/pictavue", "file:///usr/share/doc/pictavue/index.html"},
        }) {
-    EXPECT_EQ(HomePageAddress(c.program_folder, c.style), c.address) << c.program_folder;
+    EXPECT_EQ(HomePageAddress(c.docs_folder, c.style), c.address) << c.docs_folder;
   }
 }
 
