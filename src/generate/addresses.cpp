@@ -186,16 +186,16 @@ std::string FileAddress(std::string_view path, PathStyle style) {
   return "file:///" + UrlPath(path, style);
 }
 
-std::string DocsPagePath(std::string_view program_folder, std::string_view page, PathStyle style) {
-  return JoinPath(JoinPath(program_folder, "docs", style), page, style);
+std::string DocsPagePath(std::string_view docs_folder, std::string_view page, PathStyle style) {
+  return JoinPath(docs_folder, page, style);
 }
 
-std::string HomePagePath(std::string_view program_folder, PathStyle style) {
-  return DocsPagePath(program_folder, "index.html", style);
+std::string HomePagePath(std::string_view docs_folder, PathStyle style) {
+  return DocsPagePath(docs_folder, "index.html", style);
 }
 
-std::string HomePageAddress(std::string_view program_folder, PathStyle style) {
-  return FileAddress(HomePagePath(program_folder, style), style);
+std::string HomePageAddress(std::string_view docs_folder, PathStyle style) {
+  return FileAddress(HomePagePath(docs_folder, style), style);
 }
 
 std::string RelativePath(std::string_view path, std::string_view search_dir, PathStyle style) {

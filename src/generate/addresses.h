@@ -22,12 +22,12 @@ std::string UrlPath(std::string_view path, PathStyle style);
 // file:///home/me/a.jpg), raw.
 std::string FileAddress(std::string_view path, PathStyle style);
 
-// The documentation shipped beside the program: <program folder>/docs/<page>, its home page
-// <program folder>/docs/index.html, and that page's address, which the pages link to as the
-// program's home page and the About window shows and opens.
-std::string DocsPagePath(std::string_view program_folder, std::string_view page, PathStyle style);
-std::string HomePagePath(std::string_view program_folder, PathStyle style);
-std::string HomePageAddress(std::string_view program_folder, PathStyle style);
+// The documentation shipped with the program (ProgramFiles::docs_folder): <docs folder>/<page>,
+// its home page <docs folder>/index.html, and that page's address, which the pages link to as
+// the program's home page and the About window shows and opens.
+std::string DocsPagePath(std::string_view docs_folder, std::string_view page, PathStyle style);
+std::string HomePagePath(std::string_view docs_folder, PathStyle style);
+std::string HomePageAddress(std::string_view docs_folder, PathStyle style);
 
 // The address of a picture below the search folder, relative to the search folder. The search
 // folder with its separator is dropped from the front of the path: with C:\Photos (or C:\Photos\)

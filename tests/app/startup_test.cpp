@@ -15,9 +15,16 @@ class FakeStartupSystem final : public StartupSystem {
  public:
   explicit FakeStartupSystem(const testing::Row& row) : row_(row) {}
 
-  SettingsLocation LocateSettings(const std::string& program_folder,
-                                  bool make_settings_folder) override {
-    calls.push_back("locate " + program_folder + (make_settings_folder ? "" : " (no folder)"));
+  ProgramFiles LocateProgramFiles(const std::string& program_folder) override {
+    calls.push_back("files " + program_folder);
+    constexpr ProgramLayout kInstalled{"../lib/pictavue", "../share/pictavue", "../doc"};
+    const bool installed = row_[7] == "yes";
+    return ProgramFilesIn(program_folder, installed ? kInstalled : kPortableLayout, installed,
+                          testing::StyleOf(row_[0]));
+  }
+  SettingsLocation LocateSettings(const ProgramFiles& files, bool make_settings_folder) override {
+    calls.push_back("locate " + files.program_folder + (files.installed ? " (installed)" : "") +
+                    (make_settings_folder ? "" : " (no folder)"));
     return {.settings_file_path = "/opt/pv/Pictavue.ini",
             .settings_folder = "/opt/pv",
             .default_output_folder = "/opt/pv"};
@@ -60,15 +67,15 @@ TEST(StartupTest, StepsInOrderAndWhatTheyGive) {
     }
     FakeStartupSystem system(row);
     const std::optional<Session> session = Startup(inputs, system);
-    EXPECT_EQ(system.calls, testing::Items(row[7])) << row.Text();
-    ASSERT_EQ(session.has_value(), row[8] != "-") << row.Text();
+    EXPECT_EQ(system.calls, testing::Items(row[8])) << row.Text();
+    ASSERT_EQ(session.has_value(), row[9] != "-") << row.Text();
     if (session) {
-      EXPECT_EQ(session->help_file_path, row[8]) << row.Text();
-      EXPECT_EQ(session->options.SearchDir, row[9]) << row.Text();
+      EXPECT_EQ(session->help_file_path, row[9]) << row.Text();
+      EXPECT_EQ(session->options.SearchDir, row[10]) << row.Text();
       EXPECT_EQ(session->settings_file_path, row[3] == "-" ? "/opt/pv/Pictavue.ini" : row[3]);
       EXPECT_EQ(session->default_output_folder, "/opt/pv");
       EXPECT_EQ(session->options.DirName, "/opt/pv");
-      EXPECT_EQ(session->history.entries().size(), row[9] == "/home/me" ? 0u : 1u);
+      EXPECT_EQ(session->history.entries().size(), row[10] == "/home/me" ? 0u : 1u);
     }
   }
 }

@@ -107,6 +107,27 @@ TEST(PathRulesTest, PutsTheSettingsFileIntoTheProgramFolder) {
   }
 }
 
+TEST(PathRulesTest, TellsWhetherAPathLiesInAFolder) {
+  struct Case {
+    PathStyle style;
+    const char* path;
+    const char* folder;
+    bool below;
+  };
+  const Case cases[] = {
+      {kWin, "c:\\program files\\Pictavue", "C:\\Program Files", true},
+      {kWin, "C:\\Program Files", "C:\\Program Files\\", true},
+      {kWin, "C:\\Program Files (x86)\\Pictavue", "C:\\Program Files", false},
+      {kWin, "D:\\Tools", "D:\\", true},
+      {kWin, "D:\\Tools", "", false},  // an unknown folder holds nothing
+      {kPosix, "/usr/bin", "/usr", true},
+      {kPosix, "/USR/bin", "/usr", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsSameOrBelowFolder(c.path, c.folder, c.style), c.below) << c.path << " " << c.folder;
+  }
+}
+
 TEST(PathRulesTest, TakesTheDriveRootOfTheWindowsFolder) {
   EXPECT_EQ(WindowsDriveRoot("C:\\WINDOWS"), "C:\\");
   EXPECT_EQ(WindowsDriveRoot("d:\\winnt\\"), "d:\\");

@@ -50,5 +50,48 @@ TEST(ProgramFolderTest, FindsTheProgramFromTheNameItWasStartedBy) {
   }
 }
 
+TEST(ProgramFilesInTest, LaysTheFoldersOutBelowTheProgramsFolder) {
+  constexpr ProgramLayout kInstalled{"../lib/x86_64-linux-gnu/pictavue", "../share/pictavue",
+                                     "../share/doc/pictavue"};
+  struct Case {
+    std::string program_folder;
+    ProgramLayout layout;
+    PathStyle style;
+    ProgramFiles expected;  // installed is passed through
+  };
+  const Case cases[] = {
+      {"/usr/bin",
+       kInstalled,
+       PathStyle::kPosix,
+       {"/usr/bin", "/usr/lib/x86_64-linux-gnu/pictavue", "/usr/share/pictavue",
+        "/usr/share/doc/pictavue", true}},
+      {"/tmp/moved/opt/bin",
+       kInstalled,
+       PathStyle::kPosix,
+       {"/tmp/moved/opt/bin", "/tmp/moved/opt/lib/x86_64-linux-gnu/pictavue",
+        "/tmp/moved/opt/share/pictavue", "/tmp/moved/opt/share/doc/pictavue", true}},
+      {"/", kPortableLayout, PathStyle::kPosix, {"/", "/", "/", "/docs", false}},
+      {"/home/me/build/bin",
+       kPortableLayout,
+       PathStyle::kPosix,
+       {"/home/me/build/bin", "/home/me/build/bin", "/home/me/build/bin", "/home/me/build/bin/docs",
+        false}},
+      {"D:\\", kPortableLayout, PathStyle::kWindows, {"D:\\", "D:\\", "D:\\", "D:\\docs", false}},
+      {"C:\\Program Files\\Pictavue",
+       kPortableLayout,
+       PathStyle::kWindows,
+       {"C:\\Program Files\\Pictavue", "C:\\Program Files\\Pictavue", "C:\\Program Files\\Pictavue",
+        "C:\\Program Files\\Pictavue\\docs", true}},
+  };
+  for (const Case& c : cases) {
+    const ProgramFiles got =
+        ProgramFilesIn(c.program_folder, c.layout, c.expected.installed, c.style);
+    EXPECT_EQ(got.program_folder, c.expected.program_folder);
+    EXPECT_EQ(got.library_folder, c.expected.library_folder) << c.program_folder;
+    EXPECT_EQ(got.data_folder, c.expected.data_folder) << c.program_folder;
+    EXPECT_EQ(got.docs_folder, c.expected.docs_folder) << c.program_folder;
+  }
+}
+
 }  // namespace
 }  // namespace pictavue

@@ -12,38 +12,54 @@
 namespace pictavue {
 namespace {
 
-TEST(ChooseSettingsLocationTest, PrefersTheProgramFolderWhereItCanBeUsed) {
+TEST(ChooseSettingsLocationTest, BesideAPortableCopyInTheUsersFolderForAnInstalledOne) {
   struct Case {
     const char* label;
     SettingsLocationInputs inputs;
     SettingsLocation expected;
   };
+  constexpr PathStyle kPosix = PathStyle::kPosix;
+  constexpr PathStyle kWin = PathStyle::kWindows;
   const Case cases[] = {
-      {"Windows, always beside the program, even at a drive root",
-       {PathStyle::kWindows, "E:\\", false, false, "", ""},
-       {"E:\\Pictavue.ini", "E:\\", "E:\\", true}},
-      {"writable program folder (a build tree)",
-       {PathStyle::kPosix, "/home/me/pictavue/build/bin", true, false, "", "/home/me"},
+      // style, program folder, installed, writable, Pictavue.ini there, config home, home
+      {"portable, writable (a build tree)",
+       {kPosix, "/home/me/pictavue/build/bin", false, true, false, "", "/home/me"},
        {"/home/me/pictavue/build/bin/Pictavue.ini", "/home/me/pictavue/build/bin",
         "/home/me/pictavue/build/bin", true}},
-      {"settings file already beside a read-only program",
-       {PathStyle::kPosix, "/opt/pictavue", false, true, "/home/me/.cfg", "/home/me"},
+      {"portable, read-only, settings file already there",
+       {kPosix, "/opt/pictavue", false, false, true, "/home/me/.cfg", "/home/me"},
        {"/opt/pictavue/Pictavue.ini", "/opt/pictavue", "/opt/pictavue", true}},
-      {"installed program, default configuration folder",
-       {PathStyle::kPosix, "/usr/bin", false, false, "", "/home/me"},
+      {"portable, read-only: the default configuration folder",
+       {kPosix, "/opt/pictavue", false, false, false, "", "/home/me"},
        {"/home/me/.config/pictavue/Pictavue.ini", "/home/me/.config/pictavue", "/home/me", false}},
-      {"installed program, XDG_CONFIG_HOME set",
-       {PathStyle::kPosix, "/usr/bin", false, false, "/home/me/.cfg", "/home/me"},
+      {"installed, writable (root) and holding a settings file: never beside it",
+       {kPosix, "/usr/bin", true, true, true, "/home/me/.cfg", "/home/me"},
        {"/home/me/.cfg/pictavue/Pictavue.ini", "/home/me/.cfg/pictavue", "/home/me", false}},
-      {"a relative XDG_CONFIG_HOME is ignored",
-       {PathStyle::kPosix, "/usr/bin", false, false, "cfg", "/home/me"},
+      {"installed, a relative XDG_CONFIG_HOME is ignored",
+       {kPosix, "/usr/bin", true, false, false, "cfg", "/home/me"},
        {"/home/me/.config/pictavue/Pictavue.ini", "/home/me/.config/pictavue", "/home/me", false}},
-      {"no home folder, XDG_CONFIG_HOME set",
-       {PathStyle::kPosix, "/usr/bin", false, false, "/etc/xdg-me", ""},
-       {"/etc/xdg-me/pictavue/Pictavue.ini", "/etc/xdg-me/pictavue", "/usr/bin", false}},
-      {"nowhere else to go",
-       {PathStyle::kPosix, "/usr/bin", false, false, "", ""},
-       {"/usr/bin/Pictavue.ini", "/usr/bin", "/usr/bin", true}},
+      {"installed, no home folder, XDG_CONFIG_HOME set",
+       {kPosix, "/usr/bin", true, false, false, "/etc/xdg-me", ""},
+       {"/etc/xdg-me/pictavue/Pictavue.ini", "/etc/xdg-me/pictavue", "", false}},
+      {"installed, nowhere to keep settings: none rather than beside the program",
+       {kPosix, "/usr/bin", true, true, false, "", ""},
+       {"", "", "", false}},
+      {"portable, nowhere else to go",
+       {kPosix, "/opt/pictavue", false, false, false, "", ""},
+       {"/opt/pictavue/Pictavue.ini", "/opt/pictavue", "/opt/pictavue", true}},
+      {"Windows, portable at a drive root",
+       {kWin, "E:\\", false, true, false, "C:\\Users\\me\\AppData\\Roaming", "C:\\Users\\me"},
+       {"E:\\Pictavue.ini", "E:\\", "E:\\", true}},
+      {"Windows, portable copy that cannot write beside itself",
+       {kWin, "D:\\Tools\\Pic", false, false, false, "C:\\Users\\me\\AppData\\Roaming",
+        "C:\\Users\\me"},
+       {"C:\\Users\\me\\AppData\\Roaming\\Pictavue\\Pictavue.ini",
+        "C:\\Users\\me\\AppData\\Roaming\\Pictavue", "C:\\Users\\me", false}},
+      {"Windows, installed in the program-files folder",
+       {kWin, "C:\\Program Files\\Pictavue", true, true, false, "C:\\Users\\me\\AppData\\Roaming",
+        "C:\\Users\\me"},
+       {"C:\\Users\\me\\AppData\\Roaming\\Pictavue\\Pictavue.ini",
+        "C:\\Users\\me\\AppData\\Roaming\\Pictavue", "C:\\Users\\me", false}},
   };
   for (const Case& c : cases) {
     const SettingsLocation got = ChooseSettingsLocation(c.inputs);
@@ -71,9 +87,10 @@ TEST_F(LocateSettingsTest, CreatesThePrivateConfigurationFolderForAReadOnlyProgr
     GTEST_SKIP() << "root could not give up its access rights";
   }
 
-  const SettingsLocation elsewhere = LocateSettings(program, false);
+  const ProgramFiles files = ProgramFilesIn(program, kPortableLayout, false, PathStyle::kPosix);
+  const SettingsLocation elsewhere = LocateSettings(files, false);
   EXPECT_EQ(PathKind(elsewhere.settings_folder), FileKind::kMissing);
-  const SettingsLocation location = LocateSettings(program, true);
+  const SettingsLocation location = LocateSettings(files, true);
   EXPECT_FALSE(location.portable);
   EXPECT_EQ(location.settings_file_path, home + "/.config/pictavue/Pictavue.ini");
   EXPECT_EQ(location.default_output_folder, home);
@@ -88,7 +105,8 @@ TEST_F(LocateSettingsTest, KeepsASettingsFileThatIsAlreadyBesideAReadOnlyProgram
   if (unprivileged.failed()) {
     GTEST_SKIP() << "root could not give up its access rights";
   }
-  const SettingsLocation location = LocateSettings(program, true);
+  const SettingsLocation location =
+      LocateSettings(ProgramFilesIn(program, kPortableLayout, false, PathStyle::kPosix), true);
   EXPECT_TRUE(location.portable);
   EXPECT_EQ(location.settings_file_path, program + "/Pictavue.ini");
 }

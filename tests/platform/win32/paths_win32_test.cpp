@@ -106,19 +106,11 @@ TEST(PathsWin32, ProgramFolderAndSettingsBesideIt) {
   EXPECT_EQ(program.substr(0, folder.size() + 1), folder + "\\");
   EXPECT_EQ(LastComponent(program, PathStyle::kWindows), "platform_win32_test.exe");
 
-  struct Case {
-    const char* program_folder;
-    const char* settings;
-  };
-  for (const Case& c :
-       std::vector<Case>{{"D:\\", "D:\\Pictavue.ini"},
-                         {"D:\\Tools\\Pic", "D:\\Tools\\Pic\\Pictavue.ini"},
-                         {"\\\\server\\share\\", "\\\\server\\share\\Pictavue.ini"}}) {
-    const SettingsLocation location = LocateSettings(c.program_folder, true);
-    EXPECT_EQ(location.settings_file_path, c.settings);
-    EXPECT_EQ(location.default_output_folder, c.program_folder);
-    EXPECT_TRUE(location.portable);
-  }
+  // The test program's folder is a writable portable copy: the settings live beside it.
+  const SettingsLocation location = LocateSettings(LocateProgramFiles(folder), false);
+  EXPECT_EQ(location.settings_file_path, folder + "\\Pictavue.ini");
+  EXPECT_EQ(location.default_output_folder, folder);
+  EXPECT_TRUE(location.portable);
 }
 
 TEST(PathsWin32, ResolvingAProgramByItsName) {
