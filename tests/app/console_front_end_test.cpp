@@ -42,12 +42,13 @@ TEST(ConsoleFrontEndTest, ProgressOnlyWhenAskedAndErasedBeforeAMessage) {
       front_end.SetProgressValue(1);  // still 0 %: not drawn again
       front_end.SetProgressValue(2);
       ShowMessage(front_end, "m", kStyleWarning);
+      front_end.SetProgressValue(2);  // the same line, drawn again after the message
       front_end.SetProgressValue(200);
     });
     const std::string bar = "\r\x1b[K";
-    const std::string blank(30, ' ');
-    EXPECT_EQ(err.str(), show ? bar + "S" + bar + "S [" + blank + "] 0%" + bar + "S [" + blank +
-                                    "] 1%" + bar + "Pictavue: m\n" + bar + "S [" +
+    const std::string one = bar + "S [" + std::string(30, ' ') + "] 1%";
+    EXPECT_EQ(err.str(), show ? bar + "S" + bar + "S [" + std::string(30, ' ') + "] 0%" + one +
+                                    bar + "Pictavue: m\n" + one + bar + "S [" +
                                     std::string(30, '#') + "] 100%" + bar
                               : "Pictavue: m\n");
   }
