@@ -37,35 +37,4 @@ void Paginate(const GalleryOptions& options, RunState& run) {
   run.PageCount = IsUnlimited(options) ? 1 : PageCount(run.ImageCount, run.ImagesPerPage);
 }
 
-std::vector<std::string> RunFixture::WrittenPaths() const {
-  std::vector<std::string> paths;
-  for (const WrittenFile& file : written_) {
-    paths.push_back(file.path);
-  }
-  return paths;
-}
-
-RunState RunFixture::Run(const GalleryOptions& options) {
-  FileWriter writer = [this](const std::string& path, std::string_view bytes) {
-    if (const auto failure = failures_.find(path); failure != failures_.end()) {
-      return Status::Failure(failure->second);
-    }
-    written_.push_back({path, std::string(bytes), front_end_.YieldCount()});
-    return Status::Ok();
-  };
-  const RunEnvironment environment{.lister = memory_,
-                                   .plugins = plugins_,
-                                   .loader = loader_,
-                                   .collation = collation_,
-                                   .code_page = code_page_,
-                                   .style = PathStyle::kWindows,
-                                   .clock = [] { return kFixedNow; },
-                                   .write_file = std::move(writer),
-                                   .default_output_folder = "C:\\Program Files\\Pictavue",
-                                   .home_address = kWindowsHome};
-  RunState state;
-  RunGeneration(environment, options, state, front_end_);
-  return state;
-}
-
 }  // namespace pictavue::testing

@@ -1,18 +1,14 @@
 #pragma once
 
-// The pictures, options and services of the page and run tests, all in memory.
+// The pictures and options of the page and run tests.
 
-#include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "collect/image_list.h"
-#include "collect/plugin_probe.h"
-#include "generate/generation_run.h"
-#include "support/memory_directory.h"
-#include "support/recording_front_end.h"
+#include "platform/clock.h"
+#include "settings/gallery_options.h"
 
 namespace pictavue::testing {
 
@@ -32,57 +28,5 @@ GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text
 
 // Sets ImagesPerPage and PageCount of run as a run with options does.
 void Paginate(const GalleryOptions& options, RunState& run);
-
-// Answers sizes from a table by full path, like the system's loader for the files it can read.
-class TableLoader final : public PictureLoader {
- public:
-  void Add(const std::string& path, PixelSize size) { sizes_[path] = size; }
-  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
-    ++calls_;
-    const auto found = sizes_.find(path);
-    return found == sizes_.end() ? std::nullopt : std::optional(found->second);
-  }
-  int calls() const { return calls_; }
-
- private:
-  std::map<std::string, PixelSize> sizes_;
-  int calls_ = 0;
-};
-
-// One file as the run handed it to its writer, and the yields the run had made by then.
-struct WrittenFile {
-  std::string path;
-  std::string bytes;
-  int yields_before = 0;
-};
-
-// A run over a Windows-style tree in memory, its pages written into written().
-class RunFixture {
- public:
-  MemoryDirectory& memory() { return memory_; }
-  TableLoader& loader() { return loader_; }
-  RecordingFrontEnd& front_end() { return front_end_; }
-  const std::vector<WrittenFile>& written() const { return written_; }
-  std::vector<std::string> WrittenPaths() const;
-
-  void set_code_page(const std::string& name) { code_page_ = CodePage(name); }
-  // Writing the file of that path fails with description, as a full disk would.
-  void FailWriting(const std::string& path, const std::string& description) {
-    failures_[path] = description;
-  }
-
-  // Runs with a fresh RunState and returns it.
-  RunState Run(const GalleryOptions& options);
-
- private:
-  MemoryDirectory memory_;
-  TableLoader loader_;
-  Plugins plugins_;
-  Collation collation_ = Collation::ForLocale("C");
-  CodePage code_page_{"UTF-8"};
-  std::map<std::string, std::string> failures_;
-  std::vector<WrittenFile> written_;
-  RecordingFrontEnd front_end_;
-};
 
 }  // namespace pictavue::testing

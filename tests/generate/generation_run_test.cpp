@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -11,6 +14,8 @@
 
 #include "generate/gallery_fixture.h"
 #include "support/data_table.h"
+#include "support/memory_directory.h"
+#include "support/recording_front_end.h"
 #include "support/settings_text.h"
 
 namespace pictavue {
@@ -18,25 +23,72 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::OptionsFor;
-using testing::RunFixture;
 using Texts = std::vector<std::string>;
+
+// A run over a Windows-style tree in memory; the loader answers sizes from a table by path, the
+// writer keeps each file with the yields made before it, or fails as a full disk would.
+struct RunFixture : PictureLoader {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
+    ++loader_calls;
+    const auto found = sizes.find(path);
+    return found == sizes.end() ? std::nullopt : std::optional(found->second);
+  }
+  Texts WrittenPaths() const {
+    Texts paths;
+    for (const auto& [path, bytes, yields_before] : written) {
+      paths.push_back(path);
+    }
+    return paths;
+  }
+  RunState Run(const GalleryOptions& options) {
+    const Plugins plugins;
+    const Collation collation = Collation::ForLocale("C");
+    RunState state;
+    RunGeneration({.lister = memory,
+                   .plugins = plugins,
+                   .loader = *this,
+                   .collation = collation,
+                   .code_page = code_page,
+                   .style = PathStyle::kWindows,
+                   .clock = [] { return testing::kFixedNow; },
+                   .write_file =
+                       [this](const std::string& path, std::string_view bytes) {
+                         if (failures.contains(path)) {
+                           return Status::Failure(failures.at(path));
+                         }
+                         written.push_back({path, std::string(bytes), front_end.YieldCount()});
+                         return Status::Ok();
+                       },
+                   .default_output_folder = "C:\\Program Files\\Pictavue",
+                   .home_address = testing::kWindowsHome},
+                  options, state, front_end);
+    return state;
+  }
+
+  testing::MemoryDirectory memory;
+  std::map<std::string, PixelSize> sizes;
+  int loader_calls = 0;
+  testing::RecordingFrontEnd front_end;
+  CodePage code_page{"UTF-8"};
+  std::map<std::string, std::string> failures;  // path: the description of its failed write
+  std::vector<std::tuple<std::string, std::string, int>> written;  // path, bytes, yields before
+};
 
 // A tree of run_trees.tsv below D:\Photos, or "<n> gifs" below D:\Many; its search folder.
 std::string AddTree(RunFixture& run, const std::string& tree) {
   if (tree.ends_with(" gifs")) {
     for (int i = std::stoi(tree); i > 0; --i) {
-      run.memory().AddFile("D:\\Many\\" + std::to_string(100000 + i) + ".gif", 10);
+      run.memory.AddFile("D:\\Many\\" + std::to_string(100000 + i) + ".gif", 10);
     }
     return "D:\\Many";
   }
   for (const testing::Row& row : testing::ReadTable("generate/run_trees.tsv")) {
     if (row[0] == tree && row[3] == "folder") {
-      run.memory().AddFolder(row[1]);
+      run.memory.AddFolder(row[1]);
     } else if (row[0] == tree) {
-      run.memory().AddFile(row[1], std::stoll(row[2]));
+      run.memory.AddFile(row[1], std::stoll(row[2]));
       if (row[3] != "-") {
-        run.loader().Add(row[1],
-                         {std::stoi(row[3]), std::stoi(row[3].substr(row[3].find('x') + 1))});
+        run.sizes[row[1]] = {std::stoi(row[3]), std::stoi(row[3].substr(row[3].find('x') + 1))};
       }
     }
   }
@@ -66,7 +118,7 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
     RunFixture run;
     const std::string search_dir = AddTree(run, row[0]);
     if (row[2] != "-") {
-      run.FailWriting(row[3] + row[2], "disk full");
+      run.failures[row[3] + row[2]] = "disk full";
     }
     const RunState state = run.Run(OptionsFor(search_dir, row[1], row.From(10)));
     Texts written;
@@ -75,12 +127,12 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
       written.push_back(row[3] + name);
     }
     if (std::isdigit(static_cast<unsigned char>(row[4][0]))) {
-      EXPECT_EQ(run.written().size(), std::stoul(row[4]));
+      EXPECT_EQ(run.written.size(), std::stoul(row[4]));
     } else {
       EXPECT_EQ(run.WrittenPaths(), written);
     }
     EXPECT_EQ(state.PageToOpen, row[5] == "-" ? "" : row[3] + row[5]);
-    EXPECT_EQ(run.front_end().Events(), Events(row[6]));
+    EXPECT_EQ(run.front_end.Events(), Events(row[6]));
     const bool aborted = row[6].find("{stop}") != std::string::npos;
     EXPECT_EQ(state.RunAborted, aborted);
     if (!aborted) {
@@ -93,10 +145,10 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
         sizes.push_back(std::to_string(entry.Width) + "x" + std::to_string(entry.Height));
       }
       EXPECT_EQ(sizes, testing::Items(row[7]));
-      EXPECT_EQ(run.loader().calls(), std::stoi(row[8]));
+      EXPECT_EQ(run.loader_calls, std::stoi(row[8]));
     }
     for (const std::string& text : testing::Items(row[9])) {
-      EXPECT_NE(run.written().at(0).bytes.find(text), std::string::npos) << text;
+      EXPECT_NE(std::get<1>(run.written.at(0)).find(text), std::string::npos) << text;
     }
   }
 }
@@ -111,24 +163,24 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
   static_cast<void>(full.Run(options));
   // The yields made before each page begins: the first page yields once for each of its two
   // pictures, and each page is followed by the poll that decides whether the next one begins.
-  const std::vector<testing::WrittenFile>& files = full.written();
-  const std::vector<int> page_starts = {files[0].yields_before - 2, files[0].yields_before + 1,
-                                        files[1].yields_before + 1};
-  ASSERT_EQ(files[2].yields_before + 1, full.front_end().YieldCount());
+  const auto yields_before = [&full](std::size_t file) { return std::get<2>(full.written[file]); };
+  const std::vector<int> page_starts = {yields_before(0) - 2, yields_before(0) + 1,
+                                        yields_before(1) + 1};
+  ASSERT_EQ(yields_before(2) + 1, full.front_end.YieldCount());
   const Texts all = full.WrittenPaths();
-  const Texts& conversation = full.front_end().Events();
+  const Texts& conversation = full.front_end.Events();
 
-  for (int n = 1; n <= full.front_end().YieldCount(); ++n) {
+  for (int n = 1; n <= full.front_end.YieldCount(); ++n) {
     RunFixture run;
     AddTree(run, "photos");
-    run.front_end().CancelAtYield(n);
+    run.front_end.CancelAtYield(n);
     const RunState state = run.Run(options);
     const auto begun =
         std::count_if(page_starts.begin(), page_starts.end(), [n](int start) { return start < n; });
     EXPECT_EQ(run.WrittenPaths(), Texts(all.begin(), all.begin() + begun)) << n;
     EXPECT_EQ(state.ImageCount, 0) << n;
     EXPECT_TRUE(state.CancelRequested && !state.RunAborted && state.PageToOpen.empty()) << n;
-    const Texts& events = run.front_end().Events();
+    const Texts& events = run.front_end.Events();
     ASSERT_LE(events.size(), conversation.size()) << n;
     EXPECT_TRUE(std::equal(events.begin(), events.end(), conversation.begin())) << n;
   }
@@ -136,13 +188,14 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
 
 TEST(GenerationRunTest, PagesAreWrittenInTheCodePageOfTheRun) {
   RunFixture run;
-  run.memory().AddFile("D:\\Photos\\夏.gif", 10);
-  run.set_code_page("CP932");
+  run.memory.AddFile("D:\\Photos\\夏.gif", 10);
+  run.code_page = CodePage("CP932");
   static_cast<void>(run.Run(OptionsFor("D:\\Photos", "", {"OutputDir=1", "Title=写真 ©"})));
-  ASSERT_EQ(run.written().size(), 1u);
+  ASSERT_EQ(run.written.size(), 1u);
   // 写真 in Shift_JIS; © has no Shift_JIS form and becomes a character reference.
-  EXPECT_THAT(run.written()[0].bytes, HasSubstr("<title>\x8E\xCA\x90\x5E &#169; [1/1]</title>"));
-  EXPECT_THAT(run.written()[0].bytes, HasSubstr("<img src=\"\x89\xC4.gif\""));
+  EXPECT_THAT(std::get<1>(run.written[0]),
+              HasSubstr("<title>\x8E\xCA\x90\x5E &#169; [1/1]</title>"));
+  EXPECT_THAT(std::get<1>(run.written[0]), HasSubstr("<img src=\"\x89\xC4.gif\""));
 }
 
 }  // namespace

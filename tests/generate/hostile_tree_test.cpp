@@ -18,6 +18,7 @@
 #include "generate/gallery_fixture.h"
 #include "generate/generation_run.h"
 #include "support/data_table.h"
+#include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 #include "tools/picture_writers.h"

@@ -7,6 +7,7 @@
 
 #include "generate/gallery_fixture.h"
 #include "support/data_table.h"
+#include "support/recording_front_end.h"
 
 namespace pictavue {
 namespace {
