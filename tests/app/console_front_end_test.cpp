@@ -2,7 +2,6 @@
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -52,31 +51,6 @@ TEST(ConsoleFrontEndTest, ProgressOnlyWhenAskedAndErasedBeforeAMessage) {
                                     std::string(30, '#') + "] 100%" + bar
                               : "Pictavue: m\n");
   }
-}
-
-TEST(ConsoleFrontEndTest, AnInterruptCancelsTheRunAndStaysUntilTheNext) {
-  bool interrupt = false;
-  int asked = 0;
-  std::ostringstream err;
-  ConsoleFrontEnd::Settings settings;
-  settings.interrupted = [&] {
-    ++asked;
-    return interrupt;
-  };
-  ConsoleFrontEnd front_end(err, settings);
-  std::vector<bool> answers;
-  front_end.RunModal([&] {
-    answers.push_back(front_end.YieldEvents());
-    interrupt = true;
-    answers.push_back(front_end.YieldEvents());
-    interrupt = false;
-    answers.push_back(front_end.YieldEvents());
-  });
-  EXPECT_EQ(answers, (std::vector<bool>{false, true, true}));
-  EXPECT_TRUE(front_end.cancelled());
-  EXPECT_EQ(asked, 2);
-  front_end.RunModal([&] { answers.push_back(front_end.YieldEvents()); });
-  EXPECT_FALSE(answers.back() || front_end.cancelled());
 }
 
 }  // namespace

@@ -16,43 +16,37 @@ class FakeStartupSystem final : public StartupSystem {
   explicit FakeStartupSystem(const testing::Row& row) : row_(row) {}
 
   ProgramFiles LocateProgramFiles(const std::string& program_folder) override {
-    calls.push_back("files " + program_folder);
     constexpr ProgramLayout kInstalled{"../lib/pictavue", "../share/pictavue", "../doc"};
     const bool installed = row_[7] == "yes";
-    return ProgramFilesIn(program_folder, installed ? kInstalled : kPortableLayout, installed,
-                          testing::StyleOf(row_[0]));
+    return Note("files " + program_folder,
+                ProgramFilesIn(program_folder, installed ? kInstalled : kPortableLayout, installed,
+                               testing::StyleOf(row_[0])));
   }
-  SettingsLocation LocateSettings(const ProgramFiles& files, bool make_settings_folder) override {
-    calls.push_back("locate " + files.program_folder + (files.installed ? " (installed)" : "") +
-                    (make_settings_folder ? "" : " (no folder)"));
-    return {.settings_file_path = "/opt/pv/Pictavue.ini",
-            .settings_folder = "/opt/pv",
-            .default_output_folder = "/opt/pv"};
+  SettingsLocation LocateSettings(const ProgramFiles& files, bool make_folder) override {
+    return Note("locate " + files.program_folder + (files.installed ? " (installed)" : "") +
+                    (make_folder ? "" : " (no folder)"),
+                SettingsLocation{"/opt/pv/Pictavue.ini", "/opt/pv", "/opt/pv"});
   }
   ProfileFile LoadProfile(const std::string& path) override {
-    calls.push_back("load " + path);
-    return ProfileFile::Parse(row_[4]);
+    return Note("load " + path, ProfileFile::Parse(row_[4]));
   }
-  bool IsPreviousInstanceRunning() override {
-    calls.push_back("second copy?");
-    return row_[5] == "yes";
-  }
+  bool IsPreviousInstanceRunning() override { return Note("second copy?", row_[5] == "yes"); }
   Plugins LoadPlugins(const std::string& folder, const CodePage&) override {
-    calls.push_back("plug-ins " + folder);
-    return Plugins();
+    return Note("plug-ins " + folder, Plugins());
   }
   FileKind KindOf(const std::string& path) override {
-    calls.push_back("kind " + path);
-    return row_[6] == "yes" ? FileKind::kFile : FileKind::kMissing;
+    return Note("kind " + path, row_[6] == "yes" ? FileKind::kFile : FileKind::kMissing);
   }
-  std::string DefaultSearchFolder() override {
-    calls.push_back("default folder");
-    return "/home/me";
-  }
+  std::string DefaultSearchFolder() override { return Note("default folder", "/home/me"); }
 
   std::vector<std::string> calls;
 
  private:
+  template <typename T>
+  T Note(const std::string& call, T answer) {
+    calls.push_back(call);
+    return answer;
+  }
   const testing::Row& row_;
 };
 
