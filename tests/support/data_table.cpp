@@ -1,6 +1,7 @@
 #include "support/data_table.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 #include "support/temp_folder.h"
@@ -33,10 +34,13 @@ std::string Unescaped(std::string_view cell) {
 
 }  // namespace
 
-std::string DataFile(std::string_view name) {
+std::string DataFile(std::string_view name, std::string_view golden) {
   const char* source = std::getenv("PICTAVUE_TEST_SOURCE_DIR");
   const std::string path =
       std::string(source == nullptr ? "." : source) + "/tests/data/" + std::string(name);
+  if (std::getenv("PICTAVUE_UPDATE_GOLDEN") != nullptr && !golden.empty()) {
+    std::ofstream(path, std::ios::binary) << golden;
+  }
   std::string bytes = ReadFileBytes(path);
   if (bytes.empty()) {
     throw std::runtime_error("missing data file " + path);  // an empty table would pass anything

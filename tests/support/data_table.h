@@ -11,7 +11,8 @@
 namespace pictavue::testing {
 
 // The bytes of tests/data/<name>; throws (failing the test) when the file is missing or empty.
-std::string DataFile(std::string_view name);
+// A golden file is given the bytes made now: with PICTAVUE_UPDATE_GOLDEN set they replace it.
+std::string DataFile(std::string_view name, std::string_view golden = {});
 
 // The rows of the table tests/data/<name>: one row a line, cells separated by tabs (several tabs
 // in a row count as one, so that columns can be lined up). Blank lines and lines starting with
