@@ -28,64 +28,57 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Hex(const std::string& hex) {
-  std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  }
-  return bytes;
-}
-
 // The bytes a maker of the table writes from its numbers.
 std::string Made(const std::string& kind, const std::vector<int>& n) {
   const auto side = [&n](std::size_t i) { return static_cast<std::int16_t>(n.at(i)); };
-  return kind == "empty"         ? std::string()
-         : kind == "gif"         ? MakeGif(n.at(0), n.at(1))
-         : kind == "jpeg"        ? MakeJpeg(n.at(0), n.at(1))
-         : kind == "png"         ? MakePng(n.at(0), n.at(1))
-         : kind == "bmp"         ? MakeBmp(n.at(0), n.at(1))
-         : kind == "bmp-topdown" ? MakeBmp(n.at(0), n.at(1), BmpKind::kInfoTopDown)
-         : kind == "bmp-core"    ? MakeBmp(n.at(0), n.at(1), BmpKind::kCore)
-         : kind == "emf"         ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
+  return kind == "empty"  ? std::string()
+         : kind == "gif"  ? MakeGif(n.at(0), n.at(1))
+         : kind == "jpeg" ? MakeJpeg(n.at(0), n.at(1))
+         : kind == "png"  ? MakePng(n.at(0), n.at(1))
+         : kind == "emf"  ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
          : kind == "wmf"
              ? MakeWmf({side(0), side(1), side(2), side(3), static_cast<std::uint16_t>(n.at(4))})
-             : throw std::runtime_error("no maker " + kind);
+         : kind.starts_with("bmp") ? MakeBmp(n.at(0), n.at(1),
+                                             kind == "bmp"        ? BmpKind::kInfo
+                                             : kind == "bmp-core" ? BmpKind::kCore
+                                                                  : BmpKind::kInfoTopDown)
+                                   : throw std::runtime_error("no maker " + kind);
 }
 
-// Makes one entry of the table; true when it is to be locked once the tree stands.
-bool MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
-  std::vector<std::string> words;
+// Makes one entry of the table, locked at once when it says so (a folder's entries come first).
+void MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
   std::istringstream in(recipe);
-  for (std::string word; in >> word;) {
-    words.push_back(word);
-  }
-  std::size_t at = 1;
+  std::string kind, change;
+  in >> kind;
   std::vector<int> numbers;
-  for (; at < words.size() && std::isdigit(static_cast<unsigned char>(words[at][0])); ++at) {
-    numbers.push_back(std::stoi(words[at]));
+  while (in >> change && std::isdigit(static_cast<unsigned char>(change[0]))) {
+    numbers.push_back(std::stoi(change));
   }
-  const auto next = [&words, &at] { return words.at(at++); };
-  const auto number = [&next] { return static_cast<std::size_t>(std::stoll(next())); };
+  const auto number = [&in] {
+    std::size_t value = 0;
+    return in >> value ? value : throw std::runtime_error("a number is missing");
+  };
+  const auto bytes_of = [&in] {
+    std::string piece;
+    in >> piece;
+    return piece;
+  };
   const fs::path path = folder.Path(relative);
   fs::create_directories(path.parent_path());
-  const std::string& kind = words.at(0);
   if (kind == "folder") {
     fs::create_directories(path);
   } else if (kind == "fifo") {
     EXPECT_TRUE(MakeFifo(path.string()));
     fs::permissions(path, fs::perms::all & ~fs::perms::others_exec);  // open to the run
   } else if (kind == "link") {
-    fs::create_directory_symlink(next(), path);
+    return fs::create_directory_symlink(change, path);
   }
-  std::string bytes =
-      kind == "folder" || kind == "fifo" || kind == "link" ? "" : Made(kind, numbers);
-  bool locked = false;
-  while (at < words.size()) {
-    const std::string change = next();
+  std::string bytes = kind == "folder" || kind == "fifo" ? "" : Made(kind, numbers);
+  for (bool more = !in.fail(); more; more = static_cast<bool>(in >> change)) {
     if (change == "cut") {
       bytes = Truncated(bytes, number());
     } else if (change == "cut-after") {
-      const std::string marker = Hex(next());
+      const std::string marker = bytes_of();
       bytes.resize(bytes.find(marker) + number());
     } else if (change == "le16" || change == "le32") {
       const std::size_t offset = number();
@@ -95,41 +88,32 @@ bool MakeEntry(const TempFolder& folder, const std::string& relative, const std:
       }
     } else if (change == "insert") {
       const std::size_t offset = number();
-      bytes.insert(offset, Hex(next()));
+      bytes.insert(offset, bytes_of());
     } else if (change == "repeat") {
       const std::size_t times = number();
-      const std::string piece = Hex(next());
+      const std::string piece = bytes_of();
       for (std::size_t i = 0; i < times; ++i) {
         bytes += piece;
       }
-    } else {
-      locked = change == "locked" ? true : throw std::runtime_error("no change " + change);
+    } else if (change != "locked") {
+      throw std::runtime_error("no change " + change);
     }
   }
-  if (kind != "folder" && kind != "fifo" && kind != "link") {
+  if (kind != "folder" && kind != "fifo") {
     folder.WriteFile(relative, bytes);
   }
-  return locked;
-}
-
-// "WxH" of a picture as the run measured it.
-std::string SizeOf(const ImageEntry& entry) {
-  return std::to_string(entry.Width) + "x" + std::to_string(entry.Height);
+  if (change == "locked") {
+    fs::permissions(path, fs::perms::none);
+  }
 }
 
 void RunOverTheTree(bool with_plugins) {
   SCOPED_TRACE(with_plugins ? "with the plug-ins" : "without plug-ins");
   TempFolder folder;
   std::map<std::string, Row> expected;  // by the entry's real path
-  std::vector<std::string> to_lock;
   for (const Row& row : ReadTable("generate/hostile_tree.tsv")) {
-    if (MakeEntry(folder, "tree/" + row[0], row[1])) {
-      to_lock.push_back(folder.Path("tree/" + row[0]));
-    }
+    MakeEntry(folder, "tree/" + row[0], row[1]);
     expected[fs::weakly_canonical(folder.Path("tree/" + row[0])).string()] = row;
-  }
-  for (const std::string& path : to_lock) {
-    fs::permissions(path, fs::perms::none);
   }
   const std::string out = folder.MakeFolder("out");
   fs::permissions(out, fs::perms::all);
@@ -172,7 +156,9 @@ void RunOverTheTree(bool with_plugins) {
     const auto found = expected.find(real);
     const std::string size = found == expected.end() ? "-" : found->second[with_plugins ? 2 : 3];
     EXPECT_NE(size, "-") << "collected " << ::testing::PrintToString(real);
-    EXPECT_EQ(SizeOf(entry), size == "?" ? "50x50" : size) << ::testing::PrintToString(real);
+    EXPECT_EQ(std::to_string(entry.Width) + "x" + std::to_string(entry.Height),
+              size == "?" ? "50x50" : size)
+        << ::testing::PrintToString(real);
     ++seen[real];
   }
   for (const auto& [real, row] : expected) {
