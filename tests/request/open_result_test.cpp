@@ -21,17 +21,9 @@ TEST(OpenResultTest, EachWayAndEachMessage) {
       {"{page}", "/out/my \"best\" pics/Pictavue001.htm"},
       {"{browser}", folder.WriteFile("view", "")},
       {"{folder}", folder.Path()}};
-  const auto filled = [&names](std::string text) {
-    for (const auto& [name, value] : names) {
-      for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name)) {
-        text.replace(at, name.size(), value);
-      }
-    }
-    return text;
-  };
-  const auto list = [&filled](const std::string& item, const std::string& prefix) {
+  const auto list = [&names](const std::string& item, const std::string& prefix) {
     return item == "-" ? std::vector<std::string>{}
-                       : std::vector<std::string>{prefix + filled(item)};
+                       : std::vector<std::string>{prefix + testing::Filled(item, names)};
   };
   for (const testing::Row& row : testing::ReadTable("request/open_result.tsv")) {
     GalleryOptions options;
