@@ -50,22 +50,9 @@ function bytesOf(name) {
   return Buffer.concat(parts);
 }
 
-// The bytes of the file a file: address names: percent-escapes are bytes, the rest UTF-8.
-function fileBytesOf(url) {
-  const { pathname } = new URL(url);
-  const parts = [];
-  for (let i = 0; i < pathname.length;) {
-    if (pathname[i] === '%' && /^[0-9A-Fa-f]{2}$/.test(pathname.slice(i + 1, i + 3))) {
-      parts.push(Buffer.from([parseInt(pathname.slice(i + 1, i + 3), 16)]));
-      i += 3;
-    } else {
-      const character = String.fromCodePoint(pathname.codePointAt(i));
-      parts.push(Buffer.from(character, 'utf8'));
-      i += character.length;
-    }
-  }
-  return Buffer.concat(parts).toString('latin1');
-}
+// The bytes of the file a file: address names, as latin1 text: the URL parser leaves the path
+// ASCII and every other byte percent-escaped, which unescape turns back into that byte.
+const fileBytesOf = (url) => unescape(new URL(url).pathname);
 
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
@@ -88,11 +75,6 @@ async function watch() {
   await browser.context.route(/^(?!file:|about:)/, (route) => {
     record.push(['request', route.request().url()]);
     return route.abort();
-  });
-  browser.context.on('request', (request) => {
-    if (!/^(file|about):/.test(request.url())) {
-      record.push(['request', request.url()]);
-    }
   });
 }
 
@@ -246,19 +228,3 @@ for (const [label, options] of [
 ]) {
   test(`hostile names, ${label}`, (t) => checkGallery(t, options));
 }
-
-// A quote in the output name would end the refresh address; one in the e-mail would leave the
-// mailto attribute.
-test('hostile output name and e-mail: the slide show moves on, no attribute is left', async (t) => {
-  const page = await newPage(t);
-  const gallery = makeHostileGallery(t, {
-    ...relative, ...plain, IPP: 5 /* 20 a page */, ClientPull: 1, Delay: 1, FileName: "'q",
-    Email: 'a@b" onmouseover="alert(5)',
-  });
-  const first = gallery.pages.find((url) => url.endsWith('001.htm'));
-  await page.goto(first);
-  assert.deepEqual(await foreignScript(page), []);
-  await page.waitForURL((u) => fileBytesOf(u.href) === fileBytesOf(first).replace('001.htm', '002.htm'),
-    { timeout: 5000 });
-  assert.deepEqual(record, []);
-});

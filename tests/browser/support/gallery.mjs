@@ -13,10 +13,6 @@ import { chromium } from 'playwright-core';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const bin = path.join(path.resolve(process.env.PICTAVUE_BUILD ?? path.join(here, '../../../build')), 'bin');
 
-function tempFolder(prefix) {
-  return fs.mkdtempSync(path.join(os.tmpdir(), prefix));
-}
-
 function run(program, args, input, env) {
   const result = spawnSync(program, args, { input, env });
   if (result.status !== 0) {
@@ -30,7 +26,7 @@ function run(program, args, input, env) {
 // in the tree itself when where is 'search'. codePage: the system code page the program runs
 // with, the locale's UTF-8 if none. Returns { tree, out, pageToOpen, url(name) }.
 export function makeGallery(t, { pictures, options = {}, where = 'chosen', codePage }) {
-  const root = tempFolder('pictavue-browser-');
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-browser-'));
   t.after(() => fs.rmSync(root, { recursive: true, force: true }));
   const tree = path.join(root, 'tree');
   const out = where === 'chosen' ? path.join(root, 'out') : tree;
@@ -67,9 +63,6 @@ export function makeGallery(t, { pictures, options = {}, where = 'chosen', codeP
   };
 }
 
-// The file of a file:// address.
-export const fileOf = (url) => fileURLToPath(url);
-
 // One browser for the test file: `const browser = useBrowser();`, then browser.context in the
 // tests; moreFlags go to its command line. Windows keep the sizes their pages ask for (no emulated
 // viewport), as a person's would.
@@ -77,7 +70,7 @@ export function useBrowser(moreFlags = []) {
   const holder = { context: null };
   let profile;
   before(async () => {
-    profile = tempFolder('pictavue-chromium-');
+    profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-chromium-'));
     holder.context = await chromium.launchPersistentContext(profile, {
       executablePath: process.env.PICTAVUE_CHROMIUM ?? '/usr/bin/chromium',
       headless: true,
