@@ -12,6 +12,7 @@
 #include "platform/path_style.h"
 #include "support/data_table.h"
 #include "support/fakes.h"
+#include "support/settings_text.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
@@ -35,14 +36,8 @@ TEST(BatchModeTest, StatusStreamsAndSettingsOfEachOutcome) {
     const std::string settings =
         row[0].find("{settings}") != std::string::npos ? filled("{settings}") : program_settings;
     if (row.size() > 7) {
-      std::string text;
-      for (const char* section : {"[SearchDir]", "[PageFormat]", "[OutFile]"}) {
-        text += std::string(section) + "\r\n";
-        for (const std::string& line : row.From(7)) {
-          text += line + "\r\n";
-        }
-      }
-      folder.WriteFile(fs::relative(settings, folder.path()).string(), text);
+      folder.WriteFile(fs::relative(settings, folder.path()).string(),
+                       testing::SettingsText(row.From(7)));
     }
     if (row[1] == "page") {
       folder.WriteFile("pics/Pictavue001.htm", "old page");

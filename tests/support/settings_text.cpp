@@ -4,7 +4,7 @@
 
 namespace pictavue::testing {
 
-GalleryOptions OptionsFromSettings(const std::vector<std::string>& lines) {
+std::string SettingsText(const std::vector<std::string>& lines) {
   // Each key is read from its own section only, so every section may hold every line.
   std::string text;
   for (const char* section : {"SearchDir", "PageFormat", "OutFile"}) {
@@ -13,7 +13,13 @@ GalleryOptions OptionsFromSettings(const std::vector<std::string>& lines) {
       text += line + "\r\n";
     }
   }
-  return LoadSettings(ProfileFile::Parse(text), CodePage("UTF-8"), "", PathStyle::kWindows).options;
+  return text;
+}
+
+GalleryOptions OptionsFromSettings(const std::vector<std::string>& lines) {
+  return LoadSettings(ProfileFile::Parse(SettingsText(lines)), CodePage("UTF-8"), "",
+                      PathStyle::kWindows)
+      .options;
 }
 
 }  // namespace pictavue::testing

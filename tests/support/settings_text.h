@@ -14,4 +14,7 @@ namespace pictavue::testing {
 // may type it, is set on the options afterwards.
 GalleryOptions OptionsFromSettings(const std::vector<std::string>& lines);
 
+// A settings file of these lines, every section holding all of them.
+std::string SettingsText(const std::vector<std::string>& lines);
+
 }  // namespace pictavue::testing
