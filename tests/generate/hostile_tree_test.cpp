@@ -174,11 +174,8 @@ void RunOverTheTree(bool with_plugins) {
   }
 }
 
-TEST(HostileTreeTest, WithThePlugins) {
+TEST(HostileTreeTest, WithAndWithoutThePlugins) {
   RunOverTheTree(true);
-}
-
-TEST(HostileTreeTest, WithoutPlugins) {
   RunOverTheTree(false);
 }
 

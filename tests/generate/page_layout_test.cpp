@@ -17,10 +17,6 @@ namespace {
 
 using testing::Row;
 
-GalleryOptions SettingsFrom(const Row& row, std::size_t first) {
-  return testing::OptionsFromSettings(row.From(first));
-}
-
 std::string SliceText(const std::optional<PageSlice>& slice) {
   if (!slice) {
     return "none";
@@ -47,10 +43,13 @@ TEST(PageLayoutTest, ArithmeticNamesAndFolders) {
              SliceOfPage(std::stoi(r[1]), std::stoi(r[2]), std::stoi(r[3]), r[4] == "unlimited"));
        }},
       {"OutputFolder",
-       [](const Row& r) { return OutputFolder(SettingsFrom(r, 4), r[2], testing::StyleOf(r[1])); }},
+       [](const Row& r) {
+         return OutputFolder(testing::OptionsFromSettings(r.From(4)), r[2], testing::StyleOf(r[1]));
+       }},
       {"PageToOpen",
        [](const Row& r) {
-         return PageToOpen(SettingsFrom(r, 3), std::stoi(r[1]), "C:\\Prog", PathStyle::kWindows);
+         return PageToOpen(testing::OptionsFromSettings(r.From(3)), std::stoi(r[1]), "C:\\Prog",
+                           PathStyle::kWindows);
        }},
       {"VersionText",
        [](const Row& r) {
