@@ -3,6 +3,8 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath as fileOf } from 'node:url';
 import { makeGallery, openPage, useBrowser } from './support/gallery.mjs';
@@ -29,13 +31,41 @@ function sizedWindow(picture, screen, onlyOne) {
   return size.map((side, i) => Math.min(side, usable[i]));
 }
 
-// The gallery's first page, the screen it is on, and a click on a picture's thumbnail that gives
-// the window it opens ({ popup, name, inner, outer, file }) or, with popup, waits for that one.
-async function galleryPage(t, options) {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, ...options } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
+// Serves folder over http://127.0.0.1 until the test ends; gives the server's address.
+async function serve(t, folder) {
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    fs.readFile(file, (error, bytes) => {
+      response.writeHead(error ? 404 : 200);
+      response.end(bytes);
+    });
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  t.after(() => server.close());
+  return `http://127.0.0.1:${server.address().port}/`;
+}
+
+// Polls check until it gives something, for up to five seconds.
+async function until(check) {
+  for (let tries = 0; tries < 100; tries++) {
+    const result = check();
+    if (result) {
+      return result;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return undefined;
+}
+
+// The gallery's first page (from file://, or from http:// with the pages beside the pictures),
+// the screen it is on, and a click on a picture's thumbnail that gives the window it opens
+// ({ popup, name, inner, outer, file }) or, with popup, waits for that one.
+async function galleryPage(t, options, where = 'file') {
+  const gallery = makeGallery(t, { pictures, where: where === 'http' ? 'search' : 'chosen', options: { SubWin: 1, ...options } });
+  const first = 'Pictavue001.htm';
+  const page = await openPage(t, browser, where === 'http' ? await serve(t, gallery.out) + first : gallery.url(first));
   const screen = await page.evaluate(() => ({ availWidth: screen.availWidth, availHeight: screen.availHeight }));
-  const click = async (picture, popup, size) => {
+  const click = async (picture, popup) => {
     const file = path.join(gallery.tree, picture.path);
     const thumbnail = page.locator('img').nth(pictures.indexOf(picture));
     if (popup) {
@@ -45,10 +75,6 @@ async function galleryPage(t, options) {
       t.after(() => popup.close());
     }
     await popup.waitForLoadState('load');
-    if (size) {
-      await popup.waitForFunction(([w, h]) => outerWidth === w && outerHeight === h, size, { timeout: 3000 })
-        .catch(() => {});
-    }
     const shown = await popup.evaluate(() => ({
       name: window.name, inner: [innerWidth, innerHeight], outer: [outerWidth, outerHeight],
     }));
@@ -57,23 +83,31 @@ async function galleryPage(t, options) {
   return { gallery, page, screen, click };
 }
 
-test('sized sub-windows with OnlyOne on: one window for every picture, first opened at its size', async (t) => {
-  for (const first of [small, big]) {
-    const { screen, click } = await galleryPage(t, { AutoSize: 1, OnlyOne: 1 });
-    const before = browser.context.pages().length;
-    const size = sizedWindow(first, screen, true);
-    const opened = await click(first, null, size);
-    assert.deepEqual(opened.outer, size, `window of ${first.path}`);
-    // A picture larger than the screen gets the usable screen.
-    assert.ok(first !== big || size.join() === [screen.availWidth - 10, screen.availHeight - 30].join());
-    for (const picture of [first, mid]) {
-      const shown = await click(picture, opened.popup);
-      assert.equal(shown.name, 'SubWin');
-      assert.equal(shown.file, shown.expected);
+// From file:// pages (each an origin of its own in Chromium) and from http:// pages alike.
+for (const where of ['file', 'http']) {
+  test(`sized sub-windows with OnlyOne on, ${where}: each picture in front, in one window of its size`, async (t) => {
+    const { page, screen } = await galleryPage(t, { AutoSize: 1, OnlyOne: 1 }, where);
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    const others = browser.context.pages();
+    const subWindows = () => browser.context.pages().filter((p) => !others.includes(p));
+    t.after(() => Promise.all(subWindows().map((p) => p.close())));
+    for (const picture of [small, mid, big]) {
+      await page.locator('img').nth(pictures.indexOf(picture)).click();
+      const popup = await until(() => subWindows().find(
+        (p) => decodeURIComponent(new URL(p.url() || 'about:blank').pathname).endsWith(`/${picture.path}`)));
+      assert.ok(popup, `no window shows ${picture.path}`);
+      const size = sizedWindow(picture, screen, true);
+      await popup.waitForFunction(([w, h]) => outerWidth === w && outerHeight === h, size, { timeout: 3000 })
+        .catch(() => {});
+      assert.deepEqual(await popup.evaluate(() => [name, outerWidth, outerHeight]), ['SubWin', ...size], picture.path);
+      await until(() => subWindows().length === 1);
+      assert.equal(subWindows().length, 1, 'more than one sub-window');
+      // The script ran to its end, focus() included, so the window is in front.
+      assert.deepEqual(errors, []);
     }
-    assert.equal(browser.context.pages().length, before + 1, 'a second window was opened');
-  }
-});
+  });
+}
 
 test('sized sub-windows with OnlyOne off: a window of its own size for each picture', async (t) => {
   const { page, screen, click } = await galleryPage(t, { AutoSize: 1, OnlyOne: 0 });
