@@ -1,12 +1,17 @@
 #include "app/gui_app.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/batch_mode.h"
 #include "app/command_line.h"
+#if defined(PICTAVUE_DISPLAY_CHECK)
+#include "app/display_probe.h"
+#endif
 #include "app/gallery_run_factory.h"
 #include "app/startup.h"
 #include "generate/front_end.h"
@@ -80,7 +85,25 @@ class WindowRequests {
 }  // namespace
 
 int RunGuiApplication(int& argc, char** argv) {
+  bool wayland_asked = false;
+#if defined(PICTAVUE_DISPLAY_CHECK)
+  // Qt aborts when its platform finds no display; look first, so the person hears of batch mode.
+  const DisplayEnvironment display = ReadDisplayEnvironment(ProgramArguments(argc, argv));
+  const DisplayRoute route = ChooseDisplayRoute(display);
+  if (const std::optional<std::string> reason = WhyNoWindowCanBeShown(route, display)) {
+    std::cerr << NoDisplayMessage(*reason);
+    return kExitUsage;
+  }
+  // Without DISPLAY, Qt's usual first choice (X11) cannot work.
+  wayland_asked = route == DisplayRoute::kWayland;
+  if (wayland_asked) {
+    qputenv("QT_QPA_PLATFORM", "wayland");
+  }
+#endif
   QApplication app(argc, argv);
+  if (wayland_asked) {
+    qunsetenv("QT_QPA_PLATFORM");  // the programs the window starts make their own choice
+  }
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
   QApplication::setWindowIcon(ProgramIcon());
   // QApplication has taken its own options out of argv by now.
