@@ -134,6 +134,7 @@ frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
   }
   ConnectChangeHandlers();
   ConnectButtons();
+  SetDefaultButtonActive(true);
   Load();
   // The controls get their sizes now, so the drop-down cap is measured on the real box.
   ActivateLayouts(*this);
@@ -146,6 +147,11 @@ frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
 
 frmMain::~frmMain() {
   qApp->removeEventFilter(this);
+}
+
+void frmMain::SetDefaultButtonActive(bool active) {
+  default_button_active_ = active;
+  controls_.Command1->setDefault(active);  // drawn as the default button while it is one
 }
 
 void frmMain::SetActions(MainWindowActions actions) {
@@ -567,7 +573,9 @@ void frmMain::PointAt(int tab_page, ControlId control, FocusAction action) {
     return;
   }
   const bool select = action == FocusAction::kFocusAndSelect;
-  if (select && ControlOf(QApplication::focusWidget()) == widget) {
+  // The window's own focus control, not the application's: right after a message box the window
+  // may not be active again yet, and the focus arriving with its activation selects nothing.
+  if (select && ControlOf(focusWidget()) == widget) {
     SelectWholeText(widget);
     return;
   }
@@ -625,7 +633,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::FocusOut:
       if (ControlOf(widget) == controls_.txtTitle) {
-        default_button_active_ = true;
+        SetDefaultButtonActive(true);
       }
       return false;
     case QEvent::MouseButtonRelease: {
@@ -709,7 +717,7 @@ void frmMain::HandleFocusIn(QWidget* widget, Qt::FocusReason reason) {
   NoteFocus(*focus_, name);
   last_focus_control_ = control;
   if (control == c.txtTitle) {
-    default_button_active_ = false;
+    SetDefaultButtonActive(false);
   }
   if (IsTextBox(control) && SelectAllOnFocus(*focus_)) {
     SelectWholeText(control);

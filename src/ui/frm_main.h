@@ -126,6 +126,7 @@ class frmMain : public QWidget {
   void FillSearchDirList();
   int MeasureDropDownWidth(const std::string& entry);
 
+  void SetDefaultButtonActive(bool active);
   void OnTabSelected(int index);
   bool HandleKeyPress(QObject* watched, QKeyEvent* event);
   void HandleFocusIn(QWidget* widget, Qt::FocusReason reason);

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "ui/program_icon.h"
 
 namespace pictavue {
 namespace {
@@ -34,6 +37,28 @@ constexpr int kSearchFolderChars = 30;  // the width of cmbSearchDir, in charact
 QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// A frame whose access key moves the focus to the control that follows the frame in tab order,
+// every time. Qt's group box would return to the child that had the focus last, or do nothing
+// when the focus is inside it already.
+class AccessKeyFrame final : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+  void SetFocusTarget(QWidget* target) { target_ = target; }
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::Shortcut && target_ != nullptr) {
+      target_->setFocus(Qt::ShortcutFocusReason);
+      return true;
+    }
+    return QGroupBox::event(event);
+  }
+
+ private:
+  QWidget* target_ = nullptr;
+};
 
 // Creates the widgets in tab order, records every control by its name, and chains the focus
 // in the order of the tab indexes once everything exists.
@@ -99,17 +124,22 @@ class Builder {
     return combo;
   }
 
-  // A frame of the window's structure, which no rule or check refers to.
-  QGroupBox* Frame(std::string_view name, QWidget* parent, std::string_view caption) {
-    auto* frame = new QGroupBox(Text(caption), parent);
+  // A frame of the window's structure, which no rule or check refers to. A frame with an access
+  // key has a place in the tab order (tab_index), though it never takes the focus itself.
+  QGroupBox* Frame(std::string_view name, QWidget* parent, std::string_view caption,
+                   int tab_index = kNotInTabChain) {
+    auto* frame = new AccessKeyFrame(Text(caption), parent);
     frame->setObjectName(Text(name));
+    AddFrame(frame, tab_index);
     return frame;
   }
 
-  // A frame that is a control of its own (tooltip, help topic). Frames take no focus.
-  QGroupBox* Frame(ControlId id, QWidget* parent, std::string_view caption, int topic) {
-    auto* frame = Make<QGroupBox>(id, parent, kNotInTabChain, "", topic);
+  // A frame that is a control of its own (tooltip, help topic).
+  QGroupBox* Frame(ControlId id, QWidget* parent, std::string_view caption, int topic,
+                   int tab_index = kNotInTabChain) {
+    auto* frame = Make<AccessKeyFrame>(id, parent, kNotInTabChain, "", topic);
     frame->setTitle(Text(caption));
+    AddFrame(frame, tab_index);
     return frame;
   }
 
@@ -131,6 +161,14 @@ class Builder {
     for (std::size_t i = 1; i < tab_chain_.size(); ++i) {
       QWidget::setTabOrder(tab_chain_[i - 1].second, tab_chain_[i].second);
     }
+    for (const auto& [tab_index, frame] : frames_) {
+      const auto next =
+          std::find_if(tab_chain_.begin(), tab_chain_.end(),
+                       [tab_index](const auto& entry) { return entry.first > tab_index; });
+      if (next != tab_chain_.end()) {
+        frame->SetFocusTarget(next->second);
+      }
+    }
   }
 
  private:
@@ -143,8 +181,15 @@ class Builder {
     }
   }
 
+  void AddFrame(AccessKeyFrame* frame, int tab_index) {
+    if (tab_index != kNotInTabChain) {
+      frames_.emplace_back(tab_index, frame);
+    }
+  }
+
   MainWindowControls& c_;
   std::vector<std::pair<int, QWidget*>> tab_chain_;
+  std::vector<std::pair<int, AccessKeyFrame*>> frames_;
 };
 
 void MakeRed(QLabel* label) {
@@ -161,7 +206,7 @@ QHBoxLayout* Row(QBoxLayout* parent) {
 
 void BuildSearchFolderFrame(Builder& b, MainWindowControls& c, QWidget* parent) {
   using Id = ControlId;
-  c.Frame2 = b.Frame("Frame2", parent, "検索フォルダ(&L)");
+  c.Frame2 = b.Frame("Frame2", parent, "検索フォルダ(&L)", 0);
   QWidget* box = b.InnerBox(8, c.Frame2);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -207,7 +252,7 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   grid->addWidget(c.txtFileName, 0, 1);
   grid->addWidget(c.lblExt, 0, 2);
 
-  c.Frame6 = b.Frame(Id::Frame6, box, "出力先(&D)", 10);
+  c.Frame6 = b.Frame(Id::Frame6, box, "出力先(&D)", 10, 13);
   b.RightClickHelp(c.Frame6);
   QWidget* output_box = b.InnerBox(3, c.Frame6);
   output_box->setProperty(kHelpTopicProperty, 10);
@@ -404,6 +449,7 @@ void BuildBottomRow(Builder& b, MainWindowControls& c, QWidget& window, QBoxLayo
   c.Image1 = new QLabel(&window);
   c.Image1->setObjectName(QStringLiteral("Image1"));
   c.Image1->setFixedSize(kImageSize, kImageSize);
+  c.Image1->setPixmap(ProgramIconPixmap(kImageSize));
   c.Command1 = b.Button(Id::Command1, &window, "作成(&C)...", "", 25, 46);
   c.Command5 = b.Button(Id::Command5, &window, "&About...", "Pictavue について...", 26, 47);
   c.Command3 = b.Button(Id::Command3, &window, "ヘルプ(&H)", "ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示", kNoTopic, 48);

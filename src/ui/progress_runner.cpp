@@ -25,6 +25,12 @@ void ProgressRunner::RunModal(const std::function<void()>& run) {
   since_events_.invalidate();
   window.exec();
   window_ = nullptr;
+  // A message box of the run (no pictures, the abort message) may have been the active window
+  // just before the progress window went; the window manager then hands the activation to no
+  // one, and the keyboard would be dead until a click.
+  if (owner_ && owner_->isVisible()) {
+    owner_->activateWindow();
+  }
 }
 
 void ProgressRunner::SetStatus(const std::string& text) {

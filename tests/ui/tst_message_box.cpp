@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -207,6 +208,27 @@ class tst_MessageBox : public QObject {
       const int free_height = screen.height() - box.height();
       QCOMPARE(box.top(), static_cast<int>(std::nearbyint(free_height * 0.9)));
     }
+  }
+
+  // A line breaks only where the text breaks it: the box widens up to the screen instead.
+  void linesStayWhole() {
+    const std::string prompt = "/srv/" + std::string(50, 'x') +
+                               " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合は"
+                               "メディアが挿入されているかどうか確認してください。";
+    QStringList too_narrow;
+    WhenModalShown<QMessageBox>([&too_narrow](QMessageBox* box) {
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        for (const QString& line : label->text().split('\n')) {
+          if (label->text() == box->text() &&
+              label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width()) {
+            too_narrow << line;
+          }
+        }
+      }
+      box->buttons().front()->click();
+    });
+    ShowStyledMessageBox(prompt, kStyleWarning, kProgramTitle, nullptr);
+    QCOMPARE(too_narrow, QStringList());
   }
 
   void twoBoxesInARowAreEachPlaced() {
