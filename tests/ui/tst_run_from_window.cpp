@@ -2,7 +2,6 @@
 // boxes it shows, and what follows, with the real run on real files.
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -26,7 +25,6 @@ namespace {
 
 using testing::OpenTopLevelWindows;
 using testing::TempFolder;
-using testing::WhenModalShown;
 
 // The program's front end over its main window, watched: at every yield the test may act on
 // the progress window first; afterwards it samples what the window shows.
@@ -124,28 +122,6 @@ class Fixture : public GalleryRun {
   CodePage code_page{"UTF-8"};
 };
 
-struct SeenBox {
-  int icon = -1;
-  QString title;
-  QString text;
-  QStringList buttons;
-  bool over_progress_window = false;
-};
-
-// Looks at the next box once it is up and presses its only button.
-void SeeNextBox(SeenBox& seen) {
-  WhenModalShown<QMessageBox>([&seen](QMessageBox* box) {
-    seen.icon = box->icon();
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    for (const QAbstractButton* button : box->buttons()) {
-      seen.buttons << button->text();
-    }
-    seen.over_progress_window = qobject_cast<frmProgress*>(box->parentWidget()) != nullptr;
-    box->buttons().front()->click();
-  });
-}
-
 }  // namespace
 
 class tst_RunFromWindow : public QObject {
@@ -174,85 +150,6 @@ class tst_RunFromWindow : public QObject {
     const QString page = QString::fromStdString(f.folder.Path("out/Pictavue001.htm"));
     QCOMPARE(f.launcher.calls, std::vector<std::string>{"open " + page.toStdString()});
     QCOMPARE(f.session.history.size(), std::size_t{1});
-  }
-
-  void cancel_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("phase");
-    const QString measuring = "画像情報調査中...";
-    QTest::newRow("button, while measuring") << "button" << measuring;
-    QTest::newRow("Esc, while measuring") << "escape" << measuring;
-    QTest::newRow("close box, while measuring") << "close" << measuring;
-    QTest::newRow("button, while collecting") << "button"
-                                              << "ファイル情報収集中...";
-    QTest::newRow("close box, while writing") << "close"
-                                              << "ＨＴＭＬ生成中...";
-  }
-  void cancel() {
-    QFETCH(QString, how);
-    QFETCH(QString, phase);
-    Fixture f;
-    f.AddPictures(60, 2);
-    f.session.options.IPP = 0;  // 20 a page: the run yields between pages
-    bool asked = false;
-    f.front_end.at_yield = [&](frmProgress& window) {
-      if (asked || window.lblStatus->text() != phase) {
-        return;
-      }
-      asked = true;
-      if (how == "button") {
-        QTest::mouseClick(window.Command1, Qt::LeftButton);
-      } else if (how == "escape") {
-        QTest::keyClick(&window, Qt::Key_Escape);
-      } else {
-        window.close();
-      }
-    };
-    const RequestResult result = f.Request();
-    QVERIFY(asked);
-    QCOMPARE(int(result.outcome), int(RequestOutcome::kCancelled));
-    QCOMPARE(f.front_end.statuses.back(), phase);
-    QCOMPARE(f.front_end.boxes, 0);
-    QVERIFY(f.launcher.calls.empty());
-    QVERIFY(f.session.history.empty());
-  }
-
-  void aRunThatEndsWithABoxOpensNothing_data() {
-    QTest::addColumn<bool>("disk_full");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no pictures") << false << int(RequestOutcome::kNothingFound)
-                                 << int(QMessageBox::Warning)
-                                 << "指定されたフォルダには画像ファイルが存在しません。";
-    QTest::newRow("a failed page")
-        << true << int(RequestOutcome::kAborted) << int(QMessageBox::Critical)
-        << "次の理由により処理を中止します。\n\nデバイスに空き領域がありません";
-  }
-  void aRunThatEndsWithABoxOpensNothing() {
-    QFETCH(bool, disk_full);
-    QFETCH(int, outcome);
-    QFETCH(int, icon);
-    QFETCH(QString, text);
-    Fixture f;
-    if (disk_full) {
-      f.AddPictures(5, 1);
-      f.write_file = [](const std::string&, std::string_view) {
-        return Status::Failure("デバイスに空き領域がありません");
-      };
-    } else {
-      f.folder.WriteFile("pictures/notes.txt", "no pictures here");
-    }
-    SeenBox seen;
-    SeeNextBox(seen);
-    QCOMPARE(int(f.Request().outcome), outcome);
-    QCOMPARE(seen.icon, icon);
-    QCOMPARE(seen.title, QStringLiteral("Pictavue"));
-    QCOMPARE(seen.text, text);
-    QCOMPARE(seen.buttons, QStringList{"OK"});
-    QVERIFY(seen.over_progress_window);
-    QVERIFY(f.launcher.calls.empty());
-    QVERIFY(f.session.history.empty());
   }
 };
 
