@@ -64,6 +64,20 @@ def screenshot(window):
     return [data[start + y * line:start + (y + 1) * line] for y in range(height)]
 
 
+def settled_screenshot(window):
+    """The window's pixels once they have stayed the same for most of a second: the keys sent
+    before have been handled, and no caret blinks (it changes every half second)."""
+    since = [time.monotonic(), screenshot(window)]
+
+    def settled():
+        shot = screenshot(window)
+        if shot != since[1]:
+            since[:] = [time.monotonic(), shot]
+        return time.monotonic() - since[0] >= 0.7 and shot
+
+    return poll("the window to settle", settled)
+
+
 class Program:
     """One running copy of the program with its own settings file."""
 
@@ -136,7 +150,11 @@ class Program:
         return self.wait_end()
 
     def wait_end(self):
-        poll("the program to end", lambda: self.process.poll() is not None)
+        try:
+            poll("the program to end", lambda: self.process.poll() is not None)
+        except AssertionError as error:
+            raise AssertionError("%s; its windows %s, the focus on %s" %
+                                 (error, self.windows(), self.active())) from None
         with open(self.settings, encoding="utf-8") as file:
             return dict(line.split("=", 1) for line in file.read().splitlines() if "=" in line)
 
@@ -262,10 +280,19 @@ def test_access_keys_and_a_run(desk):
 
 
 # Ctrl+Shift+Tab wraps to the last tab, Ctrl+Tab back to the first; each focuses the tab's first
-# control, text boxes with their text selected. Enter in the title is a new line. Qt's own
-# dialogs speak the window's language.
-def test_tabs_title_and_qt_texts(desk):
+# control, text boxes with their text selected. Enter in the title is a new line. The two
+# settings dialogs store what OK leaves in them, trimmed, and nothing on Esc; Qt's own dialogs
+# speak the window's language.
+def test_tabs_dialogs_and_qt_texts(desk):
     program = desk.start()
+    program.keys("alt+f", "Tab", "Tab")  # to Command6(0), the output folder's button
+    for text, key in ((" /srv/new out ", "Return"), ("x", "Escape")):
+        program.keys("space")
+        dialog = program.wait_window(2, "the output-folder dialog")
+        program.keys("ctrl+a")
+        program.type(text)
+        program.dismiss(dialog, key)
+        program.wait_main_active()
     program.keys("ctrl+shift+Tab", "space", "ctrl+Tab")
     program.type("y")
     program.keys("ctrl+Tab")
@@ -280,10 +307,13 @@ def test_tabs_title_and_qt_texts(desk):
                            text=True).stdout.strip()
     program.dismiss(chooser, "Escape")
     program.wait_active(dialog, "the browser dialog again")
-    program.dismiss(dialog, "Escape")
+    program.keys("alt+b", "ctrl+a")
+    program.type(" /usr/bin/x ")
+    program.dismiss(dialog, "Return")
     saved = program.close()
     expect("tabs", (saved["SameSize"], saved["FileName"]), ("1", "y"))
     expect("title", saved["Title"], "a\\nb")
+    expect("dialogs", (saved["DirName"], saved["BrowserPath"]), ("/srv/new out", "/usr/bin/x"))
     expect("pages", os.listdir(desk.out), [])
     expect("file chooser's title", title, "開く")
 
@@ -319,7 +349,7 @@ def test_command_line_run_shows_its_folder(desk):
             program.keys("Return")
         box = program.wait_window(2, "the overwrite question")
         above_question.append(
-            (screenshot(program.main), outer_top(box) - geometry(program.main)[1]))
+            (settled_screenshot(program.main), outer_top(box) - geometry(program.main)[1]))
         program.keys("Return")
         if not args:
             program.close()
@@ -343,25 +373,34 @@ def test_second_copy(desk):
     desk.start().close()
 
 
-# What the keyboard changes comes back after a restart: in the file, and on the screen.
+# Every setting read at start is shown and written back at close, what the keyboard changed
+# too, and the window looks the same after a restart.
 def test_settings_survive_a_restart(desk):
-    program = desk.start(PageFormat={"Title": "a\\nb", "Name": "山田 太郎", "Pixel": "5"},
-                         OutFile={"FileName": "ギャラリー", "OutputDir": "1"})
-    program.keys("alt+s", "alt+j", "alt+t", "alt+m", "alt+n", "ctrl+a", "3", "0")
+    program = desk.start(
+        SearchDir=dict(DirHistry2=desk.empty, SubDir="0", GIF="0", JPEG="1", PNG="1", BMP="1",
+                       EMF="1", SameSize="2"),
+        PageFormat=dict(Width="False", Height="True", Pixel="5", BGColor="0", AutoSize="0",
+                        ClientPull="1", Delay="7", Separator="0", FolderName="0", PathName="1",
+                        IPP="-1", IppFree="30", FrameMenu="1", Title="a\\nb", Name="山田 太郎",
+                        Email="me@example.org", NotThumbnail="1", AltNewLine="1"),
+        OutFile=dict(FileName="ギャラリー", OutputDir="1", AutoOpenMode="1"))
+    program.keys("alt+s", "alt+j", "alt+y", "alt+m", "alt+n", "ctrl+a", "4", "0")
     looks, files = [], []
     for restart in (False, True):
         if restart:
             program = Program(desk.home, files[0])
         program.keys("alt+l", "Tab")
-        looks.append(screenshot(program.main))
+        looks.append(settled_screenshot(program.main))
         saved = program.close()
         with open(program.settings, encoding="utf-8") as file:
             files.append(file.read())
-    expect("changed", [saved[key] for key in ("SubDir", "JPEG", "Height", "FrameMenu", "IPP",
-                                              "IppFree", "Title", "Pixel", "FileName")],
-           ["0", "1", "True", "1", "-1", "30", "a\\nb", "5", "ギャラリー"])
+    expect("changed", [saved[key] for key in ("SubDir", "JPEG", "Width", "FrameMenu", "IppFree")],
+           ["1", "0", "True", "0", "40"])
     expect("the file after a restart", files[0] == files[1], True)
     expect("the window after a restart", looks[0] == looks[1], True)
+    for key, value in (("SameSize", "2"), ("Pixel", "5"), ("Title", "a\\nb"),
+                       ("Email", "me@example.org"), ("AutoOpenMode", "1")):
+        expect(key, saved[key], value)
 
 
 def main():
