@@ -9,8 +9,8 @@
 #include <QScreen>
 
 #include "generate/front_end.h"
-#include "request/message_placement.h"
-#include "ui/message_style.h"
+#include "ui/rules/message_placement.h"
+#include "ui/rules/message_style.h"
 
 namespace pictavue {
 namespace {

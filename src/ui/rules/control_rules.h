@@ -6,7 +6,6 @@
 
 #include "platform/path_kind.h"
 #include "platform/path_style.h"
-#include "settings/control_id.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
@@ -49,8 +48,9 @@ std::string OutputFolderToolTip(const GalleryOptions& options);
 // The main window's tab pages, numbered from 1.
 inline constexpr int kTabCount = 4;
 
-// The control that receives the focus when tab page tab (1 to kTabCount) is selected.
-ControlId FirstControlOfTab(int tab);
+// The name of the control that receives the focus when tab page tab (1 to kTabCount) is
+// selected.
+std::string_view FirstControlOfTab(int tab);
 
 // Ctrl+Tab and Ctrl+Shift+Tab step through the tab pages and wrap around; the tab page they
 // select, or nothing when the Tab key press belongs to the focused control (no Ctrl, or Alt).

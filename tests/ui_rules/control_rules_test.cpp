@@ -1,4 +1,4 @@
-#include "settings/control_rules.h"
+#include "ui/rules/control_rules.h"
 
 #include <optional>
 #include <string>

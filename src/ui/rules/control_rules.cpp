@@ -1,4 +1,4 @@
-#include "settings/control_rules.h"
+#include "ui/rules/control_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -14,8 +14,8 @@ constexpr FileNameHint kSinglePageHint = {"．htm", "出力ﾌｧｲﾙ名(拡�
 constexpr FileNameHint kPagedHint = {
     "xxx．htm", "出力ﾌｧｲﾙ名(拡張子不要)\r\nﾍﾟｰｼﾞ番号をあらわす001～\r\n999が付加されます｡"};
 
-constexpr std::array<ControlId, kTabCount> kFirstControls = {
-    ControlId::txtFileName, ControlId::txtTitle, ControlId::chkBGColor, ControlId::chkSameSize};
+constexpr std::array<std::string_view, kTabCount> kFirstControls = {"txtFileName", "txtTitle",
+                                                                    "chkBGColor", "chkSameSize"};
 
 bool IsWindowsRecycleItem(std::string_view path) {
   // The drive letter is not looked at: any drive's recycle bin counts.
@@ -100,7 +100,7 @@ std::string OutputFolderToolTip(const GalleryOptions& options) {
   return options.OutputDir == kOutputDirChosen ? options.DirName : std::string();
 }
 
-ControlId FirstControlOfTab(int tab) {
+std::string_view FirstControlOfTab(int tab) {
   if (tab < 1 || tab > kTabCount) {
     return kFirstControls[0];
   }
