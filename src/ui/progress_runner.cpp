@@ -13,10 +13,6 @@ namespace pictavue {
 ProgressRunner::ProgressRunner(ActiveWindow& active_window, QWidget* owner, int event_interval_ms)
     : active_window_(active_window), owner_(owner), event_interval_ms_(event_interval_ms) {}
 
-void ProgressRunner::SetOwner(QWidget* owner) {
-  owner_ = owner;
-}
-
 void ProgressRunner::RunModal(const std::function<void()>& run) {
   frmProgress window(owner_, run);
   active_window_.Track(&window);
