@@ -1,5 +1,4 @@
 #include <QLocalSocket>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +10,6 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
-using testing::WhenModalShown;
 
 InstancePlace PlaceIn(const QTemporaryDir& folder) {
   return {folder.filePath(QStringLiteral("probe.lock")),
@@ -20,38 +18,13 @@ InstancePlace PlaceIn(const QTemporaryDir& folder) {
 
 }  // namespace
 
-// Copies of the real program, a copy that died and PrevInstance=1 are run on a real X server
-// (tests/x11); here the two copies are two objects of one process.
+// Copies of the real program, the message of the second and a copy that died are run on a real
+// X server (tests/x11); here the two copies are two objects of one process.
 class tst_SingleInstance : public QObject {
   Q_OBJECT
 
  private slots:
   void cleanup() { QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows())); }
-
-  void aSecondCopyTellsTheUserAndCallsTheFirstForward() {
-    QTemporaryDir folder;
-    SingleInstance first(PlaceIn(folder));
-    QVERIFY(first.Claim());
-    QWidget window;
-    window.setObjectName(QStringLiteral("first"));
-    first.SetWindow(&window);
-    window.showMinimized();
-    QSignalSpy came_forward(&first, &SingleInstance::CameForward);
-
-    SingleInstance second(PlaceIn(folder));
-    QString told;
-    WhenModalShown<QMessageBox>([&told](QMessageBox* box) {
-      told = QStringLiteral("%1|%2|%3").arg(box->windowTitle()).arg(box->icon()).arg(box->text());
-      box->accept();
-    });
-    QVERIFY(IsPreviousInstanceRunning(second));
-    QCOMPARE(told, QStringLiteral("Pictavue|%1|Pictavue は既に起動されています。")
-                       .arg(int(QMessageBox::Warning)));
-    QTRY_COMPARE(came_forward.count(), 1);
-    QVERIFY(!window.isMinimized());
-    QVERIFY(window.isVisible());
-    window.close();
-  }
 
   void aRequestBeforeTheWindowExistsIsAnsweredWhenItDoes() {
     QTemporaryDir folder;

@@ -44,15 +44,16 @@ def geometry(window):
     return int(shell["X"]), int(shell["Y"]), int(shell["WIDTH"]), int(shell["HEIGHT"])
 
 
+def window_name(window):
+    return subprocess.run(("xdotool", "getwindowname", window), capture_output=True,
+                          text=True).stdout.strip()
+
+
 def outer_top(window):
     """The top of the window with the window manager's title bar."""
     extents = subprocess.run(("xprop", "-id", window, "_NET_FRAME_EXTENTS"), capture_output=True,
                              text=True).stdout.split("=")[-1].split(",")
     return geometry(window)[1] - int(extents[2])
-
-
-def area(window):
-    return geometry(window)[2] * geometry(window)[3]
 
 
 def screenshot(window):
@@ -91,13 +92,9 @@ class Program:
             (os.path.join(home, "bin", "pictavue"), "--settings", self.settings) + tuple(args),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         Program.running.append(self)
-        # The largest window: a command-line run may show its first question at once.
-        self.main = max(poll("the main window", self.active_windows), key=area) \
-            if main_window else None
-
-    def active_windows(self):
-        windows = self.windows()
-        return windows if self.active() in windows else None
+        # The first window it made: a command-line run may show its first question at once.
+        self.main = min(poll("the main window", lambda: self.active() in self.windows() and
+                             self.windows()), key=int) if main_window else None
 
     def windows(self):
         return xdo("search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--class",
@@ -111,13 +108,9 @@ class Program:
         return active[0] if active else None
 
     def wait_window(self, count, what):
-        """The newest window once this copy shows count of them, when it has the focus."""
-        def counted():
-            windows = self.windows()
-            return windows if len(windows) == count else None
-
-        windows = poll(what, counted)
-        newest = max(windows, key=int)  # a client numbers its windows in the order it makes them
+        """The newest window once this copy shows count of them, when it has the focus; a client
+        numbers its windows in the order it makes them."""
+        newest = max(poll(what, lambda: len(self.windows()) == count and self.windows()), key=int)
         self.wait_active(newest, what + " to take the focus")
         return newest
 
@@ -281,13 +274,13 @@ def test_access_keys_and_a_run(desk):
 
 # Ctrl+Shift+Tab wraps to the last tab, Ctrl+Tab back to the first; each focuses the tab's first
 # control, text boxes with their text selected. Enter in the title is a new line. The two
-# settings dialogs store what OK leaves in them, trimmed, and nothing on Esc; Qt's own dialogs
-# speak the window's language.
+# settings dialogs store what OK leaves in them, trimmed, and nothing on Esc; the file chooser
+# answers the program chosen in it, and speaks the window's language.
 def test_tabs_dialogs_and_qt_texts(desk):
     program = desk.start()
     program.keys("alt+f", "Tab", "Tab")  # to Command6(0), the output folder's button
     for text, key in ((" /srv/new out ", "Return"), ("x", "Escape")):
-        program.keys("space")
+        program.keys("Return")  # a focused button takes Enter
         dialog = program.wait_window(2, "the output-folder dialog")
         program.keys("ctrl+a")
         program.type(text)
@@ -303,30 +296,35 @@ def test_tabs_dialogs_and_qt_texts(desk):
     dialog = program.wait_window(2, "the browser dialog")
     program.keys("alt+r")
     chooser = program.wait_window(3, "the file chooser")
-    title = subprocess.run(("xdotool", "getwindowname", chooser), capture_output=True,
-                           text=True).stdout.strip()
-    program.dismiss(chooser, "Escape")
+    title = window_name(chooser)
+    program.type("/bin/sh")
+    program.dismiss(chooser, "Return")
     program.wait_active(dialog, "the browser dialog again")
-    program.keys("alt+b", "ctrl+a")
-    program.type(" /usr/bin/x ")
+    program.keys("alt+b")  # the path, so that Enter is OK's
     program.dismiss(dialog, "Return")
     saved = program.close()
     expect("tabs", (saved["SameSize"], saved["FileName"]), ("1", "y"))
     expect("title", saved["Title"], "a\\nb")
-    expect("dialogs", (saved["DirName"], saved["BrowserPath"]), ("/srv/new out", "/usr/bin/x"))
+    expect("dialogs", (saved["DirName"], saved["BrowserPath"]), ("/srv/new out", "/bin/sh"))
     expect("pages", os.listdir(desk.out), [])
     expect("file chooser's title", title, "開く")
 
 
-# After the no-pictures message the main window has the keyboard again. A run of a page a
-# picture takes seconds: time enough to see its window and cancel it with Esc.
+# The folder chooser's folder goes into the search-folder box. After the no-pictures message the
+# main window has the keyboard again. A run of a page a picture takes seconds: time enough to
+# see its window and cancel it with Esc.
 def test_no_pictures_then_cancel(desk):
     many = desk.folder("many")
     for index in range(12000):
         os.link(os.path.join(desk.pictures, "p0.gif"), os.path.join(many, "%05d.gif" % index))
-    program = desk.start(SearchDir={"DirHistry1": desk.empty},
-                         PageFormat={"IPP": "-1", "IppFree": "1"})
-    program.keys("Return")
+    program = desk.start(PageFormat={"IPP": "-1", "IppFree": "1"})
+    program.keys("alt+r")  # the folder chooser picks the empty folder
+    chooser = program.wait_window(2, "the folder chooser")
+    expect("folder chooser's title", window_name(chooser), "検索するフォルダを選択してください。")
+    program.type(desk.empty)
+    program.dismiss(chooser, "Return")
+    program.wait_main_active()
+    program.keys("alt+l", "Return")
     program.answer_box(3, "Return")
     program.keys("alt+l", "ctrl+a")
     program.type(many)
@@ -334,7 +332,7 @@ def test_no_pictures_then_cancel(desk):
     program.dismiss(program.wait_window(2, "the progress window"), "Escape")
     saved = program.close()
     expect("last page", os.path.exists(os.path.join(desk.out, "Pictavue12000.htm")), False)
-    expect("history", (saved["DirHistry1"], saved["DirHistry2"]), (desk.empty, ""))
+    expect("history", (saved["DirHistry1"], saved["DirHistry2"]), (desk.pictures, ""))
     shutil.rmtree(many)
 
 
