@@ -57,14 +57,8 @@ std::string_view FirstControlOfTab(int tab);
 std::optional<int> TabSelectedByTabKey(int current_tab, int tab_count, bool ctrl, bool shift,
                                        bool alt);
 
-// An item inside a recycle bin: on Windows a path whose characters 2 to 12 are ":\recycled\" or
-// ":\recycler\" in any letter case; on POSIX an item below the files folder of a freedesktop
-// trash (~/.local/share/Trash/files/..., <mount>/.Trash-1000/files/..., <mount>/.Trash/1000/
-// files/...). The trash folder itself is no item inside it.
-bool IsInsideRecycleBin(std::string_view path, PathStyle style);
-
 // Whether a path dropped onto cmbSearchDir becomes its text: an existing folder outside the
-// recycle bin. A file or a missing path changes nothing.
+// recycle bin (IsInsideRecycleBin). A file or a missing path changes nothing.
 bool TakesDroppedPath(std::string_view path, PathStyle style, FileKind kind);
 
 // The focus bookkeeping the program's windows share (the output-folder dialog writes it too).
