@@ -52,23 +52,6 @@ class tst_clsToolTip : public QObject {
     QVERIFY(!window->isVisible());
   }
 
-  // The same key again replaces the tool; a long line wraps at the maximum width.
-  void replacedTextAndMaximumWidth() {
-    QWidget target;
-    target.resize(100, 100);
-    target.show();
-    clsToolTip tip;
-    QVERIFY(tip.mCreate(&target));
-    tip.pMaxWidth(200);
-    QVERIFY(tip.mToolAdd(1, "short"));
-    QVERIFY(tip.mToolAdd(1, QString("ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞ").repeated(6)));
-    MoveMouse(target, QPoint(10, 10));
-    QWidget* window = TipOf(target);
-    QTRY_VERIFY(window->isVisible());
-    QVERIFY(window->height() >= 2 * window->fontMetrics().lineSpacing());
-    QVERIFY(window->width() <= 200 + 10);
-  }
-
   void theWindowGoesWithTheTarget() {
     clsToolTip tip;
     auto* doomed = new QWidget;

@@ -180,21 +180,6 @@ class tst_frmMain : public QObject {
     QCOMPARE(delay->palette().color(QPalette::Base), system.color(QPalette::Base));
   }
 
-  void outputFolderTooltips() {
-    GalleryOptions options;
-    options.DirName = "/srv/out";
-    Open(options);
-    const auto tips = [this] {
-      return QStringList({Get("cmbOutputDir")->toolTip(), Get("Frame6")->toolTip(),
-                          Get("picXpStyle(3)")->toolTip()});
-    };
-    QCOMPARE(tips(), QStringList(3, "/srv/out"));
-    auto* output_dir = Get<QComboBox>("cmbOutputDir");
-    output_dir->setCurrentIndex(1);
-    emit output_dir->activated(1);
-    QCOMPARE(tips(), QStringList(3, QString()));
-  }
-
   // The file-name hint's tooltip, and the other two, are shown by the window's own tips.
   void tipsShowTheirLines() {
     Open();

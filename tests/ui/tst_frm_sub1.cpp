@@ -20,7 +20,6 @@ namespace {
 
 using testing::FakeChooser;
 using testing::OpenTopLevelWindows;
-using testing::WhenModalShown;
 
 struct Fixture {
   ActiveWindow active;
@@ -95,28 +94,6 @@ class tst_frmSub1 : public QObject {
     QCOMPARE(f.options.DirName, std::string("old folder"));  // nothing stored before OK
   }
 
-  // The dialog keeps the focus bookkeeping the main window shares with it.
-  void focusIsNotedAndTheTextSelected() {
-    Fixture f;
-    frmSub1 dialog(0, f.options, f.Services(), nullptr);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.Command2_1->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.focus.LastFocusName, std::string("Command2(1)"));
-    dialog.txtAny->setFocus(Qt::TabFocusReason);
-    QCOMPARE(dialog.txtAny->selectedText(), QStringLiteral("old folder"));
-    // A press while the noted control is not the active one skips the next select-all.
-    dialog.Command2_0->setFocus(Qt::TabFocusReason);
-    dialog.txtAny->deselect();
-    f.focus.LastFocusName = "cmbSearchDir";
-    QTest::mouseClick(dialog.txtAny, Qt::LeftButton);
-    QVERIFY(!dialog.txtAny->hasSelectedText());
-    QCOMPARE(f.focus.LastFocusName, std::string("txtAny"));
-    QVERIFY(!f.focus.FocusByMouse);
-    dialog.reject();
-  }
-
   // POSIX names programs by their execute permission, not by an extension.
   void fileChooserListsProgramsThenEverything() {
     if (NativePathStyle() != PathStyle::kPosix) {
@@ -139,24 +116,6 @@ class tst_frmSub1 : public QObject {
     QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
     QTRY_COMPARE(ListedNames(*dialog), QStringList({"browser", "notes.txt", "plugins"}));
     dialog->reject();
-  }
-
-  // Both choosers open at their folder and answer nothing on cancel; what they answer for a
-  // choice is seen on a real X server (tests/x11).
-  void choosersOpenAtTheirFolderAndCancel() {
-    QTemporaryDir start;
-    QtPathChooser chooser;
-    QStringList shown;
-    for (const bool folder : {true, false}) {
-      WhenModalShown<QFileDialog>([&shown](QFileDialog* dialog) {
-        shown << dialog->directory().absolutePath();
-        dialog->reject();
-      });
-      QCOMPARE(folder ? chooser.BrowseForFolder(nullptr, "title", start.path().toStdString())
-                      : chooser.ChooseFile(nullptr, BrowserFilters(), start.path().toStdString()),
-               std::string());
-    }
-    QCOMPARE(shown, QStringList(2, QDir(start.path()).absolutePath()));
   }
 };
 

@@ -1,24 +1,19 @@
 // The main window with the dialogs it opens and the help it shows, wired as the program wires
 // them.
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/launch.h"
 #include "support/fakes.h"
 #include "support/qt_helpers.h"
 #include "ui/active_window.h"
-#include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_sub1.h"
 #include "ui/help_file_topics.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_dialogs.h"
-#include "ui/path_chooser.h"
 
 namespace pictavue {
 namespace {
@@ -39,10 +34,9 @@ struct Program {
     active.Track(window.get());
     window->LoadSettings(options, FolderHistory());
     MainWindowActions actions;
-    AddDialogActions(actions, *window,
-                     DialogServices{active, *focus, chooser, launcher,
-                                    PluginNames{"Pictavue JPEG size reader 1.26", "", ""},
-                                    "/opt/pictavue/docs"});
+    AddDialogActions(
+        actions, *window,
+        DialogServices{active, *focus, chooser, launcher, PluginNames{}, "/opt/pictavue/docs"});
     window->SetActions(actions);
     window->show();
   }
@@ -99,35 +93,6 @@ class tst_MainWindowDialogs : public QObject {
     });
     QTest::mouseClick(p.Get("Command6(0)"), Qt::LeftButton);
     QCOMPARE(p.window->Focus().LastFocusName, std::string("txtAny"));
-  }
-
-  void aboutShowsThePlugInsAndOpensTheGuide() {
-    Program p;
-    QString jpeg;
-    WhenModalShown<frmAbout>([&jpeg](frmAbout* about) {
-      jpeg = about->lblIFJPEG->text();
-      QTest::mouseClick(about->lblHP, Qt::LeftButton);
-      QTest::keyClick(about, Qt::Key_Escape);
-    });
-    QTest::mouseClick(p.Get("Command5"), Qt::LeftButton);
-    QCOMPARE(jpeg, QStringLiteral("Pictavue JPEG size reader 1.26"));
-    QCOMPARE(p.launcher.calls, std::vector<std::string>{"open /opt/pictavue/docs/index.html"});
-  }
-
-  // The chooser starts in the search folder when it exists, and a cancel keeps the text.
-  void searchFolderBrowseUsesTheChooser() {
-    QTemporaryDir folder;
-    Program p;
-    p.window->SetSearchFolderText(" " + folder.path().toStdString() + " ");
-    p.chooser.answer = "/srv/pictures";
-    QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
-    QCOMPARE(p.window->SearchFolderText(), std::string("/srv/pictures"));
-    p.window->SetSearchFolderText("/no/such/folder");
-    p.chooser.answer.clear();
-    QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
-    QCOMPARE(p.window->SearchFolderText(), std::string("/no/such/folder"));
-    const QString call = "folder frmMain|検索するフォルダを選択してください。|";
-    QCOMPARE(p.chooser.calls, QStringList({call + folder.path(), call}));
   }
 
   // Every control with a help topic finds it in the help file we ship.
