@@ -61,17 +61,14 @@ class tst_frmSub1 : public QObject {
     QTest::addColumn<QString>("after");
     const QString folder = "folder frmSub1|出力するフォルダを選択してください。|";
     const QString file = "file frmSub1|実行ﾌｧｲﾙ(*.exe)=*.exe,全てのﾌｧｲﾙ(*.*)=*.*|";
-    QTest::newRow("folder") << 0 << " D:\\ "
-                            << "D:\\Photos" << folder + "D:\\"
-                            << "D:\\Photos";
-    QTest::newRow("folder, cancelled") << 0 << "D:\\"
-                                       << "" << folder + "D:\\"
-                                       << "D:\\";
-    QTest::newRow("program") << 1 << "D:\\browser.exe"
-                             << "C:\\b.exe" << file + "D:\\"
-                             << "C:\\b.exe";
-    QTest::newRow("program, cancelled") << 1 << "browser.exe"
-                                        << "" << file << "browser.exe";
+    const auto row = [](const char* name, int mode, const char* typed, const char* answer,
+                        const QString& call, const char* after) {
+      QTest::newRow(name) << mode << QString(typed) << QString(answer) << call << QString(after);
+    };
+    row("folder", 0, " D:\\ ", "D:\\Photos", folder + "D:\\", "D:\\Photos");
+    row("folder, cancelled", 0, "D:\\", "", folder + "D:\\", "D:\\");
+    row("program", 1, "D:\\browser.exe", "C:\\b.exe", file + "D:\\", "C:\\b.exe");
+    row("program, cancelled", 1, "browser.exe", "", file, "browser.exe");
   }
   void browseAsksTheChooserAndTakesItsAnswer() {
     QFETCH(int, mode);

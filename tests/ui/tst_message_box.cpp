@@ -70,15 +70,16 @@ class tst_MessageBox : public QObject {
     QTest::addColumn<int>("enter_answer");
     QTest::addColumn<QString>("other");
     QTest::addColumn<int>("other_answer");
-    const QString yes_no_icon = QString::number(QMessageBox::Question) + " Pictavue 0 ";
-    QTest::newRow("16") << 16 << QString("%1 Pictavue 0 OK*").arg(QMessageBox::Critical)
-                        << kButtonOk << "OK" << kButtonOk;
-    QTest::newRow("48") << 48 << QString("%1 Pictavue 0 OK*").arg(QMessageBox::Warning) << kButtonOk
-                        << "OK" << kButtonOk;
-    QTest::newRow("36") << 36 << yes_no_icon + "はい(&Y)* いいえ(&N)" << kButtonYes << "いいえ(&N)"
-                        << kButtonNo;
-    QTest::newRow("292") << 292 << yes_no_icon + "はい(&Y) いいえ(&N)*" << kButtonNo << "はい(&Y)"
-                         << kButtonYes;
+    const auto row = [](int style, QMessageBox::Icon icon, const char* buttons, int enter_answer,
+                        const char* other, int other_answer) {
+      QTest::newRow(QByteArray::number(style).constData())
+          << style << QString("%1 Pictavue 0 %2").arg(icon).arg(QString::fromUtf8(buttons))
+          << enter_answer << QString::fromUtf8(other) << other_answer;
+    };
+    row(16, QMessageBox::Critical, "OK*", kButtonOk, "OK", kButtonOk);
+    row(48, QMessageBox::Warning, "OK*", kButtonOk, "OK", kButtonOk);
+    row(36, QMessageBox::Question, "はい(&Y)* いいえ(&N)", kButtonYes, "いいえ(&N)", kButtonNo);
+    row(292, QMessageBox::Question, "はい(&Y) いいえ(&N)*", kButtonNo, "はい(&Y)", kButtonYes);
   }
   void boxShowsTheStyle() {
     QFETCH(int, style);
