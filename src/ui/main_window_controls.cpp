@@ -61,7 +61,7 @@ class AccessKeyFrame final : public QGroupBox {
 };
 
 // What a control is given besides its name; what is left out it does not have.
-struct Spec {
+struct Traits {
   std::string_view caption = {};
   std::string_view tip = {};  // its tooltip
   int topic = kNoTopic;       // its help topic
@@ -76,55 +76,55 @@ class Builder {
   explicit Builder(MainWindowControls& controls) : c_(controls) {}
 
   template <typename Widget>
-  Widget* Make(std::string_view name, QWidget* parent, const Spec& spec) {
+  Widget* Make(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* widget = new Widget(parent);
     widget->setObjectName(Text(name));
     c_.all.push_back(widget);
-    if (!spec.tip.empty()) {
-      widget->setToolTip(Text(spec.tip));
+    if (!traits.tip.empty()) {
+      widget->setToolTip(Text(traits.tip));
     }
-    if (spec.topic != kNoTopic) {
-      widget->setProperty(kHelpTopicProperty, spec.topic);
+    if (traits.topic != kNoTopic) {
+      widget->setProperty(kHelpTopicProperty, traits.topic);
     }
-    if (spec.tab != kNotInTabChain) {
-      tab_chain_.emplace_back(spec.tab, widget);
+    if (traits.tab != kNotInTabChain) {
+      tab_chain_.emplace_back(traits.tab, widget);
     }
     return widget;
   }
 
-  QCheckBox* Check(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* box = Make<QCheckBox>(name, parent, spec);
-    box->setText(Text(spec.caption));
-    box->setChecked(spec.checked);
+  QCheckBox* Check(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* box = Make<QCheckBox>(name, parent, traits);
+    box->setText(Text(traits.caption));
+    box->setChecked(traits.checked);
     return box;
   }
 
-  QRadioButton* Option(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* option = Make<QRadioButton>(name, parent, spec);
-    option->setText(Text(spec.caption));
+  QRadioButton* Option(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* option = Make<QRadioButton>(name, parent, traits);
+    option->setText(Text(traits.caption));
     return option;
   }
 
-  QPushButton* Button(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* button = Make<QPushButton>(name, parent, spec);
-    button->setText(Text(spec.caption));
+  QPushButton* Button(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* button = Make<QPushButton>(name, parent, traits);
+    button->setText(Text(traits.caption));
     button->setAutoDefault(false);
     return button;
   }
 
-  QLabel* Label(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* label = Make<QLabel>(name, parent, spec);
-    label->setText(Text(spec.caption));
+  QLabel* Label(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* label = Make<QLabel>(name, parent, traits);
+    label->setText(Text(traits.caption));
     return label;
   }
 
   // An editable combo box keeps what is typed as typed: no completion from the list, and Enter
   // belongs to the window's default button rather than adding the text to the list.
-  QComboBox* Combo(std::string_view name, QWidget* parent, const Spec& spec) {
-    return Make<QComboBox>(name, parent, spec);
+  QComboBox* Combo(std::string_view name, QWidget* parent, const Traits& traits) {
+    return Make<QComboBox>(name, parent, traits);
   }
-  QComboBox* EditableCombo(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* combo = Combo(name, parent, spec);
+  QComboBox* EditableCombo(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* combo = Combo(name, parent, traits);
     combo->setEditable(true);
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -132,11 +132,11 @@ class Builder {
   }
 
   // Frames take no focus; one with an access key has a place in the tab order all the same.
-  QGroupBox* Frame(std::string_view name, QWidget* parent, const Spec& spec) {
-    auto* frame = Make<AccessKeyFrame>(name, parent, {.topic = spec.topic});
-    frame->setTitle(Text(spec.caption));
-    if (spec.tab != kNotInTabChain) {
-      frames_.emplace_back(spec.tab, frame);
+  QGroupBox* Frame(std::string_view name, QWidget* parent, const Traits& traits) {
+    auto* frame = Make<AccessKeyFrame>(name, parent, {.topic = traits.topic});
+    frame->setTitle(Text(traits.caption));
+    if (traits.tab != kNotInTabChain) {
+      frames_.emplace_back(traits.tab, frame);
     }
     return frame;
   }
