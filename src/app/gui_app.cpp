@@ -1,6 +1,8 @@
 #include "app/gui_app.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -59,7 +61,10 @@ class WindowRequests {
   // The command-line run; false when the text names no folder and the window stays.
   bool RunCommandLine(const std::string& text) {
     TakeWindowValues();
-    if (!pictavue::RunCommandLine(session_, front_end_, *run_, launcher_, text)) {
+    const auto show_folder = [this](const std::string& folder) {
+      window_.SetSearchFolderText(folder);
+    };
+    if (!pictavue::RunCommandLine(session_, front_end_, *run_, launcher_, text, show_folder)) {
       return false;
     }
     ShowRecordedHistory();
@@ -81,6 +86,18 @@ class WindowRequests {
   std::unique_ptr<GalleryRun> run_;
   Launcher& launcher_;
 };
+
+// Qt's own texts (the file and folder choosers, the context menus of text boxes) in the
+// window's language: where Qt keeps its translations, or beside the program in a copy that
+// brings its Qt along.
+void LoadToolkitTexts(QApplication& app, QTranslator& translator) {
+  const QString name = QStringLiteral("qtbase_ja");
+  if (translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      translator.load(name,
+                      QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))) {
+    app.installTranslator(&translator);
+  }
+}
 
 }  // namespace
 
@@ -106,6 +123,8 @@ int RunGuiApplication(int& argc, char** argv) {
   }
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
   QApplication::setWindowIcon(ProgramIcon());
+  QTranslator toolkit_texts;
+  LoadToolkitTexts(app, toolkit_texts);
   // QApplication has taken its own options out of argv by now.
   const std::vector<std::string> arguments = ProgramArguments(argc, argv);
   const WindowCommandLine command_line = ParseWindowCommandLine(arguments);
