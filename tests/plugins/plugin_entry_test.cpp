@@ -9,6 +9,7 @@
 #include <cxxabi.h>
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
 #include "support/library_exports.h"
 #include "support/temp_folder.h"
 #include "tools/picture_writers.h"
@@ -19,13 +20,6 @@ namespace {
 using namespace testing;
 
 const std::string kBuildFolder = PICTAVUE_PLUGIN_FOLDER;
-
-std::string Info(PluginFormat format, int infono, int buflen = 256) {
-  std::string buffer(256, '*');
-  const int count = PluginInfoText(format, infono, buffer.data(), buflen);
-  return std::to_string(count) + ":" + buffer.substr(0, static_cast<std::size_t>(count)) +
-         (count < 256 ? buffer.substr(static_cast<std::size_t>(count), 1) : "");
-}
 
 std::string InMemory(PluginFormat format, const std::string& bytes, unsigned flag = 1) {
   PictureInfo info{};
@@ -41,25 +35,13 @@ std::string InMemory(PluginFormat format, const std::string& bytes, unsigned fla
 }
 
 TEST(PluginEntry, InformationTexts) {
-  const std::string nul(1, '\0');
-  struct Case {
-    PluginFormat format;
-    int infono;
-    int buflen;
-    std::string expected;  // count, ":", the text, and the byte after it
-  };
-  const std::vector<Case> cases = {
-      {PluginFormat::kJpeg, 0, 256, "4:00IN" + nul},
-      {PluginFormat::kJpeg, 2, 256, "18:*.jpg;*.jpeg;*.jpe" + nul},
-      {PluginFormat::kJpeg, 3, 256, "12:JPEG picture" + nul},
-      {PluginFormat::kJpeg, 4, 256, "0:*"},
-      {PluginFormat::kMetafile, 2, 256, "11:*.wmf;*.emf" + nul},
-      {PluginFormat::kJpeg, 0, 4, "4:00IN*"},  // exactly full: no room for the NUL
-      {PluginFormat::kJpeg, 1, 8, "8:Pictavue*"},
-      {PluginFormat::kJpeg, 1, 0, "0:*"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Info(c.format, c.infono, c.buflen), c.expected) << c.infono << " " << c.buflen;
+  for (const auto& c : CaseTable("plugins/plugin_entry.txt", "information")) {
+    const PluginFormat format = c[0] == "jpeg" ? PluginFormat::kJpeg : PluginFormat::kMetafile;
+    std::string buffer(256, '*');
+    const int count = PluginInfoText(format, c.Int(1), buffer.data(), c.Int(2));
+    EXPECT_EQ(std::to_string(count) + ":" + buffer.substr(0, static_cast<std::size_t>(count) + 1),
+              c[3])
+        << c;
   }
   EXPECT_EQ(PluginInfoText(PluginFormat::kJpeg, 1, nullptr, 256), 0);
 }
