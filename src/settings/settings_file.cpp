@@ -4,6 +4,7 @@
 
 #include "platform/file_io.h"
 #include "platform/path_kind.h"
+#include "platform/paths.h"
 #include "settings/settings_values.h"
 
 namespace pictavue {
@@ -114,7 +115,7 @@ void ReadOutFile(const SectionReader& in, std::string_view program_folder, PathS
   const GalleryOptions defaults;
   options.FileName = in.Text("FileName", defaults.FileName, kLongBuffer);
   options.DirName =
-      in.Text("DirName", FolderWithoutTrailingSeparator(program_folder, style), kLongBuffer);
+      in.Text("DirName", WithoutTrailingSeparator(program_folder, style), kLongBuffer);
   options.OutputDir = OutputDirPositionForValue(in.Number("OutputDir", kOutputDirChosen));
   options.AutoOpenMode = in.Check("AutoOpenMode", defaults.AutoOpenMode);
   options.Browser = in.Check("Browser", defaults.Browser);

@@ -66,27 +66,6 @@ NumberReading ReadDecimal(std::string_view text) {
   return reading;
 }
 
-bool IsWindowsRoot(std::string_view folder) {
-  if (folder == "\\") {
-    return true;
-  }
-  if (folder.size() == 3 && folder[1] == ':' && folder[2] == '\\') {
-    return true;
-  }
-  // \\server\share\ : exactly two names after the leading pair of backslashes.
-  if (folder.size() < 5 || folder.substr(0, 2) != "\\\\" || folder.back() != '\\') {
-    return false;
-  }
-  const std::string_view names = folder.substr(2, folder.size() - 3);
-  const std::size_t separator = names.find('\\');
-  return separator != std::string_view::npos && separator > 0 && separator + 1 < names.size() &&
-         names.find('\\', separator + 1) == std::string_view::npos;
-}
-
-bool IsRoot(std::string_view folder, PathStyle style) {
-  return style == PathStyle::kWindows ? IsWindowsRoot(folder) : folder == "/";
-}
-
 }  // namespace
 
 std::string CutAtNul(std::string_view text) {
@@ -193,14 +172,6 @@ std::string TitleForFile(std::string_view title) {
     }
   }
   return stored;
-}
-
-std::string FolderWithoutTrailingSeparator(std::string_view folder, PathStyle style) {
-  const char separator = Separator(style);
-  while (!folder.empty() && folder.back() == separator && !IsRoot(folder, style)) {
-    folder.remove_suffix(1);
-  }
-  return std::string(folder);
 }
 
 }  // namespace pictavue
