@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "generate/character_reference_names.h"
+#include "platform/ascii_case.h"
 #include "platform/utf8.h"
 
 namespace pictavue {
@@ -21,10 +22,6 @@ void AppendPercentByte(std::string& out, std::string_view percent, unsigned char
 constexpr bool NeedsPercentInPosix(unsigned char byte) {
   // A file: address treats '\' as '/', starts its query at '?' and drops tabs and line breaks.
   return byte == '?' || byte == '\\' || byte < 0x20 || byte == 0x7F;
-}
-
-bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 bool IsAsciiHexDigit(char c) {

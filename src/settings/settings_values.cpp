@@ -16,10 +16,6 @@ constexpr std::array<int, 6> kIppCodes = {5, 4, 0, 1, 2, 3};
 constexpr int kIppDefaultPosition = 2;  // 100 per page
 constexpr int kIppTypedCode = -1;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // A decimal number as the old run-time accepted it in a boolean: sign, digits with an optional
 // fraction, an optional exponent. Returns whether it is one and whether its value is zero; the
 // mantissa digits decide that, so no floating-point conversion can under- or overflow.
@@ -35,12 +31,12 @@ NumberReading ReadDecimal(std::string_view text) {
     ++i;
   }
   bool any_digit = false;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
     any_digit = true;
     reading.is_zero = reading.is_zero && text[i] == '0';
   }
   if (i < text.size() && text[i] == '.') {
-    for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+    for (++i; i < text.size() && IsAsciiDigit(text[i]); ++i) {
       any_digit = true;
       reading.is_zero = reading.is_zero && text[i] == '0';
     }
@@ -54,7 +50,7 @@ NumberReading ReadDecimal(std::string_view text) {
       ++j;
     }
     const std::size_t exponent_start = j;
-    while (j < text.size() && IsDigit(text[j])) {
+    while (j < text.size() && IsAsciiDigit(text[j])) {
       ++j;
     }
     if (j == exponent_start) {
