@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
+#include "platform/paths.h"
 
 namespace pictavue {
 namespace {
@@ -144,14 +145,7 @@ bool IsWalkableSubfolder(std::string_view folder, std::string_view name, PathSty
   if (name.empty() || name.front() == '.') {
     return false;
   }
-  if (style == PathStyle::kWindows && folder.size() >= 12) {
-    // Characters 2 to 12: any drive letter, then the top-level recycle folder.
-    const std::string part = AsciiLower(folder.substr(1, 11));
-    if (part == ":\\recycler\\" || part == ":\\recycled\\") {
-      return false;
-    }
-  }
-  return true;
+  return style != PathStyle::kWindows || !IsInsideRecycleFolder(folder);
 }
 
 Status ScanFolder(DirectoryLister& lister, RunFeedback& feedback, const ScanRequest& request,
