@@ -4,54 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_lines.h"
 #include "support/temp_folder.h"
 
 namespace pictavue::testing {
 namespace {
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') {
-    return c - '0';
-  }
-  if (c >= 'A' && c <= 'F') {
-    return c - 'A' + 10;
-  }
-  return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
-std::string Unescaped(std::string_view field, const std::string& where) {
+// A field without its quotes and escapes; a bad \x escape throws, failing the test.
+std::string Unescaped(std::string_view field) {
   if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
     field = field.substr(1, field.size() - 2);
   }
+  constexpr std::string_view kEscapes = "trn0";
+  constexpr std::string_view kMeanings("\t\r\n\0", 4);
   std::string out;
   for (std::size_t i = 0; i < field.size(); ++i) {
     if (field[i] != '\\' || i + 1 == field.size()) {
       out += field[i];
       continue;
     }
-    switch (const char c = field[++i]) {
-      case 't':
-        out += '\t';
-        break;
-      case 'r':
-        out += '\r';
-        break;
-      case 'n':
-        out += '\n';
-        break;
-      case '0':
-        out += '\0';
-        break;
-      case 'x':
-        if (i + 2 < field.size() && HexValue(field[i + 1]) >= 0 && HexValue(field[i + 2]) >= 0) {
-          out += static_cast<char>(HexValue(field[i + 1]) * 16 + HexValue(field[i + 2]));
-          i += 2;
-          break;
-        }
-        ADD_FAILURE() << where << ": \\x needs two hexadecimal digits";
-        break;
-      default:
-        out += c;
+    const char c = field[++i];
+    if (const std::size_t at = kEscapes.find(c); at != std::string_view::npos) {
+      out += kMeanings[at];
+    } else if (c == 'x') {
+      out += static_cast<char>(std::stoi(std::string(field.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      out += c;
     }
   }
   return out;
@@ -84,14 +63,7 @@ std::vector<CaseRow> CaseTable(std::string_view file, std::string_view table) {
   bool in_table = false;
   bool found = false;
   std::size_t line_number = 0;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string::npos ? text.size() : end;
-    std::string_view line(text.data() + start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
+  for (const std::string_view line : SplitLines(text)) {
     ++line_number;
     if (line.empty() || line[0] == '#') {
       continue;
@@ -108,7 +80,7 @@ std::vector<CaseRow> CaseTable(std::string_view file, std::string_view table) {
     std::vector<std::string> fields;
     for (std::size_t at = 0; at < line.size();) {
       const std::size_t tab = std::min(line.find('\t', at), line.size());
-      fields.push_back(Unescaped(line.substr(at, tab - at), where));
+      fields.push_back(Unescaped(line.substr(at, tab - at)));
       at = line.find_first_not_of('\t', tab);
       at = at == std::string_view::npos ? line.size() : at;
     }
