@@ -113,7 +113,7 @@ TEST(SystemPathsTest, TheProgramsOwnFolder) {
   const std::string bin = temp.Path("bin");
   const std::string list = temp.Path("other") + (kPosix ? ":" : ";") + bin;
   const std::string cases[][4] = {
-      // name	current folder	search list	found
+      // name, current folder, search list, found
       {tool, bin, "", tool},
       {std::string("bin") + kSeparator + (kPosix ? "tool" : "tool.exe"), temp.Path(), "", tool},
       {"tool", temp.Path(), list, tool},
@@ -123,7 +123,8 @@ TEST(SystemPathsTest, TheProgramsOwnFolder) {
   for (const auto& c : cases) {
     EXPECT_EQ(ResolveProgramFile(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[2];
   }
-  if (kPosix) {  // a file without the right to run it is no program
+  if (kPosix) {  // an empty entry is the current folder; a file that may not run is no program
+    EXPECT_EQ(ResolveProgramFile("tool", bin, ":" + temp.Path("other")), tool);
     temp.WriteFile("other/tool", "not executable");
     EXPECT_EQ(ResolveProgramFile("tool", "/", temp.Path("other")), "");
   }
