@@ -139,6 +139,7 @@ TEST(FileIoTest, Probes) {
   EXPECT_FALSE(IsNonFolderEntry(file));  // an existing page is gone after a probe
   EXPECT_FALSE(ProbeFileCreation(sub));
   EXPECT_FALSE(ProbeFileCreation(folder.Path("no/such/page.htm")));
+  EXPECT_EQ(ProbeFileCreation(folder.Path("bad|name.htm")), kPosix);  // no name under Windows
 }
 
 // Paths are UTF-8 inside the program and in the system code page at the system's door.

@@ -79,6 +79,7 @@ TEST(SystemPathsTest, CanonicalFolders) {
       c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
     }
     EXPECT_EQ(NormalizeFolderPath("  " + upper + "  "), photos + "\\Trip");
+    EXPECT_EQ(NormalizeFolderPath(temp.Path("Photos/Tr*")), "");  // a pattern names nothing
   }
   const testing::CurrentFolderChange change(temp.Path("Photos"));
   EXPECT_EQ(NormalizeFolderPath(CurrentFolder()), photos);
