@@ -72,6 +72,7 @@ TEST(DirListingTest, ListsMatchingEntriesWithTheirKindAndSize) {
   EXPECT_EQ(lister->Open(temp.Path("missing"), "*.*"), nullptr);
   EXPECT_EQ(lister->Open(temp.Path("pics/A.gif"), "*.*"), nullptr);
   EXPECT_EQ(lister->Open("", "*.*"), nullptr);
+  EXPECT_EQ(lister->Open(temp.Path("pics") + std::string(1, '\0') + "x", "*.*"), nullptr);
   if (!kPosix) {  // a drive's root holds no "." or "..", yet it can be listed
     EXPECT_NE(lister->Open("C:\\", "*.no-such-extension"), nullptr);
   }

@@ -84,6 +84,8 @@ TEST(FileIoTest, WritesCreateOrReplaceTheWholeFile) {
       ASSERT_TRUE(write(path, bytes).ok());
       EXPECT_EQ(ReadFileBytes(path), bytes);
     }
+    const fs::perms owner = fs::perms::owner_read | fs::perms::owner_write;  // umask permitting
+    EXPECT_EQ(fs::status(path).permissions() & owner, owner);
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
     ExpectFailure(write(folder.Path("missing/page.htm"), "x"), ENOENT, "missing folder");
     ExpectFailure(write(folder.MakeFolder("dir"), "x"), EISDIR, "a folder");

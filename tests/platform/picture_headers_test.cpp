@@ -72,6 +72,7 @@ TEST(PictureHeaders, SizesOrNamedFailures) {
       {"png", Patched(png, 16, std::string("\x7F\xFF\xFF\xFF", 4)), "2147483647x2"},
       {"png", Patched(png, 25, "\x05"), "bad field"},  // colour type 5
       {"png", Patched(png, 24, "\x04"), "bad field"},  // RGB of 4 bits
+      {"png", Patched(png, 24, "\x01\x03"), "2x2"},    // a palette of 1 bit
       {"wmf", MakeWmf({-100, 200, 650, 1145, 1440}), "50x63"},
       {"wmf", MakeWmf({0, 0, 5, 7, 192}), "2x4"},  // halves to even
       {"wmf", MakeWmf({0, 0, 750, 945, 0}), "bad field"},
