@@ -102,6 +102,11 @@ TEST(PictureLoader, ReadsTheFirstExifBlockOnly) {
                 exif(ExifApp1Body(6) + std::string(5000, 'e'))),
        "30x40", ""},
       {JpegWith(JpegSegment(0xE2, std::string(5000, 'i'))).substr(0, 4100), "failure", ""},
+      // the length of the EXIF segment begins at the last byte of the first block read
+      {JpegWith(JpegSegment(0xE2, std::string(4087, 'i')) + exif(ExifApp1Body(6))), "30x40", ""},
+      // a segment passed over beyond that block, whose last bytes look like an end marker
+      {JpegWith(exif(ExifApp1Body(6)) + JpegSegment(0xE2, std::string(5000, 'i') + "\xFF\xD9")),
+       "30x40", ""},
       {JpegWith(exif("Ex")), "40x30", ""},
       {JpegWith(std::string("\xFF\xE1\x00\x02", 4)), "40x30", ""},
   });
