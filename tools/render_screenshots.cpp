@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     dialog.hide();
   }
   const std::unique_ptr<pictavue::Launcher> launcher = pictavue::MakeSystemLauncher();
-  pictavue::frmAbout about(plugins.names(), {active, *launcher, "/opt/pictavue"}, &window);
+  pictavue::frmAbout about(plugins.names(), {active, *launcher, "/opt/pictavue/docs"}, &window);
   about.show();
   saved = saved && save(about, QStringLiteral("about.png"));
   return saved ? 0 : 1;

@@ -1,6 +1,8 @@
 #include "app/batch_mode.h"
 
+#include <cerrno>
 #include <optional>
+#include <system_error>
 
 #include "app/command_line.h"
 #include "app/console_front_end.h"
@@ -189,7 +191,18 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
         << saved.description() << '\n';
   }
   if (status == kExitPagesWritten) {
-    out << page << '\n';
+    // The path is the run's result for whoever started it: when it cannot be delivered (a
+    // closed pipe, a full disk), that must not pass for success.
+    errno = 0;
+    out << page << '\n' << std::flush;
+    if (!out) {
+      err << kPrefix << "the page's path could not be written to standard output";
+      if (errno != 0) {
+        err << ": " << std::generic_category().message(errno);
+      }
+      err << '\n';
+      return kExitRunFailed;
+    }
   }
   return status;
 }

@@ -27,7 +27,7 @@ class SessionGalleryRun final : public GalleryRun {
                      .code_page = session.code_page,
                      .style = session.style,
                      .default_output_folder = session.default_output_folder,
-                     .home_address = HomePageAddress(session.program_folder, session.style)} {}
+                     .home_address = HomePageAddress(session.files.docs_folder, session.style)} {}
 
   void Run(RunState& state, FrontEnd& front_end) override {
     RunGeneration(environment_, session_.options, state, front_end);

@@ -126,7 +126,7 @@ int RunGuiApplication(int& argc, char** argv) {
   actions.create = [&requests] { requests.Create(); };
   AddDialogActions(actions, window,
                    DialogServices{active_window, *focus, chooser, *launcher,
-                                  session->plugins.names(), session->program_folder});
+                                  session->plugins.names(), session->files.docs_folder});
   window.SetActions(actions);
   // The window's close ends the program, and every other window with it.
   QObject::connect(&window, &frmMain::Unloaded, &app, &QCoreApplication::quit);

@@ -29,6 +29,7 @@ int RunBatchOnConsole(const std::string& argv0, const std::vector<std::string>& 
 
 // Batch mode is chosen before anything of Qt exists, so it runs without a display.
 int main(int argc, char** argv) {
+  pictavue::IgnoreWriteSignals();
   const std::vector<std::string> arguments = pictavue::ProgramArguments(argc, argv);
   if (pictavue::ChooseEntryMode(arguments) == pictavue::EntryMode::kConsole) {
     return RunBatchOnConsole(argc > 0 ? argv[0] : "", arguments);

@@ -6,9 +6,13 @@
 
 namespace pictavue {
 
-SettingsLocation SystemStartup::LocateSettings(const std::string& program_folder,
+ProgramFiles SystemStartup::LocateProgramFiles(const std::string& program_folder) {
+  return pictavue::LocateProgramFiles(program_folder);
+}
+
+SettingsLocation SystemStartup::LocateSettings(const ProgramFiles& files,
                                                bool make_settings_folder) {
-  return pictavue::LocateSettings(program_folder, make_settings_folder);
+  return pictavue::LocateSettings(files, make_settings_folder);
 }
 
 ProfileFile SystemStartup::LoadProfile(const std::string& path) {
@@ -44,11 +48,11 @@ std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& syste
   Session session;
   session.code_page = inputs.code_page;
   session.style = inputs.style;
-  session.program_folder = inputs.program_folder;
+  session.files = system.LocateProgramFiles(inputs.program_folder);
 
   // The location still gives the default output folder when another settings file is used.
   const SettingsLocation location =
-      system.LocateSettings(inputs.program_folder, !inputs.settings_file.has_value());
+      system.LocateSettings(session.files, !inputs.settings_file.has_value());
   session.settings_file_path = inputs.settings_file.value_or(location.settings_file_path);
   session.default_output_folder = location.default_output_folder;
 
@@ -57,10 +61,10 @@ std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& syste
     return std::nullopt;
   }
 
-  session.plugins = system.LoadPlugins(inputs.program_folder, session.code_page);
+  session.plugins = system.LoadPlugins(session.files.library_folder, session.code_page);
 
   const std::string help_name = HelpFileName(inputs.program_file_name);
-  const std::string help_path = JoinPath(inputs.program_folder, help_name, inputs.style);
+  const std::string help_path = JoinPath(session.files.data_folder, help_name, inputs.style);
   session.help_file_path = system.KindOf(help_path) == FileKind::kFile ? help_path : help_name;
 
   LoadedSettings loaded =

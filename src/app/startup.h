@@ -11,6 +11,7 @@
 #include "platform/path_kind.h"
 #include "platform/path_style.h"
 #include "platform/profile_file.h"
+#include "platform/program_folder.h"
 #include "platform/settings_location.h"
 #include "request/session.h"
 
@@ -22,8 +23,8 @@ class StartupSystem {
  public:
   virtual ~StartupSystem() = default;
 
-  virtual SettingsLocation LocateSettings(const std::string& program_folder,
-                                          bool make_settings_folder) = 0;
+  virtual ProgramFiles LocateProgramFiles(const std::string& program_folder) = 0;
+  virtual SettingsLocation LocateSettings(const ProgramFiles& files, bool make_settings_folder) = 0;
   virtual ProfileFile LoadProfile(const std::string& path) = 0;
   // The second-copy check: true when another copy runs, after telling the user and bringing that
   // copy to the front. Only the windowed program has one.
@@ -39,8 +40,8 @@ class SystemStartup final : public StartupSystem {
   explicit SystemStartup(std::function<bool()> second_copy_check = {})
       : second_copy_check_(std::move(second_copy_check)) {}
 
-  SettingsLocation LocateSettings(const std::string& program_folder,
-                                  bool make_settings_folder) override;
+  ProgramFiles LocateProgramFiles(const std::string& program_folder) override;
+  SettingsLocation LocateSettings(const ProgramFiles& files, bool make_settings_folder) override;
   ProfileFile LoadProfile(const std::string& path) override;
   bool IsPreviousInstanceRunning() override;
   Plugins LoadPlugins(const std::string& folder, const CodePage& code_page) override;
@@ -62,12 +63,12 @@ struct StartupInputs {
 // The help file's name: the program file's name without its extension, then ".hlp".
 std::string HelpFileName(std::string_view program_file_name);
 
-// Everything the program does before it shows its window, in this order: where the settings
-// live; the second-copy check unless PrevInstance (section "Option") is 1, any other value
-// counting as 0; the plug-ins and their names; the help file (its full path when it exists
-// beside the program, else its bare name); the settings and the history; and, when the history
-// is empty, the default search folder in the search-folder box. Nothing when another copy runs
-// and this one must end without a window and without saving.
+// Everything the program does before it shows its window, in this order: where its own files
+// and the settings live; the second-copy check unless PrevInstance (section "Option") is 1, any
+// other value counting as 0; the plug-ins and their names; the help file (its full path when it
+// exists in the program's data folder, else its bare name); the settings and the history; and, when
+// the history is empty, the default search folder in the search-folder box. Nothing when another
+// copy runs and this one must end without a window and without saving.
 std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& system);
 
 }  // namespace pictavue

@@ -11,10 +11,12 @@
 
 namespace pictavue {
 
-// The window comes from its library beside the program (PICTAVUE_WINDOW_MODULE, its file name).
+// The window comes from its library in the program's library folder (PICTAVUE_WINDOW_MODULE,
+// its file name).
 int RunGuiApplication(int& argc, char** argv) {
+  const ProgramFiles files = LocateProgramFiles(ProgramFolder(argc > 0 ? argv[0] : ""));
   const std::string module =
-      JoinPath(ProgramFolder(argc > 0 ? argv[0] : ""), PICTAVUE_WINDOW_MODULE, NativePathStyle());
+      JoinPath(files.library_folder, PICTAVUE_WINDOW_MODULE, NativePathStyle());
   std::string failure;
   const auto run =
       reinterpret_cast<RunWindowFunction>(LoadProgramFunction(module, kRunWindowFunction, failure));

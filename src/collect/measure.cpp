@@ -24,8 +24,9 @@ MeasuredSize FromSides(std::optional<std::int64_t> width, std::optional<std::int
   return size;
 }
 
-MeasuredSize MeasureByLoader(const std::string& path, PictureLoader& loader) {
-  const std::optional<PixelSize> size = loader.LoadSize(path);
+MeasuredSize MeasureByLoader(const std::string& path, PictureLoader& loader,
+                             const CancelPoll& cancelled) {
+  const std::optional<PixelSize> size = loader.LoadSize(path, cancelled);
   if (!size) {
     return kUnknownSize;
   }
@@ -38,7 +39,8 @@ MeasuredSize MeasureGif(const std::string& path) {
   return FromSides(screen.width, screen.height);
 }
 
-MeasuredSize MeasureBmp(const std::string& path, PictureLoader& loader) {
+MeasuredSize MeasureBmp(const std::string& path, PictureLoader& loader,
+                        const CancelPoll& cancelled) {
   std::optional<BmpSizeFields> fields;
   {
     FileSource source(NativeFileName(path));
@@ -52,7 +54,7 @@ MeasuredSize MeasureBmp(const std::string& path, PictureLoader& loader) {
       return MeasuredSize{*width, *height};
     }
   }
-  return MeasureByLoader(path, loader);
+  return MeasureByLoader(path, loader, cancelled);
 }
 
 MeasuredSize MeasureByPlugin(PluginKind kind, const std::string& path, const Plugins& plugins) {
@@ -96,23 +98,23 @@ std::optional<std::int16_t> FitSide(std::int64_t side) {
   return static_cast<std::int16_t>(side);
 }
 
-MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins,
-                            PictureLoader& loader) {
+MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins, PictureLoader& loader,
+                            const CancelPoll& cancelled) {
   const std::string path = entry.Folder + entry.FileName;
   switch (ChooseMeasureRoute(entry.FileName, plugins.names())) {
     case MeasureRoute::kGifHeader:
       return MeasureGif(path);
     case MeasureRoute::kBmpHeader:
-      return MeasureBmp(path, loader);
+      return MeasureBmp(path, loader, cancelled);
     case MeasureRoute::kWmfPlugin:
       return MeasureByPlugin(PluginKind::kWmf, path, plugins);
     case MeasureRoute::kLoader:
-      return MeasureByLoader(path, loader);
+      return MeasureByLoader(path, loader, cancelled);
     case MeasureRoute::kJpegPlugin:
       return MeasureByPlugin(PluginKind::kJpeg, path, plugins);
     case MeasureRoute::kJpegLoader:
       // A JPEG cut short is never handed to the loader.
-      return JpegHasEndMarker(path) ? MeasureByLoader(path, loader) : kUnknownSize;
+      return JpegHasEndMarker(path) ? MeasureByLoader(path, loader, cancelled) : kUnknownSize;
     case MeasureRoute::kPngPlugin:
       return MeasureByPlugin(PluginKind::kPng, path, plugins);
     case MeasureRoute::kNone:

@@ -41,7 +41,9 @@ std::optional<std::int16_t> FitSide(std::int64_t side);
 
 // Measures one picture (Folder + FileName) by its route. Never fails: whatever a route cannot
 // give stays 50. Reads headers only, and opens the file once per route.
-MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins, PictureLoader& loader);
+// The loader route asks cancelled while it reads.
+MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins, PictureLoader& loader,
+                            const CancelPoll& cancelled = {});
 
 // True when the file's last two bytes are FF D9, the JPEG end marker.
 bool JpegHasEndMarker(const std::string& path);

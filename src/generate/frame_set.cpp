@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "generate/addresses.h"
 #include "generate/html_text.h"
 #include "generate/page_layout.h"
 
@@ -33,7 +34,8 @@ Status WriteFrameSet(const PageContext& context, std::string& frame_set, std::st
       return Status::Failure(kOverflowDescription);
     }
     menu_text += "<a href=\"";
-    AppendAddress(menu_text, PageFileName(options.FileName, false, v), context.Style);
+    AppendAddress(menu_text, PageFileName(options.FileName, false, v), AddressKind::kRelative,
+                  context.Style);
     menu_text += "\" target=\"main\">";
     AppendDecimal000(menu_text, (v - 1) * run.ImagesPerPage + 1);
     menu_text += '-';
@@ -46,10 +48,11 @@ Status WriteFrameSet(const PageContext& context, std::string& frame_set, std::st
   AppendHeadLine(context, frame_set);
   AppendLine(frame_set, "<frameset cols=\"95,*\">");
   frame_set += "<frame name=\"menu\" src=\"";
-  AppendAddress(frame_set, MenuFileName(options.FileName), context.Style);
+  AppendAddress(frame_set, MenuFileName(options.FileName), AddressKind::kRelative, context.Style);
   AppendLine(frame_set, "\">");
   frame_set += "<frame name=\"main\" src=\"";
-  AppendAddress(frame_set, PageFileName(options.FileName, false, 1), context.Style);
+  AppendAddress(frame_set, PageFileName(options.FileName, false, 1), AddressKind::kRelative,
+                context.Style);
   AppendLine(frame_set, "\" frameborder=\"no\">");
   AppendLine(frame_set, "</frameset>");
   AppendLine(frame_set, "</html>");

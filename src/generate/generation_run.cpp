@@ -72,7 +72,8 @@ class Generation {
     for (int i = 0; i < state_.ImageCount; ++i) {
       ImageEntry& entry = state_.ImageList[static_cast<std::size_t>(i)];
       if (!same_size || i == 0) {
-        size = MeasurePicture(entry, environment_.plugins, environment_.loader);
+        size = MeasurePicture(entry, environment_.plugins, environment_.loader,
+                              [this] { return PollCancel(); });
       }
       entry.Width = size.Width;
       entry.Height = size.Height;
@@ -110,6 +111,8 @@ class Generation {
       state_.PageCount = PageCount(state_.ImageCount, state_.ImagesPerPage);
     }
 
+    environment_.remove_stale_files(
+        OutputFolder(options_, environment_.default_output_folder, environment_.style));
     std::string page;
     for (int p = 1; p <= state_.PageCount; ++p) {
       page.clear();
@@ -236,6 +239,10 @@ std::string AbortMessage(std::string_view description) {
   message += "\r\n\r\n";
   message += description;
   return message;
+}
+
+Status WritePageFile(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, LinkAtPath::kReplace, Flush::kLeftToTheSystem);
 }
 
 void RunGeneration(const RunEnvironment& environment, GalleryOptions options, RunState& state,

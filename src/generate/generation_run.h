@@ -36,6 +36,11 @@ inline constexpr char kBadImagesPerPageDescription[] =
 // Writes one generated file whole, replacing what is there.
 using FileWriter = std::function<Status(const std::string& path, std::string_view bytes)>;
 
+// How the run writes its files: through a temporary file renamed over path, so a failed or
+// interrupted run leaves each file as it was or complete, and a link at path (planted in a
+// shared folder, say) is replaced, never written through.
+Status WritePageFile(const std::string& path, std::string_view bytes);
+
 // The platform services a run uses. The application builds one for its whole life; tests build
 // their own around fakes. The referenced objects must outlive every run.
 struct RunEnvironment {
@@ -46,7 +51,9 @@ struct RunEnvironment {
   const CodePage& code_page;  // the pages' encoding
   PathStyle style = NativePathStyle();
   std::function<DateTime()> clock = LocalDateTime;
-  FileWriter write_file = WriteFileReplacing;
+  FileWriter write_file = WritePageFile;
+  // Called once with the output folder before the first page: clears what killed runs left.
+  std::function<void(const std::string& folder)> remove_stale_files = RemoveStaleTemporaryFiles;
   // Where the pages go when the chosen output folder is empty: the settings location's default
   // output folder, which is the program's folder only where the program may write there.
   std::string default_output_folder;

@@ -12,18 +12,6 @@ namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
-void AppendPercentByte(std::string& out, std::string_view percent, unsigned char byte) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  out += percent;
-  out += kHex[byte >> 4];
-  out += kHex[byte & 0x0F];
-}
-
-constexpr bool NeedsPercentInPosix(unsigned char byte) {
-  // A file: address treats '\' as '/', starts its query at '?' and drops tabs and line breaks.
-  return byte == '?' || byte == '\\' || byte < 0x20 || byte == 0x7F;
-}
-
 bool IsAsciiHexDigit(char c) {
   return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -44,15 +32,13 @@ constexpr bool IsMarkup(unsigned char byte) {
 }
 
 // What a browser will see after the '&' at text[ampersand]: the text up to the first character
-// that the escaping rewrites. Every rewrite starts with '%', '&', '\\' or a character beyond
-// ASCII, which (like the quote, blank or tag that follows every name on a page) can neither
-// continue a reference nor cancel one, so cutting there changes no decision.
-template <typename Rewrites>
-std::string_view SeenFromAmpersand(std::string_view text, std::size_t ampersand,
-                                   const Rewrites& rewrites) {
+// that the escaping rewrites. Every rewrite starts with '&' or a character beyond ASCII, which
+// (like the quote, blank or tag that follows every name on a page) can neither continue a
+// reference nor cancel one, so cutting there changes no decision.
+std::string_view SeenFromAmpersand(std::string_view text, std::size_t ampersand) {
   std::size_t end = ampersand + 1;
   while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 &&
-         !rewrites(static_cast<unsigned char>(text[end]))) {
+         !IsMarkup(static_cast<unsigned char>(text[end]))) {
     ++end;
   }
   return text.substr(ampersand, end - ampersand);
@@ -62,53 +48,21 @@ void AppendAmpersand(std::string& out, std::string_view seen, HtmlPlace place) {
   out += StartsCharacterReference(seen, place) ? "&amp;" : "&";
 }
 
-// How AppendAddress and AppendScriptAddress rewrite an address.
-struct AddressEscaping {
-  PathStyle style = PathStyle::kWindows;
-  std::string_view percent;  // the '%' of every percent escape
-  bool script_string = false;
-
-  constexpr bool IsPercentEncoded(unsigned char byte) const {
-    return byte == '%' || byte == '#' || (style == PathStyle::kPosix && NeedsPercentInPosix(byte));
-  }
-  constexpr bool IsBackslashed(unsigned char byte) const {
-    return script_string && (byte == '\'' || byte == '\\');
-  }
-  constexpr bool Rewrites(unsigned char byte) const {
-    return IsPercentEncoded(byte) || IsMarkup(byte) || IsBackslashed(byte);
-  }
-};
-
-// The bytes that end a run of bytes going into the page as they are: every byte the escaping
-// rewrites, '&', and every byte beyond ASCII. Runs are copied at once; a gallery writes tens of
-// thousands of addresses and names, nearly all of them plain, so the question is one look-up.
+// The bytes that end a run of bytes going into the page as they are: markup, '&', and every
+// byte beyond ASCII. Runs are copied at once; a gallery writes tens of thousands of names and
+// addresses, nearly all of them plain, so the question is one look-up.
 using ByteSet = std::array<bool, 256>;
 
-template <typename Rewrites>
-constexpr ByteSet RunStops(const Rewrites& rewrites) {
+constexpr ByteSet NameRunStops() {
   ByteSet stops{};
   for (std::size_t byte = 0; byte < stops.size(); ++byte) {
     const auto value = static_cast<unsigned char>(byte);
-    stops[byte] = value >= 0x80 || value == '&' || rewrites(value);
+    stops[byte] = value >= 0x80 || value == '&' || IsMarkup(value);
   }
   return stops;
 }
 
-constexpr ByteSet AddressRunStops(PathStyle style, bool script_string) {
-  const AddressEscaping escaping{style, {}, script_string};
-  return RunStops([&escaping](unsigned char byte) { return escaping.Rewrites(byte); });
-}
-
-constexpr std::array<ByteSet, 4> kAddressRunStops = {
-    AddressRunStops(PathStyle::kWindows, false), AddressRunStops(PathStyle::kWindows, true),
-    AddressRunStops(PathStyle::kPosix, false), AddressRunStops(PathStyle::kPosix, true)};
-
-constexpr ByteSet kNameRunStops = RunStops(IsMarkup);
-
-const ByteSet& RunStopsOf(const AddressEscaping& escaping) {
-  return kAddressRunStops[(escaping.style == PathStyle::kPosix ? 2 : 0) +
-                          (escaping.script_string ? 1 : 0)];
-}
+constexpr ByteSet kNameRunStops = NameRunStops();
 
 // The end of the run of bytes from start that go into the page as they are. Runs are long (a
 // whole folder path), so eight bytes are looked up before each test.
@@ -126,49 +80,6 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t start, const ByteSet&
     ++end;
   }
   return end;
-}
-
-void AppendEscapedAddress(std::string& out, std::string_view address,
-                          const AddressEscaping& escaping) {
-  const auto rewrites = [&escaping](unsigned char byte) { return escaping.Rewrites(byte); };
-  const ByteSet& stops = RunStopsOf(escaping);
-  std::size_t i = 0;
-  while (i < address.size()) {
-    if (const std::size_t plain_end = PlainRunEnd(address, i, stops); plain_end > i) {
-      out.append(address.substr(i, plain_end - i));
-      i = plain_end;
-      continue;
-    }
-    const auto byte = static_cast<unsigned char>(address[i]);
-    if (byte >= 0x80) {
-      const std::size_t length = DecodeUtf8(address, i).length;
-      if (length == 0) {
-        AppendPercentByte(out, escaping.percent, byte);
-        ++i;
-      } else {
-        out.append(address.substr(i, length));
-        i += length;
-      }
-      continue;
-    }
-    if (escaping.IsPercentEncoded(byte)) {
-      AppendPercentByte(out, escaping.percent, byte);
-    } else if (byte == '"') {
-      out += "&quot;";
-    } else if (byte == '<') {
-      out += "&lt;";
-    } else if (byte == '>') {
-      out += "&gt;";
-    } else if (byte == '&') {
-      AppendAmpersand(out, SeenFromAmpersand(address, i, rewrites), HtmlPlace::kAttribute);
-    } else if (escaping.IsBackslashed(byte)) {
-      out += '\\';
-      out += static_cast<char>(byte);
-    } else {
-      out += static_cast<char>(byte);
-    }
-    ++i;
-  }
 }
 
 void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
@@ -202,7 +113,7 @@ void AppendName(std::string& out, std::string_view name, HtmlPlace place) {
         out += "&gt;";
         break;
       case '&': {
-        AppendAmpersand(out, SeenFromAmpersand(name, i, IsMarkup), place);
+        AppendAmpersand(out, SeenFromAmpersand(name, i), place);
         break;
       }
       default:
@@ -270,14 +181,6 @@ bool StartsCharacterReference(std::string_view text, HtmlPlace place) {
   // old addresses such as "?a=1&copy=2" keep working.
   const bool followed = legacy < after.size();
   return !followed || (!IsAsciiAlphanumeric(after[legacy]) && after[legacy] != '=');
-}
-
-void AppendAddress(std::string& out, std::string_view address, PathStyle style) {
-  AppendEscapedAddress(out, address, AddressEscaping{style, "%", false});
-}
-
-void AppendScriptAddress(std::string& out, std::string_view address, PathStyle style) {
-  AppendEscapedAddress(out, address, AddressEscaping{style, "%25", true});
 }
 
 }  // namespace pictavue

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/blanks.h"
-#include "platform/path_style.h"
 
 namespace pictavue {
 
@@ -40,19 +39,7 @@ bool StartsCharacterReference(std::string_view text, HtmlPlace place);
 // is any string of bytes) becomes U+FFFD.
 void AppendNameText(std::string& out, std::string_view name);
 
-// The same for a name inside an attribute value (alt texts).
+// The same for a name inside an attribute value (alt texts, and the addresses of addresses.h).
 void AppendNameAttribute(std::string& out, std::string_view name);
-
-// Writes an address into an attribute value so that it still reaches its file: '%', '#' (and,
-// in POSIX style, '?', '\', control characters) are percent-encoded, as is a byte that is not
-// part of valid UTF-8; '"', '<' and '>' become character references, and so does an '&' that a
-// browser would otherwise read as the start of one. Blanks, every other '&' and every other
-// character go in unchanged.
-void AppendAddress(std::string& out, std::string_view address, PathStyle style);
-
-// Writes an address into the single-quoted script string of a "JavaScript:" link. The browser
-// percent-decodes such a link before running it, so every '%' that AppendAddress would write is
-// itself encoded once more; then '\' and '\'' get a backslash so the script string stays whole.
-void AppendScriptAddress(std::string& out, std::string_view address, PathStyle style);
 
 }  // namespace pictavue

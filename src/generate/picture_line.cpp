@@ -40,18 +40,19 @@ void AppendLines(std::string& out, std::initializer_list<std::string_view> lines
 
 void AppendHref(const ImageEntry& entry, int page_serial, const PictureLineFormat& format,
                 std::string_view target, std::string& out) {
+  const AddressKind kind = PictureAddressKind(format.PagesInSearchFolder);
   switch (format.Link) {
     case LinkForm::kSameWindow:
-      AppendAddress(out, target, format.Style);
+      AppendAddress(out, target, kind, format.Style);
       return;
     case LinkForm::kSubWindow:
       out += "JavaScript:subwin = window.open('";
-      AppendScriptAddress(out, target, format.Style);
+      AppendScriptAddress(out, target, kind, format.Style);
       out += "', 'SubWin'); subwin.focus();";
       return;
     case LinkForm::kSizedSubWindow:
       out += "JavaScript:NewWindow('";
-      AppendScriptAddress(out, target, format.Style);
+      AppendScriptAddress(out, target, kind, format.Style);
       out += "', 'SubWin";
       if (!format.OnlyOne) {
         AppendDecimal(out, page_serial);
@@ -70,7 +71,7 @@ void AppendThumbnail(const ImageEntry& entry, const PictureLineFormat& format,
   const ThumbSize thumb = ThumbnailSize(entry.Width, entry.Height, format.Limit, format.Rule);
   const std::string_view separator = format.AltNewLine ? "&#13;&#10;" : " ";
   out += "<img src=\"";
-  AppendAddress(out, target, format.Style);
+  AppendAddress(out, target, PictureAddressKind(format.PagesInSearchFolder), format.Style);
   out += "\" width=";
   AppendDecimal(out, thumb.ThumbWidth);
   out += " height=";

@@ -21,6 +21,13 @@ CodePage ConsoleCodePage();
 // there helps; in a file or a pipe it is noise).
 bool StandardErrorIsTerminal();
 
+// Lets the faults of a write arrive as write errors that the program reports: a pipe whose reader
+// has gone (SIGPIPE) and a file larger than the process may write (SIGXFSZ) would otherwise end
+// the process without a word, a page half-written and the settings unsaved. Called once, first
+// thing in main; the programs the program starts get the signals' defaults back. Nothing to do
+// on Windows.
+void IgnoreWriteSignals();
+
 // Turns the console's interrupt (Ctrl+C) into a request that the program answers at its own
 // pace: while a watch exists, the interrupt no longer ends the process; Requested() says whether
 // one has come. An interrupt that the process was started to ignore stays ignored. Only one watch

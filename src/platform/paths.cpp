@@ -122,6 +122,26 @@ std::string LastComponent(std::string_view path, PathStyle style) {
   return std::string(rest.substr(start));
 }
 
+bool IsAbsolutePath(std::string_view path, PathStyle style) {
+  if (style == PathStyle::kPosix) {
+    return !path.empty() && path.front() == '/';
+  }
+  return (path.size() >= 3 && path[1] == ':' && IsSeparator(path[2], style)) ||
+         (path.size() >= 2 && IsSeparator(path[0], style) && IsSeparator(path[1], style));
+}
+
+bool IsSameOrBelowFolder(std::string_view path, std::string_view folder, PathStyle style) {
+  const std::string base = WithoutTrailingSeparator(folder, style);
+  if (base.empty() || path.size() < base.size()) {
+    return false;
+  }
+  const std::string_view head = path.substr(0, base.size());
+  const bool same_head =
+      style == PathStyle::kWindows ? EqualsIgnoringAsciiCase(head, base) : head == base;
+  return same_head && (path.size() == base.size() || EndsWithSeparator(base, style) ||
+                       IsSeparator(path[base.size()], style));
+}
+
 std::string SettingsFilePath(std::string_view program_folder, PathStyle style) {
   if (program_folder.empty()) {
     return kSettingsFileName;  // the current folder, rather than the root

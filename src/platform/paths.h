@@ -34,6 +34,13 @@ std::string JoinPath(std::string_view folder, std::string_view name, PathStyle s
 // /home/me/Trip; the empty text for a root or the empty text.
 std::string LastComponent(std::string_view path, PathStyle style);
 
+// Whether path is absolute: "C:\..." or "\\server\..." in Windows style, "/..." in POSIX style.
+bool IsAbsolutePath(std::string_view path, PathStyle style);
+
+// Whether path is folder itself or lies below it. Windows style compares ASCII letters without
+// regard to case, as its file systems do.
+bool IsSameOrBelowFolder(std::string_view path, std::string_view folder, PathStyle style);
+
 // The settings file in the program's folder. A root already ends in its separator (D:\ gives
 // D:\Pictavue.ini, / gives /Pictavue.ini); any other folder gets one added.
 std::string SettingsFilePath(std::string_view program_folder, PathStyle style);

@@ -6,6 +6,7 @@
 #include "platform/ascii_case.h"
 #include "platform/blanks.h"
 #include "platform/file_io.h"
+#include "platform/paths.h"
 #include "platform/text_lines.h"
 
 namespace pictavue {
@@ -112,6 +113,11 @@ ProfileFile ProfileFile::Load(const std::string& path) {
     return ProfileFile();
   }
   return Parse(read.bytes);
+}
+
+bool ProfileFile::IsText(std::string_view bytes) {
+  return !bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF") &&
+         bytes.find('\0') == std::string_view::npos;
 }
 
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
@@ -245,7 +251,10 @@ std::string ProfileFile::Serialize() const {
 }
 
 Status ProfileFile::Save(const std::string& path) const {
-  return WriteFileAtomically(path, Serialize());
+  // What a save killed half-way left beside the file goes first.
+  RemoveStaleTemporaryFiles(
+      path.substr(0, path.size() - LastComponent(path, NativePathStyle()).size()));
+  return WriteFileAtomically(path, Serialize(), LinkAtPath::kFollow, Flush::kToDisk);
 }
 
 }  // namespace pictavue

@@ -30,6 +30,10 @@ class ProfileFile {
 
   static constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 
+  // Whether bytes can be text of a code page the profile functions read: not UTF-16 (its
+  // byte-order mark) and no NUL byte anywhere.
+  static bool IsText(std::string_view bytes);
+
   // The raw value bytes after the reading rules (trimmed, outer quotes removed), or nothing when
   // the section or key is missing.
   std::optional<std::string> RawValue(std::string_view section, std::string_view key) const;
@@ -56,7 +60,9 @@ class ProfileFile {
   std::string Serialize() const;
 
   // Writes Serialize() to a temporary file in the same folder, then renames it over path, so a
-  // crash or a full disk leaves the old file intact. The failure carries the system's description.
+  // crash or a full disk leaves the old file intact; a link at path stays and its file is
+  // replaced. Temporary files that an interrupted save left in the folder are removed first. The
+  // failure carries the system's description.
   Status Save(const std::string& path) const;
 
  private:

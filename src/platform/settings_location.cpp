@@ -14,26 +14,43 @@ SettingsLocation Portable(const SettingsLocationInputs& inputs) {
   return location;
 }
 
+// The folder the user's programs keep their settings in; empty when there is none.
+std::string UserConfigHome(const SettingsLocationInputs& inputs) {
+  // The XDG rules ignore a relative XDG_CONFIG_HOME.
+  if (IsAbsolutePath(inputs.user_config_home, inputs.style)) {
+    return inputs.user_config_home;
+  }
+  if (inputs.style == PathStyle::kPosix && !inputs.home.empty()) {
+    return JoinPath(inputs.home, ".config", inputs.style);
+  }
+  return {};
+}
+
+// Pages go to the home folder when the settings do not live beside the program; an installed
+// program's folder is never a default.
+std::string UserOutputFolder(const SettingsLocationInputs& inputs) {
+  return inputs.home.empty() && !inputs.installed ? inputs.program_folder : inputs.home;
+}
+
 }  // namespace
 
 SettingsLocation ChooseSettingsLocation(const SettingsLocationInputs& inputs) {
-  if (inputs.style == PathStyle::kWindows || inputs.program_folder_writable ||
-      inputs.settings_file_in_program_folder) {
+  if (!inputs.installed &&
+      (inputs.program_folder_writable || inputs.settings_file_in_program_folder)) {
     return Portable(inputs);
   }
-  // The XDG rules ignore a relative XDG_CONFIG_HOME.
-  std::string config_home;
-  if (!inputs.xdg_config_home.empty() && inputs.xdg_config_home.front() == '/') {
-    config_home = inputs.xdg_config_home;
-  } else if (!inputs.home.empty()) {
-    config_home = JoinPath(inputs.home, ".config", inputs.style);
-  } else {
-    return Portable(inputs);  // nowhere better to go
+  const std::string config_home = UserConfigHome(inputs);
+  if (config_home.empty()) {
+    // A portable copy has nowhere better to go; an installed one keeps no settings rather than
+    // write into the system's folders.
+    return inputs.installed ? SettingsLocation{{}, {}, UserOutputFolder(inputs), false}
+                            : Portable(inputs);
   }
   SettingsLocation location;
-  location.settings_folder = JoinPath(config_home, "pictavue", inputs.style);
+  const char* name = inputs.style == PathStyle::kWindows ? "Pictavue" : "pictavue";
+  location.settings_folder = JoinPath(config_home, name, inputs.style);
   location.settings_file_path = JoinPath(location.settings_folder, kSettingsFileName, inputs.style);
-  location.default_output_folder = inputs.home.empty() ? inputs.program_folder : inputs.home;
+  location.default_output_folder = UserOutputFolder(inputs);
   location.portable = false;
   return location;
 }

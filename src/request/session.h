@@ -5,6 +5,7 @@
 #include "collect/plugin_probe.h"
 #include "platform/code_page.h"
 #include "platform/path_style.h"
+#include "platform/program_folder.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
 
@@ -19,7 +20,7 @@ struct Session {
   Plugins plugins;  // loaded once; a missing plug-in has an empty name
 
   std::string settings_file_path;     // SettingsFilePath, or the file given by --settings
-  std::string program_folder;         // the plug-ins and the help file live here
+  ProgramFiles files;                 // the plug-ins, the help file, the user's guide
   std::string default_output_folder;  // where pages go when no output folder is chosen
   std::string help_file_path;
 

@@ -208,6 +208,12 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
   if (!read.status.ok() && PathKind(path) != FileKind::kMissing) {
     return read.status;
   }
+  // A UTF-16 file, or one holding NUL bytes, is not text of the code page: rewritten line by line
+  // it would become neither its old form nor text. It was written by hand or by another program,
+  // so it is left as it is rather than read and written in a second encoding.
+  if (!ProfileFile::IsText(read.bytes)) {
+    return Status::Failure(path + " はテキストファイルではないため、設定を保存できません。");
+  }
   ProfileFile file = ProfileFile::Parse(read.bytes);
   SaveSettings(options, history, code_page, file);
   return file.Save(path);

@@ -99,8 +99,8 @@ std::string PluginLine(PluginKind kind, const PluginNames& names) {
   return name->empty() ? TextsOf(kind).missing_line : *name;
 }
 
-std::string PluginPagePath(PluginKind kind, const std::string& program_folder, PathStyle style) {
-  return DocsPagePath(program_folder, TextsOf(kind).page, style);
+std::string PluginPagePath(PluginKind kind, const std::string& docs_folder, PathStyle style) {
+  return DocsPagePath(docs_folder, TextsOf(kind).page, style);
 }
 
 frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* owner)
@@ -109,7 +109,7 @@ frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* 
   setWindowTitle(QStringLiteral("Pictavue バージョン情報"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
-  home_page_ = HomePagePath(services_.program_folder, services_.style);
+  home_page_ = HomePagePath(services_.docs_folder, services_.style);
 
   Image1 = MakeLabel(QString(), "Image1", this);
   Image1->setPixmap(ProgramIconPixmap(32));
@@ -143,9 +143,8 @@ frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* 
   lblIFPNG->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kPng).tool_tip));
   lblIFWMF->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kWmf).tool_tip));
 
-  lblHP =
-      MakeLabel(QString::fromStdString(HomePageAddress(services_.program_folder, services_.style)),
-                "lblHP", this);
+  lblHP = MakeLabel(QString::fromStdString(HomePageAddress(services_.docs_folder, services_.style)),
+                    "lblHP", this);
   SetTextColor(lblHP, kLinkBlue);
 
   Command1 = new QPushButton(QStringLiteral("OK"), this);
@@ -192,11 +191,11 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblHP || watched == Image1) {
       Open(home_page_);
     } else if (watched == lblIFJPEG) {
-      Open(PluginPagePath(PluginKind::kJpeg, services_.program_folder, services_.style));
+      Open(PluginPagePath(PluginKind::kJpeg, services_.docs_folder, services_.style));
     } else if (watched == lblIFPNG) {
-      Open(PluginPagePath(PluginKind::kPng, services_.program_folder, services_.style));
+      Open(PluginPagePath(PluginKind::kPng, services_.docs_folder, services_.style));
     } else if (watched == lblIFWMF) {
-      Open(PluginPagePath(PluginKind::kWmf, services_.program_folder, services_.style));
+      Open(PluginPagePath(PluginKind::kWmf, services_.docs_folder, services_.style));
     }
   }
   return QDialog::eventFilter(watched, event);

@@ -18,9 +18,9 @@ class Launcher;
 // saying that it was not found.
 std::string PluginLine(PluginKind kind, const PluginNames& names);
 
-// The page the About window opens for a plug-in, in the documentation shipped in the program's
-// folder (the program's own guide is HomePagePath).
-std::string PluginPagePath(PluginKind kind, const std::string& program_folder, PathStyle style);
+// The page the About window opens for a plug-in, in the documentation shipped with the program
+// (the program's own guide is HomePagePath).
+std::string PluginPagePath(PluginKind kind, const std::string& docs_folder, PathStyle style);
 
 // The About window: the program's name, version and legal notice, the three plug-ins, and
 // links to the pages above, opened with the system's association. A page that cannot be
@@ -32,7 +32,7 @@ class frmAbout : public QDialog {
   struct Services {
     ActiveWindow& active_window;
     Launcher& launcher;
-    std::string program_folder;
+    std::string docs_folder;
     PathStyle style = NativePathStyle();
   };
 

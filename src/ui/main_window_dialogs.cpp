@@ -9,8 +9,7 @@ namespace pictavue {
 void ShowAboutWindow(frmMain& window, const DialogServices& services) {
   frmAbout about(
       services.plugin_names,
-      frmAbout::Services{services.active_window, services.launcher, services.program_folder},
-      &window);
+      frmAbout::Services{services.active_window, services.launcher, services.docs_folder}, &window);
   about.exec();
 }
 

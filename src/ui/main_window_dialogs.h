@@ -20,7 +20,7 @@ struct DialogServices {
   PathChooser& chooser;
   Launcher& launcher;
   PluginNames plugin_names;
-  std::string program_folder;
+  std::string docs_folder;
 };
 
 // Command5: the About window, modal over the main window.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,14 +15,23 @@ namespace {
 class FakeStartupSystem final : public StartupSystem {
  public:
   SettingsLocation location;
-  std::map<std::string, std::string> files;  // path -> settings file text
+  std::optional<ProgramLayout> installed_layout;  // none: a portable copy
+  std::map<std::string, std::string> files;       // path -> settings file text
   bool other_copy_running = false;
   std::vector<std::string> existing;  // paths that are files
   std::string default_folder = "/home/me";
+  PathStyle style = PathStyle::kPosix;
 
-  SettingsLocation LocateSettings(const std::string& program_folder,
+  ProgramFiles LocateProgramFiles(const std::string& program_folder) override {
+    calls.push_back("files " + program_folder);
+    return ProgramFilesIn(program_folder, installed_layout.value_or(kPortableLayout),
+                          installed_layout.has_value(), style);
+  }
+  SettingsLocation LocateSettings(const ProgramFiles& program_files,
                                   bool make_settings_folder) override {
-    calls.push_back("locate " + program_folder + (make_settings_folder ? "" : " (no folder)"));
+    calls.push_back("locate " + program_files.program_folder +
+                    (program_files.installed ? " (installed)" : "") +
+                    (make_settings_folder ? "" : " (no folder)"));
     return location;
   }
   ProfileFile LoadProfile(const std::string& path) override {
@@ -68,9 +78,10 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, StepsInOrderWithAnEmptyHistory) {
   const std::optional<Session> session = Startup(inputs_, system_);
   ASSERT_TRUE(session);
-  EXPECT_EQ(system_.calls, (std::vector<std::string>{
-                               "locate /opt/pv", "load /opt/pv/Pictavue.ini", "second copy?",
-                               "plug-ins /opt/pv", "kind /opt/pv/pictavue.hlp", "default folder"}));
+  EXPECT_EQ(system_.calls,
+            (std::vector<std::string>{
+                "files /opt/pv", "locate /opt/pv", "load /opt/pv/Pictavue.ini", "second copy?",
+                "plug-ins /opt/pv", "kind /opt/pv/pictavue.hlp", "default folder"}));
   EXPECT_EQ(session->settings_file_path, "/opt/pv/Pictavue.ini");
   EXPECT_EQ(session->options.SearchDir, "/home/me");
   EXPECT_EQ(session->help_file_path, "pictavue.hlp");
@@ -106,31 +117,57 @@ TEST_F(StartupTest, PrevInstanceDecidesWhetherASecondCopyEnds) {
   }
 }
 
-TEST_F(StartupTest, HelpFileBesideTheProgramOrItsBareName) {
+TEST_F(StartupTest, PlugInsAndHelpFileFromTheProgramsFoldersOrTheHelpFilesBareName) {
+  constexpr ProgramLayout kInstalled{"../lib/pictavue", "../share/pictavue", "../doc"};
   struct Case {
     PathStyle style;
     const char* program_folder;
     const char* program_file;
+    std::optional<ProgramLayout> installed_layout;
     bool exists;
-    const char* expected;
+    const char* plugins;
+    const char* help;
   };
   const std::vector<Case> cases = {
-      {PathStyle::kWindows, "D:\\", "Pictavue.exe", true, "D:\\Pictavue.hlp"},
-      {PathStyle::kWindows, "D:\\Tools\\Pic", "Pictavue.exe", true, "D:\\Tools\\Pic\\Pictavue.hlp"},
-      {PathStyle::kWindows, "D:\\Tools\\Pic", "Pictavue.exe", false, "Pictavue.hlp"},
-      {PathStyle::kPosix, "/", "pictavue", true, "/pictavue.hlp"},
+      {PathStyle::kWindows, "D:\\", "Pictavue.exe", {}, true, "D:\\", "D:\\Pictavue.hlp"},
+      {PathStyle::kWindows,
+       "D:\\Tools\\Pic",
+       "Pictavue.exe",
+       {},
+       true,
+       "D:\\Tools\\Pic",
+       "D:\\Tools\\Pic\\Pictavue.hlp"},
+      {PathStyle::kWindows,
+       "D:\\Tools\\Pic",
+       "Pictavue.exe",
+       {},
+       false,
+       "D:\\Tools\\Pic",
+       "Pictavue.hlp"},
+      {PathStyle::kPosix, "/", "pictavue", {}, true, "/", "/pictavue.hlp"},
+      {PathStyle::kPosix, "/usr/bin", "pictavue", kInstalled, true, "/usr/lib/pictavue",
+       "/usr/share/pictavue/pictavue.hlp"},
   };
   for (const Case& c : cases) {
     FakeStartupSystem system;
+    system.style = c.style;
+    system.installed_layout = c.installed_layout;
     inputs_.style = c.style;
     inputs_.program_folder = c.program_folder;
     inputs_.program_file_name = c.program_file;
     if (c.exists) {
-      system.existing.push_back(c.expected);
+      system.existing.push_back(c.help);
     }
     const std::optional<Session> session = Startup(inputs_, system);
     ASSERT_TRUE(session);
-    EXPECT_EQ(session->help_file_path, c.expected) << c.program_folder;
+    EXPECT_EQ(session->help_file_path, c.help) << c.program_folder;
+    EXPECT_NE(
+        std::find(system.calls.begin(), system.calls.end(), std::string("plug-ins ") + c.plugins),
+        system.calls.end())
+        << c.program_folder;
+    EXPECT_EQ(system.calls[1].find("(installed)") != std::string::npos,
+              c.installed_layout.has_value())
+        << c.program_folder;
   }
 }
 
@@ -151,8 +188,8 @@ TEST_F(StartupTest, SettingsFromTheGivenFileWithTheirHistory) {
       "[OutFile]\r\nFileName=Album\r\n";
   const std::optional<Session> session = Startup(inputs_, system_);
   ASSERT_TRUE(session);
-  EXPECT_EQ(system_.calls[0], "locate /opt/pv (no folder)");
-  EXPECT_EQ(system_.calls[1], "load /tmp/other.ini");
+  EXPECT_EQ(system_.calls[1], "locate /opt/pv (no folder)");
+  EXPECT_EQ(system_.calls[2], "load /tmp/other.ini");
   EXPECT_EQ(session->settings_file_path, "/tmp/other.ini");
   EXPECT_EQ(session->options.GIF, kUnchecked);
   EXPECT_EQ(session->options.JPEG, kChecked);

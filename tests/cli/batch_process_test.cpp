@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include "support/child_process.h"
 #include "support/temp_folder.h"
@@ -191,6 +192,96 @@ TEST_F(BatchProcessTest, AWriteFailureStopsTheRunWith3) {
   EXPECT_GT(result.err.size(), std::string(kAbortLead).size() + 1);
   EXPECT_TRUE(fs::exists(Page()));
   EXPECT_THAT(Saved(), HasSubstr("DirHistry1=\r\n"));
+}
+
+// Links planted where the pages, the menu and the frame set go: each gives way to its file, and
+// what it leads to is never written, the first page's (which the create probe meets after the
+// question) included.
+TEST_F(BatchProcessTest, PlantedLinksAreReplacedNeverFollowed) {
+  UseSettings("[PageFormat]\r\nIPP=-1\r\nIppFree=1\r\nFrameMenu=1\r\n");
+  const char* const names[] = {"Pictavue001.htm", "Pictavue002.htm", "Pictavue.htm",
+                               "Pictavuem.htm"};
+  for (const char* name : names) {
+    fs::create_symlink(folder_.WriteFile(std::string("victims/") + name, "victim\n"), Page(name));
+  }
+  const testing::ChildResult result = Batch({"--yes"}, pictures_);
+  EXPECT_EQ(result.exit_code, 0) << result.Describe();
+  for (const char* name : names) {
+    EXPECT_FALSE(fs::is_symlink(Page(name))) << name;
+    EXPECT_THAT(testing::ReadFileBytes(Page(name)), HasSubstr("</html>\r\n")) << name;
+    EXPECT_EQ(testing::ReadFileBytes(folder_.Path(std::string("victims/") + name)), "victim\n");
+  }
+}
+
+// What a write can meet: a file-size limit, standard output on a full device, closed, or a pipe
+// whose reader has gone. Each ends with its message and status 3, never a silent signal, and
+// leaves no half page.
+TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
+  const std::string fifo = folder_.Path("pipe");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  struct Case {
+    std::string shell;  // runs the program as "$@"
+    std::string err;    // what standard error holds
+    bool pages;         // the page is written
+  };
+  const Case cases[] = {
+      {"ulimit -f 1; exec \"$@\"", "File too large", false},
+      {"exec \"$@\" >/dev/full", "standard output: No space left on device\n", true},
+      {"exec \"$@\" >&-", "standard output: Bad file descriptor\n", true},
+      // Opened while this shell reads it too; then the shell's end is closed.
+      {"exec 4<>'" + fifo + "'; exec \"$@\" >'" + fifo + "' 4<&-", "standard output: Broken pipe\n",
+       true},
+  };
+  for (const Case& c : cases) {
+    fs::remove(Page());
+    Arguments arguments = {"-c", c.shell, "sh", PICTAVUE_PROGRAM};
+    const Arguments batch = BatchArguments({}, pictures_);
+    arguments.insert(arguments.end(), batch.begin(), batch.end());
+    const testing::ChildResult result = Run(arguments, "/bin/sh");
+    EXPECT_EQ(result.exit_code, 3) << c.shell << ": " << result.Describe();
+    EXPECT_THAT(result.err, HasSubstr(c.err)) << c.shell;
+    EXPECT_EQ(fs::exists(Page()), c.pages) << c.shell;
+    EXPECT_EQ(std::distance(fs::directory_iterator(pictures_), {}), c.pages ? 4 : 3) << c.shell;
+  }
+}
+
+// Signals while the pages are written: Ctrl+C ends the run after the page at hand (130), a kill
+// anywhere. Every page on disk is whole either way, and what a kill left goes with the next run.
+TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
+  UseSettings("[PageFormat]\r\nIPP=-1\r\nIppFree=1\r\n");
+  constexpr int kPictures = 3002;  // with the two of every test
+  for (int i = 2; i < kPictures; ++i) {
+    folder_.WriteFile("pictures/p" + std::to_string(i) + ".gif", testing::MakeGif(4, 4));
+  }
+  const auto pages_on_disk = [this] {
+    int pages = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(pictures_)) {
+      const std::string name = entry.path().filename().string();
+      EXPECT_FALSE(name.ends_with(".htm") &&
+                   !testing::ReadFileBytes(entry.path().string()).ends_with("</html>\r\n"))
+          << name;
+      pages += name.ends_with(".htm") ? 1 : 0;
+    }
+    return pages;
+  };
+  for (const int signal_number : {SIGINT, SIGKILL}) {
+    testing::Child child(Request(PICTAVUE_PROGRAM, BatchArguments({"--yes"}, pictures_)));
+    for (int wait = 0; wait < 20000 && !fs::exists(Page()); ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(kill(child.pid(), signal_number), 0);
+    const testing::ChildResult result = child.Wait();
+    EXPECT_EQ(signal_number == SIGINT ? result.exit_code : result.signal,
+              signal_number == SIGINT ? 130 : SIGKILL)
+        << result.Describe();
+    EXPECT_LT(pages_on_disk(), kPictures) << "the run ended before the signal came";
+  }
+  folder_.WriteFile("pictures/.Pictavue001.htm.abcd1234.pictavue-tmp", "as a kill leaves it");
+  EXPECT_EQ(Batch({"--yes"}, pictures_).exit_code, 0);
+  EXPECT_EQ(pages_on_disk(), kPictures);
+  for (const fs::directory_entry& entry : fs::directory_iterator(pictures_)) {
+    EXPECT_FALSE(entry.path().string().ends_with(".pictavue-tmp")) << entry.path();
+  }
 }
 
 // A stand-in run that waits until it is cancelled, so that the signal arrives mid-run.

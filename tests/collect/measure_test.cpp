@@ -31,9 +31,9 @@ Plugins BuiltPlugins() {
 // The platform's loader, counting the files handed to it.
 class CountingLoader final : public PictureLoader {
  public:
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll& cancelled) override {
     ++calls;
-    return real_->LoadSize(path);
+    return real_->LoadSize(path, cancelled);
   }
   int calls = 0;
 

@@ -42,7 +42,7 @@ RunEnvironment RunFixture::Environment() {
   FileWriter writer = [this](const std::string& path, std::string_view bytes) {
     written_.push_back({path, std::string(bytes), front_end_.YieldCount()});
     if (system_lister_ != nullptr) {
-      return WriteFileReplacing(path, bytes);
+      return WritePageFile(path, bytes);
     }
     return Status::Ok();
   };

@@ -47,7 +47,8 @@ class PhaseFrontEnd : public RecordingFrontEnd {
 class TableLoader final : public PictureLoader {
  public:
   void Add(const std::string& path, PixelSize size) { sizes_[path] = size; }
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path,
+                                    const CancelPoll& /*cancelled*/) override {
     ++calls_;
     const auto found = sizes_.find(path);
     return found == sizes_.end() ? std::nullopt : std::optional(found->second);

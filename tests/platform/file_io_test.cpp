@@ -1,13 +1,18 @@
-// Whole-file reads and writes and the yes/no probes, through the system's services: one contract,
-// run on POSIX and under Windows.
+// Whole-file reads and writes, temporary files and the yes/no probes, through the system's
+// services: one contract, run on POSIX and under Windows.
 
 #include "platform/file_io.h"
 
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "platform/code_page.h"
 #include "platform/file_probe.h"
@@ -23,8 +28,7 @@ using testing::ReadFileBytes;
 using testing::TempFolder;
 
 const bool kPosix = NativePathStyle() == PathStyle::kPosix;
-using Write = Status (*)(const std::string&, std::string_view);
-constexpr Write kWrites[] = {&WriteFileReplacing, &WriteFileAtomically};
+constexpr LinkAtPath kLinks[] = {LinkAtPath::kFollow, LinkAtPath::kReplace};
 
 std::string Pattern(std::size_t size) {
   std::string bytes(size, '\0');
@@ -32,6 +36,11 @@ std::string Pattern(std::size_t size) {
     bytes[i] = static_cast<char>(i * 7 + i / 251);
   }
   return bytes;
+}
+
+Status Write(const std::string& path, std::string_view bytes,
+             LinkAtPath link = LinkAtPath::kReplace) {
+  return WriteFileAtomically(path, bytes, link, Flush::kToDisk);
 }
 
 std::size_t EntryCount(const std::string& folder) {
@@ -75,55 +84,110 @@ TEST(FileIoTest, ReadsAFileUpToItsBound) {
   }
 }
 
-TEST(FileIoTest, WritesCreateOrReplaceTheWholeFile) {
-  for (const Write write : kWrites) {
+TEST(FileIoTest, AWriteReplacesTheWholeFileOrNothing) {
+  for (const LinkAtPath link : kLinks) {
     TempFolder folder;
     const std::string path = folder.Path("page.htm");
     for (const std::string& bytes :
-         {std::string("first, longer"), Pattern(300000), std::string("short"), std::string()}) {
-      ASSERT_TRUE(write(path, bytes).ok());
+         {std::string("first, longer"), Pattern(300000), std::string()}) {
+      ASSERT_TRUE(Write(path, bytes, link).ok());
       EXPECT_EQ(ReadFileBytes(path), bytes);
     }
     const fs::perms owner = fs::perms::owner_read | fs::perms::owner_write;  // umask permitting
     EXPECT_EQ(fs::status(path).permissions() & owner, owner);
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
-    ExpectFailure(write(folder.Path("missing/page.htm"), "x"), ENOENT, "missing folder");
-    ExpectFailure(write(folder.MakeFolder("dir"), "x"), EISDIR, "a folder");
+    ExpectFailure(Write(folder.Path("missing/page.htm"), "x", link), ENOENT, "missing folder");
+    ExpectFailure(Write(folder.MakeFolder("dir"), "x", link), EISDIR, "a folder");
   }
-  TempFolder folder;
-  if (testing::MakeFifo(folder.Path("pipe"))) {  // a pipe nobody reads: fail at once, not wait
-    ExpectFailure(WriteFileReplacing(folder.Path("pipe"), "x"), ENXIO, "pipe");
-  }
-}
-
-TEST(FileIoTest, AtomicWriteKeepsWhatItMust) {
-  TempFolder folder;
+  TempFolder folder;  // a read-only file is not replaced
   const std::string path = folder.WriteFile("Pictavue.ini", "old");
-  if (!kPosix || testing::PermissionsAreEnforced()) {  // a read-only file is not replaced
+  if (!kPosix || testing::PermissionsAreEnforced()) {
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
-    ExpectFailure(WriteFileAtomically(path, "new"), EACCES, "read-only file");
+    ExpectFailure(Write(path, "new"), EACCES, "read-only file");
     EXPECT_EQ(ReadFileBytes(path), "old");
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
   }
-  if (!kPosix) {
-    return;
+}
+
+#ifndef _WIN32  // links, owners and permission bits
+// A link at the name: followed for the settings file a person keeps elsewhere, replaced for a
+// page, whose folder anyone may have planted it in. A replaced file keeps its owner and mode.
+TEST(FileIoTest, LinksOwnersAndModes) {
+  for (const LinkAtPath link : kLinks) {
+    TempFolder folder;
+    const std::string real = folder.WriteFile("elsewhere/victim", "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string path = folder.Path("Pictavue.ini");
+    fs::create_symlink(real, path);
+    ASSERT_TRUE(Write(path, "new", link).ok());
+    const bool follow = link == LinkAtPath::kFollow;
+    EXPECT_EQ(fs::is_symlink(path), follow);
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_EQ(ReadFileBytes(real), follow ? "new" : "old");
+    EXPECT_EQ(fs::status(real).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(EntryCount(folder.Path("elsewhere")), 1u);
   }
-  // A link stays a link, its target keeps its permission bits.
-  const std::string real = folder.WriteFile("dotfiles/Pictavue.ini", "old");
-  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::remove(path);
-  fs::create_symlink(real, path);
-  ASSERT_TRUE(WriteFileAtomically(path, "new").ok());
-  EXPECT_TRUE(fs::is_symlink(path));
-  EXPECT_EQ(ReadFileBytes(real), "new");
-  EXPECT_EQ(fs::status(real).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(EntryCount(folder.Path("dotfiles")), 1u);
+  TempFolder folder;
+  const std::string path = folder.WriteFile("Pictavue.ini", "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+  const bool root = ::geteuid() == 0;  // then on another user's file, who must still own it
+  if (root) {
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+  }
+  ASSERT_TRUE(Write(path, "new", LinkAtPath::kFollow).ok());
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0604u);
+  EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
+  EXPECT_EQ(info.st_gid, root ? 65534u : ::getegid());
   if (testing::PermissionsAreEnforced()) {  // a read-only folder takes no new file
-    fs::permissions(folder.Path("dotfiles"), fs::perms::owner_write, fs::perm_options::remove);
-    ExpectFailure(WriteFileAtomically(real, "newer"), EACCES, "read-only folder");
-    EXPECT_EQ(ReadFileBytes(real), "new");
+    fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
+    ExpectFailure(Write(path, "newer"), EACCES, "read-only folder");
+    EXPECT_EQ(ReadFileBytes(path), "new");
+  }
+}
+#endif
+
+// What a killed write left goes; what is being written, and whatever is not provably ours, stays.
+TEST(FileIoTest, TemporaryFilesAndOnlyStaleOnesOfOursRemoved) {
+  const std::string long_name = std::string(60, 'a') + "写真.htm";
+  for (const std::string& name : {std::string("Pictavue001.htm"), std::string(), long_name}) {
+    const std::string temp = TemporaryFileName(name);
+    EXPECT_TRUE(IsTemporaryFileName(temp)) << temp;
+    EXPECT_LE(temp.size(), 64u + 22u) << temp;
+  }
+  // Cut at a character boundary: 60 letters and 写 are 63 bytes, 真 would pass 64.
+  EXPECT_TRUE(TemporaryFileName(long_name).starts_with("." + std::string(60, 'a') + "写."));
+  for (const char* name : {".Pictavue001.htm.abcdefgh.tmp", "Pictavue001.htm.abcdefgh.pictavue-tmp",
+                           ".x.abcdefg.pictavue-tmp", ".x.abcdefgH.pictavue-tmp",
+                           ".xabcdefgh.pictavue-tmp", ".x.abcdefgh.pictavue-tmp~"}) {
+    EXPECT_FALSE(IsTemporaryFileName(name)) << name;
+  }
+
+  TempFolder folder;
+  const std::string stale = folder.WriteFile(TemporaryFileName("Pictavue001.htm"), "half");
+  const std::string busy = folder.WriteFile(TemporaryFileName("Pictavue002.htm"), "half");
+  std::vector<std::string> kept = {busy, folder.WriteFile(".Pictavue003.htm.abcdefgh.tmp", "x")};
+  if (kPosix) {  // links to what is not ours, and another user's file
+    const std::string victim = folder.WriteFile("victim", "keep");
+    kept.push_back(folder.Path(TemporaryFileName("Pictavue004.htm")));
+    fs::create_symlink(victim, kept.back());
+    kept.push_back(folder.Path(TemporaryFileName("Pictavue005.htm")));
+    fs::create_hard_link(victim, kept.back());
+    if (::geteuid() == 0) {
+      kept.push_back(folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs"));
+      ASSERT_EQ(::chown(kept.back().c_str(), 65534, 65534), 0);
+    }
+  }
+  {
+    const testing::HeldFile held(busy);  // as a write in progress holds it
+    RemoveStaleTemporaryFiles(folder.Path());
+  }
+  EXPECT_FALSE(fs::exists(stale));
+  for (const std::string& path : kept) {
+    EXPECT_TRUE(fs::is_symlink(path) || fs::exists(path)) << path;
   }
 }
 
@@ -152,14 +216,14 @@ TEST(FileIoTest, NamesInTheSystemCodePage) {
   TempFolder folder;
   // Hangul is in neither Shift_JIS nor the Western code pages: as "?" it would be a wildcard.
   const std::string hangul = JoinPath(folder.Path(), "\xED\x95\x9C.htm", PathStyle::kWindows);
-  EXPECT_FALSE(WriteFileReplacing(hangul, "x").ok());
+  EXPECT_FALSE(Write(hangul, "x").ok());
   EXPECT_FALSE(ProbeFileCreation(hangul));
   EXPECT_FALSE(ReadFileBounded(hangul, 10).status.ok());
   EXPECT_EQ(NativeFileName(hangul), "");
   if (CodePage::System().name() == "CP932") {
     // 表 ends in the byte of a backslash in Shift_JIS.
     const std::string path = JoinPath(folder.Path(), "表紙.ini", PathStyle::kWindows);
-    ASSERT_TRUE(WriteFileAtomically(path, "cover").ok());
+    ASSERT_TRUE(Write(path, "cover", LinkAtPath::kFollow).ok());
     EXPECT_EQ(ReadFileBounded(path, 100).bytes, "cover");
     EXPECT_TRUE(NativeFileName(path).ends_with("\x95\x5C\x8E\x86.ini"));
   }

@@ -131,24 +131,34 @@ TEST(SystemPathsTest, TheProgramsOwnFolder) {
   }
 }
 
-TEST(SystemPathsTest, WhereTheSettingsLive) {
+TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
+  const PathStyle kWin = PathStyle::kWindows;
+  constexpr ProgramLayout kInstalled{"../lib/x86_64-linux-gnu/pictavue", "../share/pictavue",
+                                     "../share/doc/pictavue"};
+  for (const auto& c : testing::CaseTable("platform/settings_location.txt", "program files")) {
+    const ProgramFiles files = ProgramFilesIn(c[1], c[2] == "installed" ? kInstalled : kPortableLayout,
+                                              c.Bool(3), c[0] == "win" ? kWin : PathStyle::kPosix);
+    EXPECT_EQ(files.program_folder + "|" + files.library_folder + "|" + files.data_folder + "|" +
+                  files.docs_folder,
+              c[1] + "|" + c[4] + "|" + c[5] + "|" + c[6])
+        << c;
+  }
   for (const auto& c : testing::CaseTable("platform/settings_location.txt", "choose")) {
-    const SettingsLocationInputs inputs{c[0] == "win" ? PathStyle::kWindows : PathStyle::kPosix,
-                                        c[1],
-                                        c.Bool(2),
-                                        c.Bool(3),
-                                        c[4],
-                                        c[5]};
+    const SettingsLocationInputs inputs{c[0] == "win" ? kWin : PathStyle::kPosix, c[1], c.Bool(2),
+                                        c.Bool(3), c.Bool(4), c[5], c[6]};
     const SettingsLocation got = ChooseSettingsLocation(inputs);
-    EXPECT_EQ(got.settings_file_path, c[6]) << c;
-    EXPECT_EQ(got.settings_folder, c[7]) << c;
-    EXPECT_EQ(got.default_output_folder, c[8]) << c;
-    EXPECT_EQ(got.portable, c.Bool(9)) << c;
+    EXPECT_EQ(got.settings_file_path, c[7]) << c;
+    EXPECT_EQ(got.settings_folder, c[8]) << c;
+    EXPECT_EQ(got.default_output_folder, c[9]) << c;
+    EXPECT_EQ(got.portable, c.Bool(10)) << c;
   }
 
   testing::TempFolder temp;
   const std::string program = temp.MakeFolder("program");
-  const SettingsLocation beside = LocateSettings(program, true);
+  const auto portable = [](const std::string& folder) {
+    return ProgramFilesIn(folder, kPortableLayout, false, NativePathStyle());
+  };
+  const SettingsLocation beside = LocateSettings(portable(program), true);
   EXPECT_TRUE(beside.portable);
   EXPECT_EQ(beside.settings_file_path, program + kSeparator + "Pictavue.ini");
 
@@ -167,13 +177,13 @@ TEST(SystemPathsTest, WhereTheSettingsLive) {
   if (unprivileged.failed() || !kPosix) {
     return;
   }
-  EXPECT_EQ(PathKind(LocateSettings(program, false).settings_folder), FileKind::kMissing);
-  const SettingsLocation location = LocateSettings(program, true);
+  EXPECT_EQ(PathKind(LocateSettings(portable(program), false).settings_folder), FileKind::kMissing);
+  const SettingsLocation location = LocateSettings(portable(program), true);
   EXPECT_FALSE(location.portable);
   EXPECT_EQ(location.settings_file_path, home + "/.config/pictavue/Pictavue.ini");
   EXPECT_EQ(location.default_output_folder, home);
   EXPECT_EQ(PathKind(location.settings_folder), FileKind::kFolder);
-  EXPECT_TRUE(LocateSettings(kept, true).portable);
+  EXPECT_TRUE(LocateSettings(portable(kept), true).portable);
 }
 
 }  // namespace

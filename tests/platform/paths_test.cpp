@@ -34,6 +34,9 @@ TEST(PathRulesTest, RootsSeparatorsAndNames) {
   for (const auto& c : CaseTable(kCases, "settings file")) {
     EXPECT_EQ(SettingsFilePath(c[1], Style(c[0])), c[2]) << c;
   }
+  for (const auto& c : CaseTable(kCases, "same or below")) {
+    EXPECT_EQ(IsSameOrBelowFolder(c[1], c[2], Style(c[0])), c.Bool(3)) << c;
+  }
   for (const auto& c : CaseTable(kCases, "recycle folder")) {
     EXPECT_EQ(IsInsideRecycleFolder(c[0]), c.Bool(1)) << c;
   }

@@ -3,6 +3,9 @@
 
 #include "platform/picture_loader.h"
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -21,7 +24,7 @@ using namespace testing;
 const bool kPosix = NativePathStyle() == PathStyle::kPosix;
 
 std::string Load(const std::string& path) {
-  const std::optional<PixelSize> size = MakePictureLoader()->LoadSize(path);
+  const std::optional<PixelSize> size = MakePictureLoader()->LoadSize(path, {});
   return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "failure";
 }
 
@@ -75,6 +78,8 @@ TEST(PictureLoader, SizesAsTheSystemShowsThem) {
       {MakePng(4, 4), "failure", "failure"},
       {Truncated(MakeJpeg(10, 10), 40), "failure", "failure"},
       {"\xFF\xD8\xFF\xD9", "failure", ""},
+      // no frame header within the walk's bounds: never handed to a loader that reads it all
+      {"\xFF\xD8" + std::string(1 << 20, '\0') + "\xFF\xD9", "failure", "failure"},
       {"not a picture", "failure", "failure"},
       {"", "failure", "failure"},
   });
@@ -140,6 +145,36 @@ TEST(PictureLoader, EveryTruncationOfAJpeg) {
               std::to_string(walked.header().width) + "x" + std::to_string(walked.header().height))
         << orientation;
   }
+}
+
+// Two markers around 20 GiB of nothing, as a sparse file: refused at once, where reading it
+// through took most of a minute. A cancel stops the read; segments skipped over cost nothing, so
+// a frame header behind megabytes of them is still found.
+TEST(PictureLoader, ReadsABoundedPrefixAndHearsACancel) {
+  TempFolder folder;
+  const auto loader = MakePictureLoader();
+  if (!kPosix) {  // the system's loader is asked only when no cancel came first
+    const std::string jpeg = folder.WriteFile("fine.jpg", MakeJpeg(10, 10));
+    EXPECT_FALSE(loader->LoadSize(jpeg, [] { return true; }));
+    EXPECT_TRUE(loader->LoadSize(jpeg, [] { return false; }));
+    return;
+  }
+  const std::string huge = folder.WriteFile("huge.jpg", "\xFF\xD8");
+  std::filesystem::resize_file(huge, (std::uintmax_t{20} << 30) - 2);
+  std::ofstream(huge, std::ios::binary | std::ios::app) << "\xFF\xD9";
+  int polls = 0;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(loader->LoadSize(huge, [&polls] { return ++polls < 0; }));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_GT(polls, 0);
+  polls = 0;
+  EXPECT_FALSE(loader->LoadSize(huge, [&polls] { return ++polls > 0; }));
+  EXPECT_EQ(polls, 1);
+  std::string padded = "\xFF\xD8";
+  for (int i = 0; i < 160; ++i) {  // 10 MiB of application segments before the frame
+    padded += JpegSegment(0xE2, std::string(65533, 'x'));
+  }
+  EXPECT_EQ(Load(folder.WriteFile("padded.jpg", padded + MakeJpeg(40, 30).substr(2))), "40x30");
 }
 
 }  // namespace

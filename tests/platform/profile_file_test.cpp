@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_io.h"
 #include "support/cases.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
@@ -100,6 +101,14 @@ TEST(ProfileFileTest, LoadReadsFilesOnlyAndNoMoreThanItsLimit) {
   const ProfileFile profile = ProfileFile::Load(folder.WriteFile("big.ini", file + "\r\nlast=1"));
   EXPECT_EQ(profile.RawValue("A", "first"), "1");
   EXPECT_EQ(profile.RawValue("A", "last"), std::nullopt);
+}
+
+TEST(ProfileFileTest, ASaveRemovesWhatAnInterruptedSaveLeft) {
+  TempFolder folder;
+  const std::string path = folder.WriteFile("Pictavue.ini", "[A]\r\n");
+  folder.WriteFile(TemporaryFileName("Pictavue.ini"), "[A]\r\nk=");
+  ASSERT_TRUE(ProfileFile::Parse("[A]\r\nk=1\r\n").Save(path).ok());
+  EXPECT_EQ(EntryCount(folder), 1u);
 }
 
 TEST(ProfileFileTest, FailedSaveLeavesTheOldFileIntact) {

@@ -139,7 +139,7 @@ std::string WriteRecorder(const testing::TempFolder& folder, const std::string& 
 }
 
 // The POSIX launcher: xdg-open and programs started without a shell. The Windows launcher is
-// tested on the system in platform_win32_test.
+// tested on the system in tests/platform/launch_test.cpp.
 class SystemLauncherTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -58,12 +58,22 @@ TEST(SettingsFileTest, TheFileAFirstSaveAndAHandEditedSaveWrite) {
   EXPECT_EQ(ReadFileBytes(path),
             ReadFileBytes(SourcePath("tests/data/settings/hand_edited_saved.ini")));
 
-  // A file too large to read whole is not replaced: the save would keep only its first part.
+  // A file not read whole, or not as text, is not replaced: the save would keep only its first
+  // part, or turn it into something neither its old form nor text.
   std::string huge = "[Other]\r\nkeep=1\r\n";
   huge.resize(ProfileFile::kMaxFileBytes + 10, ';');
-  folder.WriteFile("Pictavue.ini", huge);
-  EXPECT_FALSE(SaveSettingsFile(path, GalleryOptions(), FolderHistory(), kUtf8).ok());
-  EXPECT_EQ(ReadFileBytes(path), huge);
+  std::string utf16 = "\xFF\xFE";  // as an editor saves "Unicode"
+  for (const char c : std::string_view("[OutFile]\r\nFileName=A\r\n")) {
+    utf16 += std::string{c, '\0'};
+  }
+  for (const std::string& bytes :
+       {huge, utf16, std::string("[OutFile]\r\nFileName=A\0B\r\n", 25)}) {
+    folder.WriteFile("Pictavue.ini", bytes);
+    const Status status = SaveSettingsFile(path, GalleryOptions(), FolderHistory(), kUtf8);
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.description().rfind(path + " ", 0), 0u) << status.description();
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+  }
 }
 
 TEST(SettingsFileTest, CodesListPositionsAndDefaults) {

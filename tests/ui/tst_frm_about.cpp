@@ -51,7 +51,7 @@ class tst_frmAbout : public QObject {
     FailingLauncher launcher;
     const PluginNames plugins{names[0].toStdString(), names[1].toStdString(),
                               names[2].toStdString()};
-    frmAbout about(plugins, {active, launcher, "/opt/pictavue"}, nullptr);
+    frmAbout about(plugins, {active, launcher, "/opt/pictavue/docs"}, nullptr);
     QCOMPARE(QStringList({about.lblIFJPEG->text(), about.lblIFPNG->text(), about.lblIFWMF->text()}),
              lines);
     QCOMPARE(about.lblIFJPEG->toolTip(), QStringLiteral("Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
@@ -62,7 +62,7 @@ class tst_frmAbout : public QObject {
   void showsNameVersionAndNotice() {
     ActiveWindow active;
     FailingLauncher launcher;
-    frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue"}, nullptr);
+    frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue/docs"}, nullptr);
     QCOMPARE(about.windowTitle(), QStringLiteral("Pictavue バージョン情報"));
     QCOMPARE(about.Label4->text(), QStringLiteral("Pictavue"));
     QCOMPARE(about.Label1->text(), QStringLiteral("Pictavue"));
@@ -87,8 +87,8 @@ class tst_frmAbout : public QObject {
     QFETCH(bool, with_plugins);
     ActiveWindow active;
     FailingLauncher launcher;
-    frmAbout about(with_plugins ? AllPlugins() : PluginNames{}, {active, launcher, "/opt/pictavue"},
-                   nullptr);
+    frmAbout about(with_plugins ? AllPlugins() : PluginNames{},
+                   {active, launcher, "/opt/pictavue/docs"}, nullptr);
     about.show();
     for (QLabel* link :
          {about.lblHP, about.Image1, about.lblIFJPEG, about.lblIFPNG, about.lblIFWMF}) {
@@ -110,7 +110,7 @@ class tst_frmAbout : public QObject {
   void okClosesAndTheWindowWasActive() {
     ActiveWindow active;
     FailingLauncher launcher;
-    frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue"}, nullptr);
+    frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue/docs"}, nullptr);
     about.show();
     about.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&about));

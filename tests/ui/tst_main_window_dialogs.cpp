@@ -39,10 +39,10 @@ struct Program {
     active.Track(window.get());
     window->LoadSettings(options, FolderHistory());
     MainWindowActions actions;
-    AddDialogActions(
-        actions, *window,
-        DialogServices{active, *focus, chooser, launcher,
-                       PluginNames{"Pictavue JPEG size reader 1.26", "", ""}, "/opt/pictavue"});
+    AddDialogActions(actions, *window,
+                     DialogServices{active, *focus, chooser, launcher,
+                                    PluginNames{"Pictavue JPEG size reader 1.26", "", ""},
+                                    "/opt/pictavue/docs"});
     window->SetActions(actions);
     window->show();
   }

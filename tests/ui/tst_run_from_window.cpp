@@ -115,7 +115,7 @@ class Fixture : public GalleryRun {
   ActiveWindow active;
   WatchedFrontEnd front_end{window, active};
   testing::FakeLauncher launcher;
-  FileWriter write_file = WriteFileReplacing;
+  FileWriter write_file = WritePageFile;
 
  private:
   std::unique_ptr<DirectoryLister> lister = MakeSystemDirectoryLister();

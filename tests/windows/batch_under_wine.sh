@@ -12,23 +12,9 @@ cd "$(dirname "$0")/../.."
 samples="$PWD/examples/pictures"
 drive_c="$WINEPREFIX/drive_c"
 
-passed=0
-failed=0
-check() {  # check NAME COMMAND...: one expectation
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name" >&2
-  fi
-}
-contains() { grep -qF -- "$2" "$1"; }
+source tests/support/checks.sh
 lacks() { ! grep -qF -- "$2" "$1"; }
 same_file() { cmp -s "$1" "$2" || { diff <(cat -A "$1") <(cat -A "$2") | head -20 >&2; false; }; }
-# A text as an extended regular expression that matches it literally.
-literal() { printf '%s' "$1" | sed -E 's/[][\.*^$|?+(){}#/]/\\&/g'; }
 
 # Runs the program under Wine: run LANG PROGRAM ARGS..., leaving out.txt, err.txt and status.
 run() {
@@ -178,5 +164,4 @@ else
   echo "batch_under_wine: no Japanese locale for Wine; the code page 932 run is left out" >&2
 fi
 
-echo "batch under Wine: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report "batch under Wine"

@@ -1,10 +1,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <random>
 #include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,43 +77,79 @@ std::string ReplacementTarget(const std::string& path) {
   return target;
 }
 
-std::string TemporaryName(const std::string& target) {
-  const std::size_t slash = target.rfind('/');
-  const std::size_t name_start = slash == std::string::npos ? 0 : slash + 1;
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device device;
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-  std::string suffix(8, 'x');
-  for (char& letter : suffix) {
-    letter = kLetters[pick(device)];
-  }
-  return target.substr(0, name_start) + "." + target.substr(name_start) + "." + suffix + ".tmp";
-}
-
-// A new file of our own, created with the usual permissions (the user's umask applies).
+// A new temporary file of our own beside target, locked for as long as it is open: the lock is
+// what tells a stale file that RemoveStaleTemporaryFiles may take from one still being written.
+// Created with the usual permissions (the user's umask applies).
 int CreateTemporaryFile(const std::string& target, std::string& temp_path) {
   constexpr int kAttempts = 16;
-  int fd = -1;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    temp_path = TemporaryName(target);
-    fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) {
-      break;
+    temp_path = TemporaryPathBeside(target);
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) {
+        continue;
+      }
+      return -1;
     }
+    struct stat info {};
+    // A cleaner may have taken the new file in the moment before the lock: then it has no name.
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) {
+      return fd;
+    }
+    ::close(fd);
   }
-  return fd;
+  errno = EEXIST;
+  return -1;
 }
 
-Status WriteTemporaryFile(int fd, std::string_view bytes, const struct stat* old_info) {
+// The owner, group and permission bits of the file being replaced, given to its replacement.
+Status KeepOwnerAndMode(int fd, const struct stat& old_info) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    return Failure(errno);
+  }
+  if ((info.st_uid != old_info.st_uid || info.st_gid != old_info.st_gid) &&
+      ::fchown(fd, old_info.st_uid, old_info.st_gid) != 0) {
+    return Failure(errno);
+  }
+  // After the owner: a change of owner clears the set-user and set-group bits.
+  return ::fchmod(fd, old_info.st_mode & 07777) == 0 ? Status::Ok() : Failure(errno);
+}
+
+Status WriteTemporaryFile(int fd, std::string_view bytes, const struct stat* old_info,
+                          Flush flush) {
   Status status = WriteAll(fd, bytes);
-  if (status.ok() && old_info != nullptr && ::fchmod(fd, old_info->st_mode & 07777) != 0) {
-    status = Failure(errno);
+  if (status.ok() && old_info != nullptr) {
+    status = KeepOwnerAndMode(fd, *old_info);
   }
   // Without the flush a crash soon after the rename could leave an empty file in place of both.
-  if (status.ok() && ::fsync(fd) != 0 && errno != EINVAL) {
+  if (status.ok() && flush == Flush::kToDisk && ::fsync(fd) != 0 && errno != EINVAL) {
     status = Failure(errno);
   }
   return status;
+}
+
+// Removes the entry name of folder when it is a temporary file nobody writes any more: ours by its
+// name and owner, a regular file with no other name, and free of the lock its writer holds.
+void RemoveIfStale(int folder_fd, const char* name) {
+  const int fd =
+      ::openat(folder_fd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    return;
+  }
+  FileDescriptor file(fd);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+      info.st_nlink != 1 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    return;
+  }
+  // Still the same file under that name: names are never reused, so nothing can take its place.
+  struct stat named {};
+  if (::fstatat(folder_fd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != info.st_dev ||
+      named.st_ino != info.st_ino) {
+    return;
+  }
+  ::unlinkat(folder_fd, name, 0);
 }
 
 }  // namespace
@@ -164,13 +201,15 @@ ReadResult ReadFileBounded(const std::string& path, std::size_t max_bytes) {
   return result;
 }
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string target = ReplacementTarget(path);
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, LinkAtPath link,
+                           Flush flush) {
+  const std::string target = link == LinkAtPath::kFollow ? ReplacementTarget(path) : path;
   struct stat old_info {};
-  const bool exists = ::stat(target.c_str(), &old_info) == 0;
+  const bool exists = ::lstat(target.c_str(), &old_info) == 0;
+  const bool replaces_file = exists && S_ISREG(old_info.st_mode);
   // A file made read-only by its owner is not ours to replace, even though its folder would
   // let a rename do it.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+  if (replaces_file && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     return Failure(errno);
   }
   std::string temp_path;
@@ -178,34 +217,39 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (temp.get() < 0) {
     return Failure(errno);
   }
-  Status status = WriteTemporaryFile(temp.get(), bytes, exists ? &old_info : nullptr);
-  const Status closed = temp.Close();
-  if (status.ok()) {
-    status = closed;
-  }
+  Status status = WriteTemporaryFile(temp.get(), bytes, replaces_file ? &old_info : nullptr, flush);
+  // Renamed while still open, and so locked: a cleaner never sees a finished file unlocked.
   if (status.ok() && ::rename(temp_path.c_str(), target.c_str()) != 0) {
     status = Failure(errno);
   }
   if (!status.ok()) {
     ::unlink(temp_path.c_str());
   }
-  return status;
+  const Status closed = temp.Close();
+  return status.ok() ? closed : status;
+}
+
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+  const int folder_fd =
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_fd < 0) {
+    return;
+  }
+  DIR* listing = ::fdopendir(folder_fd);
+  if (listing == nullptr) {
+    ::close(folder_fd);
+    return;
+  }
+  while (const dirent* entry = ::readdir(listing)) {
+    if (IsTemporaryFileName(entry->d_name)) {
+      RemoveIfStale(folder_fd, entry->d_name);
+    }
+  }
+  ::closedir(listing);
 }
 
 std::string NativeFileName(const std::string& path) {
   return path;
-}
-
-Status WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  // O_NONBLOCK: a pipe without a reader under the page's name fails at once instead of waiting.
-  FileDescriptor file(
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
-  if (file.get() < 0) {
-    return Failure(errno);
-  }
-  Status status = WriteAll(file.get(), bytes);
-  const Status closed = file.Close();
-  return status.ok() ? closed : status;
 }
 
 }  // namespace pictavue

@@ -33,7 +33,7 @@ class SpawnAttributes {
     sigemptyset(&no_signals);
     sigset_t reset;
     sigemptyset(&reset);
-    for (const int signal_number : {SIGINT, SIGQUIT, SIGPIPE, SIGTERM, SIGHUP, SIGCHLD}) {
+    for (const int signal_number : {SIGINT, SIGQUIT, SIGPIPE, SIGXFSZ, SIGTERM, SIGHUP, SIGCHLD}) {
       sigaddset(&reset, signal_number);
     }
     ok_ = posix_spawnattr_setsigmask(&attributes_, &no_signals) == 0 &&

@@ -99,9 +99,14 @@ boolean ReadApp1(j_decompress_ptr info) {
 struct JpegInput {
   jpeg_source_mgr manager{};
   FileSource* source = nullptr;
+  const CancelPoll* cancelled = nullptr;
   std::uint64_t next_offset = 0;
+  std::uint64_t bytes_read = 0;  // what the fills took, against kMaxLoaderReadBytes
   std::array<std::uint8_t, 4096> buffer{};
 };
+
+// The cancel poll is asked once per this many bytes read.
+constexpr std::uint64_t kBytesPerCancelPoll = 256 * 1024;
 
 JpegInput& InputOf(j_decompress_ptr info) {
   // manager is the first member, so the pointer libjpeg holds is the input's own.
@@ -111,9 +116,23 @@ JpegInput& InputOf(j_decompress_ptr info) {
 void StartJpegInput(j_decompress_ptr /*info*/) {}
 void EndJpegInput(j_decompress_ptr /*info*/) {}
 
+bool StopsReading(const JpegInput& input) {
+  if (input.bytes_read >= kMaxLoaderReadBytes) {
+    return true;
+  }
+  return input.bytes_read % kBytesPerCancelPoll == 0 && input.bytes_read != 0 && *input.cancelled &&
+         (*input.cancelled)();
+}
+
 boolean FillJpegInput(j_decompress_ptr info) {
   JpegInput& input = InputOf(info);
-  const std::optional<std::size_t> got = input.source->ReadSome(input.next_offset, input.buffer);
+  // A stop reads as the end of the data; libjpeg then fails the header read.
+  const std::optional<std::size_t> got =
+      StopsReading(input) ? std::optional<std::size_t>(0)
+                          : input.source->ReadSome(input.next_offset, input.buffer);
+  if (got) {
+    input.bytes_read += input.buffer.size();
+  }
   if (!got || *got == 0) {
     // As libjpeg's own file source does: an end marker where the data ends, so that a cut file
     // ends the header read with an error instead of a wait for more.
@@ -143,9 +162,12 @@ void SkipJpegInput(j_decompress_ptr info, long count) {
   input.manager.bytes_in_buffer = 0;
 }
 
-void UseJpegInput(j_decompress_ptr info, JpegInput& input, FileSource& source) {
+void UseJpegInput(j_decompress_ptr info, JpegInput& input, FileSource& source,
+                  const CancelPoll& cancelled) {
   input.source = &source;
+  input.cancelled = &cancelled;
   input.next_offset = 0;
+  input.bytes_read = 0;
   input.manager.next_input_byte = nullptr;
   input.manager.bytes_in_buffer = 0;
   input.manager.init_source = StartJpegInput;
@@ -162,7 +184,8 @@ struct JpegFrame {
 };
 
 // libjpeg's header read: markers up to the start of the scan, no decoding. False on any error.
-bool ReadJpegFrame(JpegInput& input, FileSource& source, JpegRead& read, JpegFrame& frame) {
+bool ReadJpegFrame(JpegInput& input, FileSource& source, const CancelPoll& cancelled,
+                   JpegRead& read, JpegFrame& frame) {
   jpeg_decompress_struct info{};
   info.err = jpeg_std_error(&read.errors);
   read.errors.error_exit = OnJpegError;
@@ -173,7 +196,7 @@ bool ReadJpegFrame(JpegInput& input, FileSource& source, JpegRead& read, JpegFra
     return false;
   }
   jpeg_create_decompress(&info);
-  UseJpegInput(&info, input, source);
+  UseJpegInput(&info, input, source, cancelled);
   jpeg_set_marker_processor(&info, JPEG_APP0 + 1, ReadApp1);
   const bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
   frame.width = info.image_width;
@@ -184,14 +207,14 @@ bool ReadJpegFrame(JpegInput& input, FileSource& source, JpegRead& read, JpegFra
 
 class PosixPictureLoader final : public PictureLoader {
  public:
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll& cancelled) override {
     FileSource source(path);
     if (!source.is_open()) {
       return std::nullopt;
     }
     switch (SniffPictureKind(source)) {
       case PictureKind::kJpeg:
-        return LoadJpeg(source);
+        return LoadJpeg(source, cancelled);
       case PictureKind::kBmp:
         return SizeOf(ReadBmpHeader(source));
       case PictureKind::kWmf:
@@ -210,11 +233,11 @@ class PosixPictureLoader final : public PictureLoader {
     return PixelSize{result.header().width, result.header().height};
   }
 
-  std::optional<PixelSize> LoadJpeg(FileSource& source) {
+  std::optional<PixelSize> LoadJpeg(FileSource& source, const CancelPoll& cancelled) {
     JpegRead read;
     read.exif = &exif_;
     JpegFrame frame;
-    if (!ReadJpegFrame(input_, source, read, frame)) {
+    if (!ReadJpegFrame(input_, source, cancelled, read, frame)) {
       return std::nullopt;
     }
     const int orientation =

@@ -13,6 +13,12 @@
 namespace pictavue {
 namespace {
 
+// Relative to the program's folder, as the install rules lay the files out
+// (cmake/PictavueLayout.cmake passes them in).
+constexpr ProgramLayout kInstalledLayout{PICTAVUE_INSTALLED_LIBRARY_FOLDER,
+                                         PICTAVUE_INSTALLED_DATA_FOLDER,
+                                         PICTAVUE_INSTALLED_DOCS_FOLDER};
+
 std::string ReadProcSelfExe() {
   std::vector<char> buffer(4096);
   for (int attempt = 0; attempt < 4; ++attempt) {
@@ -79,6 +85,17 @@ std::string ProgramFolder(std::string_view argv0) {
   }
   const std::size_t slash = file.rfind('/');
   return slash == 0 ? std::string("/") : file.substr(0, slash);
+}
+
+ProgramFiles LocateProgramFiles(std::string_view program_folder) {
+  constexpr PathStyle kStyle = PathStyle::kPosix;
+  if (!program_folder.empty()) {
+    ProgramFiles installed = ProgramFilesIn(program_folder, kInstalledLayout, true, kStyle);
+    if (PathKind(installed.library_folder) == FileKind::kFolder) {
+      return installed;
+    }
+  }
+  return ProgramFilesIn(program_folder, kPortableLayout, false, kStyle);
 }
 
 }  // namespace pictavue

@@ -26,18 +26,19 @@ void MakeFolders(const std::string& folder) {
 
 }  // namespace
 
-SettingsLocation LocateSettings(std::string_view program_folder, bool make_settings_folder) {
+SettingsLocation LocateSettings(const ProgramFiles& files, bool make_settings_folder) {
   SettingsLocationInputs inputs;
   inputs.style = PathStyle::kPosix;
-  inputs.program_folder = std::string(program_folder);
+  inputs.program_folder = files.program_folder;
+  inputs.installed = files.installed;
   // The effective user is the one that will write.
   inputs.program_folder_writable =
       !inputs.program_folder.empty() &&
       faccessat(AT_FDCWD, inputs.program_folder.c_str(), W_OK, AT_EACCESS) == 0;
   inputs.settings_file_in_program_folder =
-      PathKind(SettingsFilePath(program_folder, PathStyle::kPosix)) == FileKind::kFile;
+      PathKind(SettingsFilePath(files.program_folder, PathStyle::kPosix)) == FileKind::kFile;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr) {
-    inputs.xdg_config_home = xdg;
+    inputs.user_config_home = xdg;
   }
   inputs.home = HomeFolder();
 

@@ -46,6 +46,8 @@ CodePage ConsoleCodePage() {
   return CodePage::System();
 }
 
+void IgnoreWriteSignals() {}
+
 bool StandardErrorIsTerminal() {
   DWORD mode = 0;
   return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <optional>
-#include <random>
 #include <string>
 
 #include <windows.h>
@@ -68,23 +67,45 @@ Status WriteAll(HANDLE file, std::string_view bytes) {
   return Status::Ok();
 }
 
-// The temporary file's name beside the target: the target's own name, so a person who finds
-// one left over knows what it was, and a random part, so two writers never meet.
-std::string TemporaryName(const std::string& target) {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device device;
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-  std::string suffix(8, 'x');
-  for (char& letter : suffix) {
-    letter = kLetters[pick(device)];
+// The file a link leads to, so that replacing it keeps the link; nothing when it cannot be found.
+std::optional<std::string> LinkTarget(const std::string& ansi_path) {
+  FileHandle file(CreateFileA(ansi_path.c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.ok()) {
+    return std::nullopt;
   }
-  const std::string name = LastComponent(target, PathStyle::kWindows);
-  return target.substr(0, target.size() - name.size()) + "." + name + "." + suffix + ".tmp";
+  std::string target(MAX_PATH, '\0');
+  const DWORD length =
+      GetFinalPathNameByHandleA(file.get(), target.data(), static_cast<DWORD>(target.size()), 0);
+  if (length == 0 || length >= target.size()) {
+    return std::nullopt;
+  }
+  target.resize(length);
+  return target;
 }
 
+// Held open without sharing from its creation until it is renamed, the temporary file cannot be
+// taken by RemoveStaleTemporaryFiles while it is written.
 HANDLE CreateNewFile(const std::string& ansi_path) {
   return CreateFileA(ansi_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                      FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Removes the file when nobody holds it open: a writer keeps its temporary file open without
+// sharing, so the open below fails while it writes. Only a regular file with no other name goes.
+void RemoveIfStale(const std::string& ansi_path) {
+  FileHandle file(CreateFileA(ansi_path.c_str(), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!file.ok() || GetFileInformationByHandle(file.get(), &info) == 0 ||
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0 ||
+      info.nNumberOfLinks != 1) {
+    return;
+  }
+  FILE_DISPOSITION_INFO disposition{};
+  disposition.DeleteFile = TRUE;
+  SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 }  // namespace
@@ -140,25 +161,35 @@ ReadResult ReadFileBounded(const std::string& path, std::size_t max_bytes) {
   return result;
 }
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::optional<std::string> target = win32::SystemPath(path);
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, LinkAtPath link,
+                           Flush flush) {
+  std::optional<std::string> target = win32::SystemPath(path);
   if (!target) {
     return UnreachablePath();
   }
-  const DWORD old_attributes = GetFileAttributesA(target->c_str());
+  DWORD old_attributes = GetFileAttributesA(target->c_str());
+  bool is_link = old_attributes != INVALID_FILE_ATTRIBUTES &&
+                 (old_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  if (is_link && link == LinkAtPath::kFollow) {
+    if (std::optional<std::string> followed = LinkTarget(*target)) {
+      target = std::move(followed);
+      old_attributes = GetFileAttributesA(target->c_str());
+      is_link = false;
+    }
+  }
   const bool exists = old_attributes != INVALID_FILE_ATTRIBUTES;
-  if (exists && (old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  if (exists && !is_link && (old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return Failure(ERROR_ACCESS_DENIED);
   }
   // A file made read-only by its owner is not ours to replace, even though its folder would let
   // a rename do it.
-  if (exists && (old_attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+  if (exists && !is_link && (old_attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     return Failure(ERROR_ACCESS_DENIED);
   }
   std::optional<std::string> temp_path;
   HANDLE temp_handle = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 16 && temp_handle == INVALID_HANDLE_VALUE; ++attempt) {
-    temp_path = win32::SystemPath(TemporaryName(path));
+    temp_path = win32::SystemPath(TemporaryPathBeside(path));
     if (!temp_path) {
       return UnreachablePath();
     }
@@ -173,7 +204,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   Status status = WriteAll(temp.get(), bytes);
   // Without the flush a crash soon after the rename could leave an empty file in place of both.
-  if (status.ok() && FlushFileBuffers(temp.get()) == 0) {
+  if (status.ok() && flush == Flush::kToDisk && FlushFileBuffers(temp.get()) == 0) {
     status = LastFailure();
   }
   const Status closed = temp.Close();
@@ -181,11 +212,13 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
     status = closed;
   }
   if (status.ok()) {
-    // ReplaceFile keeps the old file's attributes and security; a new file is simply moved in.
+    // ReplaceFile keeps the old file's attributes and security; a new file, or one in place of
+    // a link (which the rename replaces rather than follows), is simply moved in.
     const bool replaced =
-        exists ? ReplaceFileA(target->c_str(), temp_path->c_str(), nullptr,
-                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-               : MoveFileExA(temp_path->c_str(), target->c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+        exists && !is_link ? ReplaceFileA(target->c_str(), temp_path->c_str(), nullptr,
+                                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                           : MoveFileExA(temp_path->c_str(), target->c_str(),
+                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!replaced) {
       status = LastFailure();
     }
@@ -196,23 +229,27 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return status;
 }
 
-std::string NativeFileName(const std::string& path) {
-  return win32::SystemPath(path).value_or(std::string());
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+  const std::optional<std::string> ansi_folder =
+      win32::SystemPath(WithTrailingSeparator(folder.empty() ? "." : folder, PathStyle::kWindows));
+  if (!ansi_folder) {
+    return;
+  }
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA((*ansi_folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    return;
+  }
+  do {
+    if (IsTemporaryFileName(found.cFileName)) {
+      RemoveIfStale(*ansi_folder + found.cFileName);
+    }
+  } while (FindNextFileA(search, &found) != 0);
+  FindClose(search);
 }
 
-Status WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  const std::optional<std::string> ansi = win32::SystemPath(path);
-  if (!ansi) {
-    return UnreachablePath();
-  }
-  FileHandle file(CreateFileA(ansi->c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) {
-    return LastFailure();
-  }
-  Status status = WriteAll(file.get(), bytes);
-  const Status closed = file.Close();
-  return status.ok() ? closed : status;
+std::string NativeFileName(const std::string& path) {
+  return win32::SystemPath(path).value_or(std::string());
 }
 
 }  // namespace pictavue

@@ -54,7 +54,9 @@ ScreenDpi ScreenResolution() {
 }
 
 // The kinds the system's loader is asked about, by their bytes; it could load more (GIF, icons),
-// but the program only ever hands it these.
+// but the program only ever hands it these. A JPEG must show its frame header to the program's
+// own bounded walk first: the system's loader reads a file to its end, and a JPEG without a
+// frame header (say two markers around gigabytes of nothing) is one it could not load anyway.
 bool IsLoaderKind(const std::string& ansi_path) {
   FileSource source(ansi_path);
   if (!source.is_open()) {
@@ -62,6 +64,7 @@ bool IsLoaderKind(const std::string& ansi_path) {
   }
   switch (SniffPictureKind(source)) {
     case PictureKind::kJpeg:
+      return ReadJpegHeader(source).ok();
     case PictureKind::kBmp:
     case PictureKind::kWmf:
     case PictureKind::kEmf:
@@ -93,9 +96,9 @@ std::optional<PixelSize> LoadHimetricSize(const std::string& ansi_path) {
 
 class Win32PictureLoader final : public PictureLoader {
  public:
-  std::optional<PixelSize> LoadSize(const std::string& path) override {
+  std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll& cancelled) override {
     const std::optional<std::string> ansi = win32::SystemPath(path);
-    if (!ansi || !IsLoaderKind(*ansi)) {
+    if (!ansi || !IsLoaderKind(*ansi) || (cancelled && cancelled())) {
       return std::nullopt;
     }
     const std::optional<PixelSize> himetric = LoadHimetricSize(*ansi);

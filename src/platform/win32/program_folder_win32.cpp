@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include <shlobj.h>
 #include <windows.h>
 
 #include "platform/path_kind.h"
@@ -31,11 +32,6 @@ std::string ModuleFileName() {
   return {};
 }
 
-bool IsAbsolute(std::string_view path) {
-  return (path.size() >= 3 && path[1] == ':' && IsSeparator(path[2], kStyle)) ||
-         (path.size() >= 2 && IsSeparator(path[0], kStyle) && IsSeparator(path[1], kStyle));
-}
-
 bool IsFile(const std::string& path) {
   return PathKind(path) == FileKind::kFile;
 }
@@ -62,7 +58,8 @@ std::string ResolveProgramFile(std::string_view argv0, std::string_view current_
   }
   const std::string name(argv0);
   if (name.find_first_of("\\/:") != std::string::npos) {
-    return ExistingProgram(IsAbsolute(name) ? name : JoinPath(current_folder, name, kStyle));
+    return ExistingProgram(IsAbsolutePath(name, kStyle) ? name
+                                                        : JoinPath(current_folder, name, kStyle));
   }
   // The current folder comes first on Windows, then each folder of PATH (";" between them).
   if (std::string found = ExistingProgram(JoinPath(current_folder, name, kStyle)); !found.empty()) {
@@ -97,6 +94,16 @@ std::string ProgramFolder(std::string_view argv0) {
   }
   const std::string name = LastComponent(file, kStyle);
   return WithoutTrailingSeparator(file.substr(0, file.size() - name.size()), kStyle);
+}
+
+ProgramFiles LocateProgramFiles(std::string_view program_folder) {
+  // An installer puts the program into the program-files folder, which is no place for one
+  // user's settings; an unpacked archive anywhere else is a portable copy.
+  bool installed = false;
+  for (const int csidl : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}) {
+    installed = installed || IsSameOrBelowFolder(program_folder, win32::ShellFolder(csidl), kStyle);
+  }
+  return ProgramFilesIn(program_folder, kPortableLayout, installed, kStyle);
 }
 
 }  // namespace pictavue

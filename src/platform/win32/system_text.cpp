@@ -1,5 +1,7 @@
 #include "platform/win32/system_text.h"
 
+#include <shlobj.h>
+
 #include "platform/code_page.h"
 
 namespace pictavue::win32 {
@@ -27,6 +29,14 @@ std::optional<std::string> SystemPath(std::string_view utf8) {
 
 std::string ProgramText(std::string_view ansi) {
   return AnsiCodePage().ToUtf8(ansi.substr(0, ansi.find('\0')));
+}
+
+std::string ShellFolder(int csidl) {
+  char buffer[MAX_PATH + 1] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer))) {
+    return {};
+  }
+  return ProgramText(buffer);
 }
 
 std::string ErrorText(DWORD error) {

@@ -18,6 +18,10 @@ std::optional<std::string> SystemPath(std::string_view utf8);
 // A text the system gave in the ANSI code page, as UTF-8.
 std::string ProgramText(std::string_view ansi);
 
+// A folder the shell knows by its CSIDL number (CSIDL_APPDATA, ...), as UTF-8; empty when the
+// system does not say.
+std::string ShellFolder(int csidl);
+
 // The system's description of an error code (GetLastError), as UTF-8, without its line break.
 std::string ErrorText(DWORD error);
 

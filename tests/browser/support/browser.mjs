@@ -20,7 +20,8 @@ const flags = [
 
 // One browser for the test file: `const browser = useBrowser();` then `browser.context` inside
 // tests. Windows keep the sizes their pages ask for (no emulated viewport), as a person's would.
-export function useBrowser() {
+// moreFlags: further command-line flags for this file's browser.
+export function useBrowser(moreFlags = []) {
   const holder = { context: null };
   let profile;
   before(async () => {
@@ -29,7 +30,7 @@ export function useBrowser() {
       executablePath: chromiumPath,
       headless: true,
       viewport: null,
-      args: flags,
+      args: [...flags, ...moreFlags],
     });
   });
   after(async () => {

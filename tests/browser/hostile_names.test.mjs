@@ -1,0 +1,277 @@
+// Galleries of pictures whose names try to be something else: a scheme, a script, markup, a
+// shorter name. In every option combination no script but the program's own runs, no request
+// leaves the machine, and every link and image reaches the very file it names.
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { useBrowser } from './support/browser.mjs';
+import { ippCode, settingsText, program, tempFolder, writePictures } from './support/gallery.mjs';
+import { spawnSync } from 'node:child_process';
+
+// Every request leaves for a proxy that is not there, should one slip past the routing below.
+const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
+
+// The names, below the search folder. A lone surrogate \uDC80-\uDCFF stands for the raw byte
+// 0x80-0xFF, so that names which are not UTF-8 fit in the table.
+const names = [
+  'javascript:alert(1);x={}.gif',
+  'JaVaScRiPt:alert(1);y={}.gif',
+  ' javascript:alert(1);z={}.gif',
+  'javascript:alert(2);x={}/a.gif',
+  'http:/127.0.0.1:8765/b.gif',
+  'file:/etc/f.gif',
+  'data:text,hi.gif',
+  'Trip:2020/c.gif',
+  'a:b.gif',
+  'a|/d.gif',
+  ' lead.gif',
+  ' /n.gif',
+  'trail /t.gif',
+  '<script>alert(3)</script>.gif',
+  'q"uote\'s.gif',
+  '</a><img src=x onerror=alert(4)>.gif',
+  '&amp;&copy 100% #1?.gif',
+  'back\\slash.gif',
+  'line\u2028sep.gif',
+  '\u202Egnp.gif',
+  'bad\uDCE9name.gif',
+  'new\nline.gif',
+  'tab\there.gif',
+];
+
+function bytesOf(name) {
+  const parts = [];
+  for (const character of name) {
+    const code = character.codePointAt(0);
+    parts.push(code >= 0xDC80 && code <= 0xDCFF ? Buffer.from([code - 0xDC00])
+      : Buffer.from(character, 'utf8'));
+  }
+  return Buffer.concat(parts);
+}
+
+// The bytes of the file a file: address names: percent-escapes are bytes, the rest UTF-8.
+function fileBytesOf(url) {
+  const { pathname } = new URL(url);
+  const parts = [];
+  for (let i = 0; i < pathname.length;) {
+    if (pathname[i] === '%' && /^[0-9A-Fa-f]{2}$/.test(pathname.slice(i + 1, i + 3))) {
+      parts.push(Buffer.from([parseInt(pathname.slice(i + 1, i + 3), 16)]));
+      i += 3;
+    } else {
+      const character = String.fromCodePoint(pathname.codePointAt(i));
+      parts.push(Buffer.from(character, 'utf8'));
+      i += character.length;
+    }
+  }
+  return Buffer.concat(parts).toString('latin1');
+}
+
+// What the pages did that they should not: script calls, requests, windows.
+let record = [];
+
+// Once, on the first test's page: the browser is only there once the tests run.
+let watching;
+async function watch() {
+  await browser.context.exposeBinding('pictavueRecord', (_source, ...entry) => { record.push(entry); });
+  await browser.context.addInitScript(() => {
+    for (const name of ['alert', 'confirm', 'prompt', 'print']) {
+      window[name] = (text) => { window.pictavueRecord(name, String(text)); return null; };
+    }
+    // The program's own sub-window script opens through here: the address it asks for is kept,
+    // and a stand-in window lets the script run to its end.
+    window.open = (url, target) => {
+      window.pictavueRecord('open', new URL(String(url), document.baseURI).href, String(target));
+      return { focus() {}, resizeTo() {}, moveTo() {}, close() {}, closed: false };
+    };
+  });
+  await browser.context.route(/^(?!file:|about:)/, (route) => {
+    record.push(['request', route.request().url()]);
+    return route.abort();
+  });
+  browser.context.on('request', (request) => {
+    if (!/^(file|about):/.test(request.url())) {
+      record.push(['request', request.url()]);
+    }
+  });
+}
+
+async function newPage(t) {
+  watching ??= watch();
+  await watching;
+  record = [];
+  const page = await browser.context.newPage();
+  t.after(() => page.close());
+  return page;
+}
+
+// A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
+// that a loaded image tells which file it came from.
+function makeHostileGallery(t, options) {
+  const root = tempFolder(t);
+  const tree = path.join(root, 'tree');
+  writePictures(path.join(root, 'plain'), names.map((_, i) => ({
+    kind: 'gif', width: 30 + i, height: 20, path: `p${i}.gif`,
+  })));
+  const files = new Map();  // file bytes (latin1) -> width
+  names.forEach((name, i) => {
+    const file = Buffer.concat([Buffer.from(tree + '/'), bytesOf(name)]);
+    fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
+    fs.renameSync(path.join(root, 'plain', `p${i}.gif`), file);
+    files.set(file.toString('latin1'), 30 + i);
+  });
+  const out = options.OutputDir === 1 ? tree : path.join(root, 'out');
+  fs.mkdirSync(out, { recursive: true });
+  const settings = path.join(root, 'Pictavue.ini');
+  fs.writeFileSync(settings, settingsText({ DirName: out, Pixel: 0, ...options }));
+  const result = spawnSync(program, ['--batch', '--yes', '--settings', settings, tree],
+    { env: { PATH: process.env.PATH, HOME: root, LANG: 'C.UTF-8' } });
+  assert.equal(result.status, 0, `pictavue --batch: ${result.stderr}`);
+  const pages = fs.readdirSync(out).filter((name) => name.endsWith('.htm'))
+    .map((name) => pathToFileURL(path.join(out, name)).href);
+  return { files, pages, pageFiles: new Set(pages.map(fileBytesOf)) };
+}
+
+// Waits until the record holds what the condition looks for.
+async function recorded(condition) {
+  for (let waited = 0; waited < 3000 && !record.some(condition); waited += 10) {
+    await new Promise((resolve) => { setTimeout(resolve, 10); });
+  }
+  return record.filter(condition);
+}
+
+// Everything that runs script on a page must be the program's own.
+async function foreignScript(page) {
+  return page.evaluate(() => {
+    const found = [];
+    for (const element of document.querySelectorAll('*')) {
+      for (const attribute of element.attributes) {
+        const own = attribute.name.toLowerCase() === 'onclick' && attribute.value === 'change(this.value)';
+        if (attribute.name.toLowerCase().startsWith('on') && !own) {
+          found.push(`${element.tagName} ${attribute.name}=${attribute.value}`);
+        }
+      }
+    }
+    for (const script of document.scripts) {
+      if (!/^\s*<!--\s*(function change|function NewWindow)/.test(script.text)) {
+        found.push(`script ${script.text.slice(0, 40)}`);
+      }
+    }
+    return found;
+  });
+}
+
+async function checkImages(page, gallery) {
+  const images = await page.$$eval('img', (all) => all.map((img) => ({
+    src: img.currentSrc || img.src, width: img.naturalWidth,
+  })));
+  for (const image of images) {
+    const file = image.src.startsWith('file:') ? fileBytesOf(image.src) : image.src;
+    assert.ok(gallery.files.has(file), `image ${image.src} is no picture of the gallery`);
+    assert.equal(image.width, gallery.files.get(file), `image ${image.src} loaded another file`);
+  }
+  return images.length;
+}
+
+// Clicks every link of frame and gives the address each one reached. A link into the frame set's
+// main frame is followed there.
+async function clickEveryLink(page, frame, url) {
+  const reached = [];
+  const links = frame.locator('a');
+  const count = await links.count();
+  for (let i = 0; i < count; i++) {
+    const link = links.nth(i);
+    const href = await link.getAttribute('href');
+    if (href.startsWith('mailto:')) {
+      continue;
+    }
+    record = record.filter((entry) => entry[0] !== 'open');
+    if (href.startsWith('JavaScript:')) {
+      assert.match(href, /^JavaScript:(subwin = window\.open|NewWindow)\('/, `a script link the program did not write: ${href}`);
+      await link.click();
+      const opened = await recorded((entry) => entry[0] === 'open');
+      assert.equal(opened.length, 1, `${href} opened ${opened.length} windows`);
+      reached.push(opened[0][1]);
+    } else if (await link.getAttribute('target') === 'main') {
+      // The browser's own reading of the address, which the main frame must come to show.
+      const resolved = await link.evaluate((a) => a.href);
+      await link.click();
+      await page.frame('main').waitForURL(resolved, { timeout: 5000 });
+      reached.push(resolved);
+    } else {
+      await Promise.all([page.waitForURL((u) => u.href !== url, { timeout: 5000 }), link.click()]);
+      reached.push(page.url());
+      await page.goto(url);
+    }
+  }
+  return reached;
+}
+
+async function checkGallery(t, options) {
+  const page = await newPage(t);
+  const gallery = makeHostileGallery(t, options);
+  const reachedPictures = new Set();
+  let images = 0;
+  for (const url of gallery.pages) {
+    await page.goto(url);
+    const frameSet = page.frames().length > 1;
+    if (!frameSet && (await page.locator('a[target=main]').count()) > 0) {
+      continue;  // the menu: its links are followed inside the frame set
+    }
+    for (const frame of page.frames()) {
+      assert.ok(gallery.pageFiles.has(fileBytesOf(frame.url())), `a frame shows ${frame.url()}`);
+      assert.deepEqual(await foreignScript(frame), [], `foreign script on ${frame.url()}`);
+    }
+    images += await checkImages(page, gallery);
+    const frame = frameSet ? page.frame('menu') : page.mainFrame();
+    for (const target of await clickEveryLink(page, frame, url)) {
+      const file = fileBytesOf(target);
+      if (/\.html?$/.test(target)) {
+        assert.ok(gallery.pageFiles.has(file) || fs.existsSync(new URL(target)), `a link to ${target}`);
+      } else {
+        assert.ok(gallery.files.has(file), `a link reached ${target}, no picture of the gallery`);
+        reachedPictures.add(file);
+      }
+    }
+  }
+  assert.deepEqual(record.filter((entry) => entry[0] !== 'open'), [],
+    'script calls or requests the program did not write');
+  assert.equal(reachedPictures.size, names.length, 'a picture no link reaches');
+  assert.equal(images, options.NotThumbnail ? 0 : names.length);
+}
+
+const relative = { OutputDir: 1 };
+const absolute = { OutputDir: 0 };
+const plain = { SubWin: 0 };
+const subWindow = { SubWin: 1, AutoSize: 0 };
+const sized = (onlyOne) => ({ SubWin: 1, AutoSize: 1, OnlyOne: onlyOne });
+
+for (const [label, options] of [
+  ['relative addresses, same window', { ...relative, ...plain }],
+  ['absolute addresses, same window', { ...absolute, ...plain }],
+  ['relative addresses, one sub-window', { ...relative, ...subWindow }],
+  ['relative addresses, NewWindow with OnlyOne', { ...relative, ...sized(1) }],
+  ['absolute addresses, NewWindow without OnlyOne', { ...absolute, ...sized(0) }],
+  ['relative addresses, file names instead of thumbnails', { ...relative, ...sized(0), NotThumbnail: 1 }],
+  ['relative addresses, frame set and menu', { ...relative, ...plain, IPP: -1, IppFree: 8, FrameMenu: 1 }],
+]) {
+  test(`hostile names, ${label}`, (t) => checkGallery(t, options));
+}
+
+// A quote in the output name would end the refresh address; one in the e-mail would leave the
+// mailto attribute.
+test('hostile output name and e-mail: the slide show moves on, no attribute is left', async (t) => {
+  const page = await newPage(t);
+  const gallery = makeHostileGallery(t, {
+    ...relative, ...plain, IPP: ippCode[20], ClientPull: 1, Delay: 1, FileName: "'q",
+    Email: 'a@b" onmouseover="alert(5)',
+  });
+  const first = gallery.pages.find((url) => url.endsWith('001.htm'));
+  await page.goto(first);
+  assert.deepEqual(await foreignScript(page), []);
+  await page.waitForURL((u) => fileBytesOf(u.href) === fileBytesOf(first).replace('001.htm', '002.htm'),
+    { timeout: 5000 });
+  assert.deepEqual(record, []);
+});

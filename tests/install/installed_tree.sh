@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The program as `cmake --install` lays it out, in a temporary DESTDIR: its files in their
+# places, the desktop's files valid, and batch mode run from outside the source and build trees
+# by a user whose home is a temporary folder, then by root: the pages are those of the build
+# folder's program, the settings go to the user's configuration folder and nowhere else, the
+# installed tree stays as installed. Then the window from the installed tree, and the tree moved.
+#   BUILD   the build folder (build/ by default)
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+source tests/support/checks.sh
+build=$(realpath "${BUILD:-build}")
+source_tree=$PWD
+
+# The files below a folder, one relative path a line, sorted.
+files_below() { (cd "$1" && find . -type f -o -type l | LC_ALL=C sort); }
+# The files below a folder with their checksums: what "nothing written there" compares.
+fingerprint() {
+  (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 -r sha256sum && find . | LC_ALL=C sort)
+}
+
+# The reference gallery: the build folder's program on the sample pictures, with its settings in
+# a file of their own and its pages in $1.
+make_reference() {  # make_reference FOLDER PROGRAM PICTURES
+  mkdir -p "$1/out"
+  { every_kind && printf '[OutFile]\r\nDirName=%s\r\nOutputDir=0\r\n' "$1/out"; } >"$1/settings.ini"
+  "$2" --batch --settings "$1/settings.ini" "$3" >/dev/null
+}
+
+# Every page of one gallery is the reference's, but for the date line and the address of each
+# program's own guide (its home page link).
+same_pages() {  # same_pages REFERENCE_FOLDER REFERENCE_DOCS FOLDER DOCS
+  local names page
+  names=$(cd "$1" && ls -- *.htm | LC_ALL=C sort) || return 1
+  same_text "$(cd "$3" && ls -- *.htm 2>/dev/null | LC_ALL=C sort)" "$names" || return 1
+  for page in $names; do
+    same_text "$(normalized_page "$3/$page" "$4")" "$(normalized_page "$1/$page" "$2")" || return 1
+  done
+}
+# A command whose output is only shown when it fails.
+quietly() { "$@" >"$work/quiet.log" 2>&1 || { cat "$work/quiet.log" >&2; false; }; }
+normalized_page() {  # normalized_page PAGE DOCS_FOLDER
+  LC_ALL=C sed -E -e 's#[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}#DATE#g' \
+    -e "s#file://$(literal "$2")/#file:///DOCS/#g" "$1"
+}
+
+work=$(mktemp -d /tmp/pictavue-install.XXXXXX)
+chmod 755 "$work"
+trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+cp -r examples/pictures "$work/pictures"
+chmod -R a+rX "$work/pictures"
+cd "$work"
+
+DESTDIR="$work/destdir" cmake --install "$build" --prefix /usr >install.log ||
+  { cat install.log; exit 1; }
+tree=$work/destdir/usr
+libdir=$(cd "$tree" && ls -d lib/pictavue lib/*/pictavue 2>/dev/null | head -n 1)
+echo "installed tree ($tree):"
+files_below "$tree" | sed 's#^\./#  #'
+
+# --- the files in their places ---------------------------------------------------------------------
+for file in bin/pictavue "$libdir"/{pictavue_window.so,ifjpeg.spi,ifpng.spi,ifwmf.spi} \
+  share/pictavue/pictavue.hlp share/doc/pictavue/{index.html,copyright,changelog.Debian.gz} \
+  share/man/man1/pictavue.1.gz share/icons/hicolor/{scalable/apps/pictavue.svg,48x48/apps/pictavue.png}; do
+  check "installed: $file" test -f "$tree/$file"
+done
+desktop=$(ls "$tree"/share/applications/*.desktop)
+metainfo=$(ls "$tree"/share/metainfo/*.metainfo.xml)
+check "the desktop entry and the AppStream file have one name" \
+  same_text "$(basename "$desktop" .desktop)" "$(basename "$metainfo" .metainfo.xml)"
+
+# --- the desktop's files, the manual page -------------------------------------------------------
+check "desktop-file-validate" quietly desktop-file-validate "$desktop"
+check "appstreamcli validate" quietly appstreamcli validate --no-net "$metainfo"
+# With a public address the AppStream file names the screenshots; that form is valid too.
+cmake -DIN="$source_tree/packaging/linux/pictavue.metainfo.xml.in" -DOUT="$work/web.metainfo.xml" \
+  -DPICTAVUE_APP_ID="$(basename "$desktop" .desktop)" -DPICTAVUE_PUBLIC_URL=https://pictavue.invalid/ \
+  -DPICTAVUE_PACKAGE_VERSION=1.26 -DPICTAVUE_RELEASE_DATE=2026-12-07 \
+  -P "$source_tree/packaging/linux/metainfo.cmake"
+check "appstreamcli validate, with screenshots" \
+  quietly appstreamcli validate --no-net "$work/web.metainfo.xml"
+check "the AppStream file with screenshots names them" \
+  contains "$work/web.metainfo.xml" "https://pictavue.invalid/screenshots/main-tab1.png"
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$tree/share/man/man1/pictavue.1.gz" >man.txt 2>man.err
+check "man -l renders the page without a warning" test -s man.txt -a ! -s man.err
+for option in $("$tree/bin/pictavue" --help | grep -oE -- '--[a-z]+' | sort -u); do
+  check "the manual page explains $option" contains man.txt "$option"
+done
+
+# --- batch mode from the installed tree ------------------------------------------------------------
+make_reference "$work/reference" "$build/bin/pictavue" "$work/pictures"
+fingerprint "$tree" >tree.before
+
+# Runs the installed program as ACCOUNT (root, or an unprivileged one) with a home of its own.
+run_as() {  # run_as ACCOUNT HOME [VARIABLE=VALUE...] -- PROGRAM ARGUMENTS...
+  local account=$1 home=$2
+  shift 2
+  local environment=(PATH=/usr/bin:/bin LANG=C.UTF-8 "HOME=$home")
+  while [ "$1" != "--" ]; do environment+=("$1"); shift; done
+  shift
+  mkdir -p "$home" "$work/cwd-$account"
+  local switch=()
+  if [ "$account" != root ] && [ "$(id -u)" -eq 0 ]; then
+    chown -R "$account:$(id -g "$account")" "$home" "$work/cwd-$account"
+    switch=(setpriv --reuid="$account" --regid="$(id -g "$account")" --clear-groups)
+  fi
+  (cd "$work/cwd-$account" && "${switch[@]}" env -i "${environment[@]}" "$@" >out.txt 2>err.txt)
+  status=$?
+  out=$(cat "$work/cwd-$account/out.txt")
+  rm "$work/cwd-$account/out.txt" "$work/cwd-$account/err.txt"
+}
+
+# Settings that the installed program must find in the configuration folder: every picture kind.
+seed() { mkdir -p "$(dirname "$1")" && every_kind >"$1"; }
+
+# After a run with the seeded settings: the pages in the home folder, the settings file in the
+# configuration folder, and nothing else anywhere.
+expect_installed_run() {  # expect_installed_run NAME HOME SETTINGS_FILE DOCS
+  local name=$1 home=$2 settings=$3
+  check "$name: exit 0" test "$status" -eq 0
+  check "$name: the page to open" same_text "$out" "$home/Pictavue001.htm"
+  check "$name: PNG pictures, through the plug-in" contains "$home/Pictavue001.htm" circles.png
+  check "$name: the pages of the build folder's program" same_pages "$work/reference/out" \
+    "$build/bin/docs" "$home" "$4"
+  check "$name: settings in the configuration folder" contains "$settings" \
+    "DirHistry1=$work/pictures"
+  check "$name: nothing else in the home folder" same_text \
+    "$(cd "$home" && find . -type f ! -name '*.htm' | LC_ALL=C sort; ls -A "$work/cwd-${5:-root}")" \
+    "$(cd "$home" && find "./${settings#"$home"/}" -type f)"
+}
+
+# An unprivileged account when root runs the tests, else the one that runs them.
+if [ "$(id -u)" -eq 0 ]; then account=nobody; else account=$(id -un); fi
+seed "$work/home-user/.config/pictavue/Pictavue.ini"
+run_as "$account" "$work/home-user" -- "$tree/bin/pictavue" --batch "$work/pictures"
+expect_installed_run "as $account" "$work/home-user" \
+  "$work/home-user/.config/pictavue/Pictavue.ini" "$tree/share/doc/pictavue" "$account"
+if [ "$(id -u)" -eq 0 ]; then
+  # Root may write anywhere: only the rule keeps the settings out of the program's folder.
+  seed "$work/home-root/cfg/pictavue/Pictavue.ini"
+  run_as root "$work/home-root" "XDG_CONFIG_HOME=$work/home-root/cfg" -- \
+    "$tree/bin/pictavue" --batch "$work/pictures"
+  expect_installed_run "as root" "$work/home-root" "$work/home-root/cfg/pictavue/Pictavue.ini" \
+    "$tree/share/doc/pictavue"
+fi
+fingerprint "$tree" >tree.after
+check "nothing written into the installed tree" cmp -s tree.before tree.after
+
+# --- the window, from its library in the installed tree -------------------------------------------
+mkdir -p bin runtime && chmod 700 runtime
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" > %s/opened\n' "$work" >bin/xdg-open
+chmod 755 bin/xdg-open
+run_as root "$work/home-window" "PATH=$work/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
+  "XDG_RUNTIME_DIR=$work/runtime" -- timeout 60 "$tree/bin/pictavue" "$work/pictures"
+check "window: exit 0" test "$status" -eq 0
+check "window: the gallery opened" same_text "$(cat opened 2>/dev/null)" \
+  "$work/home-window/Pictavue001.htm"
+check "window: settings in the configuration folder" \
+  test -f "$work/home-window/.config/pictavue/Pictavue.ini"
+
+# --- the tree moved elsewhere finds its files still -----------------------------------------------
+mkdir -p moved && mv "$tree" moved/opt
+seed "$work/home-moved/.config/pictavue/Pictavue.ini"
+run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --batch "$work/pictures"
+expect_installed_run "moved" "$work/home-moved" "$work/home-moved/.config/pictavue/Pictavue.ini" \
+  "$work/moved/opt/share/doc/pictavue"
+
+report "installed tree"
