@@ -136,16 +136,22 @@ TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
   constexpr ProgramLayout kInstalled{"../lib/x86_64-linux-gnu/pictavue", "../share/pictavue",
                                      "../share/doc/pictavue"};
   for (const auto& c : testing::CaseTable("platform/settings_location.txt", "program files")) {
-    const ProgramFiles files = ProgramFilesIn(c[1], c[2] == "installed" ? kInstalled : kPortableLayout,
-                                              c.Bool(3), c[0] == "win" ? kWin : PathStyle::kPosix);
+    const ProgramFiles files =
+        ProgramFilesIn(c[1], c[2] == "installed" ? kInstalled : kPortableLayout, c.Bool(3),
+                       c[0] == "win" ? kWin : PathStyle::kPosix);
     EXPECT_EQ(files.program_folder + "|" + files.library_folder + "|" + files.data_folder + "|" +
                   files.docs_folder,
               c[1] + "|" + c[4] + "|" + c[5] + "|" + c[6])
         << c;
   }
   for (const auto& c : testing::CaseTable("platform/settings_location.txt", "choose")) {
-    const SettingsLocationInputs inputs{c[0] == "win" ? kWin : PathStyle::kPosix, c[1], c.Bool(2),
-                                        c.Bool(3), c.Bool(4), c[5], c[6]};
+    const SettingsLocationInputs inputs{c[0] == "win" ? kWin : PathStyle::kPosix,
+                                        c[1],
+                                        c.Bool(2),
+                                        c.Bool(3),
+                                        c.Bool(4),
+                                        c[5],
+                                        c[6]};
     const SettingsLocation got = ChooseSettingsLocation(inputs);
     EXPECT_EQ(got.settings_file_path, c[7]) << c;
     EXPECT_EQ(got.settings_folder, c[8]) << c;
@@ -155,9 +161,7 @@ TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
 
   testing::TempFolder temp;
   const std::string program = temp.MakeFolder("program");
-  const auto portable = [](const std::string& folder) {
-    return ProgramFilesIn(folder, kPortableLayout, false, NativePathStyle());
-  };
+  const auto portable = [](const std::string& folder) { return LocateProgramFiles(folder); };
   const SettingsLocation beside = LocateSettings(portable(program), true);
   EXPECT_TRUE(beside.portable);
   EXPECT_EQ(beside.settings_file_path, program + kSeparator + "Pictavue.ini");
