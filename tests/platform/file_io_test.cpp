@@ -170,17 +170,17 @@ TEST(FileIoTest, TemporaryFilesAndOnlyStaleOnesOfOursRemoved) {
   const std::string stale = folder.WriteFile(TemporaryFileName("Pictavue001.htm"), "half");
   const std::string busy = folder.WriteFile(TemporaryFileName("Pictavue002.htm"), "half");
   std::vector<std::string> kept = {busy, folder.WriteFile(".Pictavue003.htm.abcdefgh.tmp", "x")};
-  if (kPosix) {  // links to what is not ours, and another user's file
-    const std::string victim = folder.WriteFile("victim", "keep");
-    kept.push_back(folder.Path(TemporaryFileName("Pictavue004.htm")));
-    fs::create_symlink(victim, kept.back());
-    kept.push_back(folder.Path(TemporaryFileName("Pictavue005.htm")));
-    fs::create_hard_link(victim, kept.back());
-    if (::geteuid() == 0) {
-      kept.push_back(folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs"));
-      ASSERT_EQ(::chown(kept.back().c_str(), 65534, 65534), 0);
-    }
+#ifndef _WIN32  // links to what is not ours, and another user's file
+  const std::string victim = folder.WriteFile("victim", "keep");
+  kept.push_back(folder.Path(TemporaryFileName("Pictavue004.htm")));
+  fs::create_symlink(victim, kept.back());
+  kept.push_back(folder.Path(TemporaryFileName("Pictavue005.htm")));
+  fs::create_hard_link(victim, kept.back());
+  if (::geteuid() == 0) {
+    kept.push_back(folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs"));
+    ASSERT_EQ(::chown(kept.back().c_str(), 65534, 65534), 0);
   }
+#endif
   {
     const testing::HeldFile held(busy);  // as a write in progress holds it
     RemoveStaleTemporaryFiles(folder.Path());
