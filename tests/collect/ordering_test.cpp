@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -71,36 +72,31 @@ TEST(OrderImagesTest, PutsThePicturesInPageOrder) {
 }
 
 TEST(OrderImagesTest, ProgressYieldsAndCancel) {
-  struct Case {
-    std::vector<ImageEntry> entries;
-    int cancel_at;
-    bool ordered;
-    int yields;  // one per entry
-    Names events;
-  };
-  const Case cases[] = {
-      {Entries("/s/b.jpg /s/a.jpg /s/t/d.jpg /s/t/c.jpg"),
+  const std::tuple<std::string, int, bool, int, Names> cases[] = {
+      // entries, cancel at yield, ordered, yields (one per entry), events
+      {"/s/b.jpg /s/a.jpg /s/t/d.jpg /s/t/c.jpg",
        0,
        true,
        4,
        {"value 1", "value 2", "value 3", "value 4", "value 0"}},
-      {Entries("/s/d.jpg /s/c.jpg /s/b.jpg /s/a.jpg /s/0.jpg"),
+      {"/s/d.jpg /s/c.jpg /s/b.jpg /s/a.jpg /s/0.jpg",
        3,
        false,
        3,
        {"value 1", "value 2", "value 3"}},
-      {Entries("/s/a.jpg"), 0, true, 0, {}},  // one entry is left alone
+      {"/s/a.jpg", 0, true, 0, {}},  // one entry is left alone
   };
-  for (const Case& c : cases) {
-    RunState state = StateWith(c.entries, 1);
+  for (const auto& [paths, cancel_at, ordered, yields, events] : cases) {
+    const std::vector<ImageEntry> entries = Entries(paths);
+    RunState state = StateWith(entries, 1);
     testing::RecordingFrontEnd front_end;
     front_end.RecordProgress(true);
-    front_end.CancelAtYield(c.cancel_at);
-    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), c.ordered);
-    EXPECT_EQ(front_end.Events(), c.events);
-    EXPECT_EQ(front_end.YieldCount(), c.yields);
-    EXPECT_EQ(state.ImageCount, c.ordered ? static_cast<int>(c.entries.size()) : 0);
-    EXPECT_EQ(state.CancelRequested, !c.ordered);
+    front_end.CancelAtYield(cancel_at);
+    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), ordered) << paths;
+    EXPECT_EQ(front_end.Events(), events) << paths;
+    EXPECT_EQ(front_end.YieldCount(), yields) << paths;
+    EXPECT_EQ(state.ImageCount, ordered ? static_cast<int>(entries.size()) : 0) << paths;
+    EXPECT_EQ(state.CancelRequested, !ordered) << paths;
   }
 }
 

@@ -56,15 +56,9 @@ TEST(PluginProbe, OurThreePluginsFromTheBuildFolder) {
   TempFolder pictures;
   const std::tuple<PluginKind, std::string, std::string> cases[] = {
       {PluginKind::kJpeg, pictures.WriteFile("a.jpg", MakeJpeg(640, 480)), "0 640x480"},
-      {PluginKind::kJpeg, pictures.WriteFile("b.jpg", MakeJpeg(640, 480, 6)), "0 480x640"},
       {PluginKind::kPng, pictures.WriteFile("c.png", MakePng(300, 200)), "0 300x200"},
       {PluginKind::kWmf, pictures.WriteFile("d.wmf", MakeWmf({0, 0, 750, 945, 1440})), "0 50x63"},
-      {PluginKind::kWmf, pictures.WriteFile("e.wmf", MakeEmf({0, 0, 2540, 1270})), "0 96x48"},
       {PluginKind::kJpeg, pictures.Path("c.png"), "2 -1x-1"},
-      {PluginKind::kJpeg, pictures.WriteFile("f.jpg", Truncated(MakeJpeg(640, 480), 60)),
-       "3 -1x-1"},
-      {PluginKind::kPng, pictures.Path("missing.png"), "6 -1x-1"},
-      {PluginKind::kJpeg, pictures.MakeFolder("x.jpg"), "6 -1x-1"},
   };
   for (const auto& [kind, path, expected] : cases) {
     EXPECT_EQ(Probe(plugins, kind, path), expected) << path;
