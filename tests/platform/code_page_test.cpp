@@ -62,15 +62,12 @@ TEST(CodePageTest, ConvertsBothWays) {
   EXPECT_EQ(CodePage("CP1252").FromUtf8("日", Unmappable::kCharReference), "&#26085;");
 
   // Long enough for the converter to grow its buffer many times over, with gaps in the middle.
-  const std::string utf8_text = testing::Repeat(testing::Repeat("あｱa", 1000) + "€", 5);
-  const std::string sjis_text = testing::Repeat(testing::Repeat("\x82\xA0\xB1"
-                                                                "a",
-                                                                1000) +
-                                                    "?",
-                                                5);
+  using testing::Repeat;
+  const std::string utf8_text = Repeat(Repeat("あｱa", 1000) + "€", 5);
+  const std::string sjis_text = Repeat(Repeat(std::string("\x82\xA0\xB1") + "a", 1000) + "?", 5);
   EXPECT_EQ(sjis.FromUtf8(utf8_text, Unmappable::kQuestionMark), sjis_text);
   EXPECT_EQ(sjis.ByteLength(utf8_text), sjis_text.size());
-  EXPECT_EQ(sjis.ToUtf8(sjis_text), testing::Repeat(testing::Repeat("あｱa", 1000) + "?", 5));
+  EXPECT_EQ(sjis.ToUtf8(sjis_text), Repeat(Repeat("あｱa", 1000) + "?", 5));
 }
 
 TEST(CodePageTest, CutsAtCharacterBoundaries) {

@@ -101,6 +101,12 @@ TEST(FileIoTest, AWriteReplacesTheWholeFileOrNothing) {
   }
   TempFolder folder;  // a read-only file is not replaced
   const std::string path = folder.WriteFile("Pictavue.ini", "old");
+  if (testing::FileSizeLimit::Supported()) {  // the write fails part-way
+    const testing::FileSizeLimit limit(4096);
+    ExpectFailure(Write(path, Pattern(20000)), EFBIG, "part-way");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+  }
   if (!kPosix || testing::PermissionsAreEnforced()) {
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
     ExpectFailure(Write(path, "new"), EACCES, "read-only file");
