@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -151,32 +152,19 @@ TEST(SettingsFileTest, TextsAndWhereTheyGo) {
             "A\r\nB\r\n[Option]");
 }
 
-// Each text field's buffer, in the code page's bytes: あ is 82 A0 in CP932, E3 81 82 in UTF-8.
+// A short and a long buffer, in the code page's bytes: あ is 82 A0 in CP932, E3 81 82 in UTF-8.
 TEST(SettingsFileTest, TextsAreCutToTheirBufferInTheCodePage) {
-  const std::string a_sjis = "\x82\xA0";
-  const std::string a_utf8 = "あ";
-  struct Case {
-    const char* code_page;
-    const char* key;
-    std::string GalleryOptions::*field;
-    std::string value;     // file bytes
-    std::string expected;  // UTF-8
+  using G = GalleryOptions;
+  const std::tuple<const char*, const char*, std::string G::*, std::string, std::string> cases[] = {
+      // code page, key, field, file bytes, read (UTF-8)
+      {"CP932", "Name", &G::Name, "x" + Repeat("\x82\xA0", 300), "x" + Repeat("あ", 255)},
+      {"CP932", "FileName", &G::FileName, Repeat("\xB1", 600), Repeat("ｱ", 511)},
+      {"UTF-8", "Delay", &G::Delay, "12" + Repeat("あ", 40), "12" + Repeat("あ", 32)},
   };
-  const auto name = &GalleryOptions::Name;
-  const auto delay = &GalleryOptions::Delay;
-  const Case cases[] = {
-      {"CP932", "Name", name, "x" + Repeat(a_sjis, 300), "x" + Repeat(a_utf8, 255)},
-      {"CP932", "Delay", delay, Repeat("1", 150), Repeat("1", 99)},
-      {"CP932", "Delay", delay, "1" + Repeat(a_sjis, 60), "1" + Repeat(a_utf8, 49)},
-      {"CP932", "FileName", &GalleryOptions::FileName, Repeat("\xB1", 600), Repeat("ｱ", 511)},
-      {"UTF-8", "Name", name, "x" + Repeat(a_utf8, 200), "x" + Repeat(a_utf8, 170)},
-      {"UTF-8", "Delay", delay, "12" + Repeat(a_utf8, 40), "12" + Repeat(a_utf8, 32)},
-  };
-  for (const Case& c : cases) {
-    const char* section = c.field == &GalleryOptions::FileName ? "OutFile" : "PageFormat";
-    const GalleryOptions options =
-        LoadText(Section(section, c.key, c.value), CodePage(c.code_page)).options;
-    EXPECT_EQ(options.*c.field, c.expected) << c.code_page << " " << c.key;
+  for (const auto& [code_page, key, field, bytes, expected] : cases) {
+    const char* section = field == &G::FileName ? "OutFile" : "PageFormat";
+    EXPECT_EQ(LoadText(Section(section, key, bytes), CodePage(code_page)).options.*field, expected)
+        << key;
   }
   GalleryOptions japanese;
   japanese.Name = "写真";
