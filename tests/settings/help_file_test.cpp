@@ -17,11 +17,7 @@ TEST(HelpFileTest, TopicsTitlesAndTexts) {
     for (const auto& [number, topic] : ParseHelpTopics(c[0])) {
       found.insert(found.end(), {std::to_string(number), topic.title, topic.text});
     }
-    std::vector<std::string> expected;
-    for (std::size_t i = 1; i < c.size(); ++i) {
-      expected.push_back(c[i]);
-    }
-    EXPECT_EQ(found, expected) << c;
+    EXPECT_EQ(found, std::vector<std::string>(c.begin() + 1, c.end())) << c;
   }
 }
 

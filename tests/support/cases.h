@@ -27,6 +27,8 @@ class CaseRow {
   int Int(std::size_t index) const;
   bool Bool(std::size_t index) const { return (*this)[index] == "1"; }
   std::size_t size() const { return fields_.size(); }
+  std::vector<std::string>::const_iterator begin() const { return fields_.begin(); }
+  std::vector<std::string>::const_iterator end() const { return fields_.end(); }
   // "file:line", for failure messages.
   const std::string& where() const { return where_; }
 
