@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
-#include "platform/paths.h"
 
 namespace pictavue {
 namespace {
@@ -145,7 +144,14 @@ bool IsWalkableSubfolder(std::string_view folder, std::string_view name, PathSty
   if (name.empty() || name.front() == '.') {
     return false;
   }
-  return style != PathStyle::kWindows || !IsInsideRecycleFolder(folder);
+  if (style == PathStyle::kWindows && folder.size() >= 12) {
+    // Characters 2 to 12: any drive letter, then the top-level recycle folder.
+    const std::string part = AsciiLower(folder.substr(1, 11));
+    if (part == ":\\recycler\\" || part == ":\\recycled\\") {
+      return false;
+    }
+  }
+  return true;
 }
 
 Status ScanFolder(DirectoryLister& lister, RunFeedback& feedback, const ScanRequest& request,

@@ -152,15 +152,6 @@ std::string SettingsFilePath(std::string_view program_folder, PathStyle style) {
   return std::string(program_folder) + Separator(style) + kSettingsFileName;
 }
 
-bool IsInsideRecycleFolder(std::string_view path) {
-  constexpr std::size_t kLength = std::string_view(":\\recycler\\").size();
-  if (path.size() < 1 + kLength) {
-    return false;
-  }
-  const std::string part = AsciiLower(path.substr(1, kLength));
-  return part == ":\\recycler\\" || part == ":\\recycled\\";
-}
-
 std::string WindowsDriveRoot(std::string_view windows_folder) {
   const std::string_view until_nul = windows_folder.substr(0, windows_folder.find('\0'));
   return std::string(until_nul.substr(0, 3));

@@ -47,11 +47,6 @@ std::string SettingsFilePath(std::string_view program_folder, PathStyle style);
 
 inline constexpr char kSettingsFileName[] = "Pictavue.ini";
 
-// Whether a Windows path lies inside a drive's top-level recycle folder: its characters 2 to 12,
-// in any letter case, are ":\recycler\" or ":\recycled\" (any drive letter). The recycle folder
-// itself, without its separator, is not inside.
-bool IsInsideRecycleFolder(std::string_view path);
-
 // The default search folder on Windows: the first three characters of the Windows folder
 // ("C:\" for C:\WINDOWS), the text ending at its first NUL; empty when the folder is unknown.
 std::string WindowsDriveRoot(std::string_view windows_folder);

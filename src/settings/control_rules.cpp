@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/paths.h"
+#include "platform/ascii_case.h"
 
 namespace pictavue {
 namespace {
@@ -16,6 +16,17 @@ constexpr FileNameHint kPagedHint = {
 
 constexpr std::array<ControlId, kTabCount> kFirstControls = {
     ControlId::txtFileName, ControlId::txtTitle, ControlId::chkBGColor, ControlId::chkSameSize};
+
+bool IsWindowsRecycleItem(std::string_view path) {
+  // The drive letter is not looked at: any drive's recycle bin counts.
+  constexpr std::string_view kRecycled = ":\\recycled\\";
+  constexpr std::string_view kRecycler = ":\\recycler\\";
+  if (path.size() < 1 + kRecycled.size()) {
+    return false;
+  }
+  const std::string part = AsciiLower(path.substr(1, kRecycled.size()));
+  return part == kRecycled || part == kRecycler;
+}
 
 std::vector<std::string_view> PosixComponents(std::string_view path) {
   std::vector<std::string_view> components;
@@ -108,7 +119,7 @@ std::optional<int> TabSelectedByTabKey(int current_tab, int tab_count, bool ctrl
 }
 
 bool IsInsideRecycleBin(std::string_view path, PathStyle style) {
-  return style == PathStyle::kWindows ? IsInsideRecycleFolder(path) : IsPosixTrashItem(path);
+  return style == PathStyle::kWindows ? IsWindowsRecycleItem(path) : IsPosixTrashItem(path);
 }
 
 bool TakesDroppedPath(std::string_view path, PathStyle style, FileKind kind) {

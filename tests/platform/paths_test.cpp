@@ -37,9 +37,6 @@ TEST(PathRulesTest, RootsSeparatorsAndNames) {
   for (const auto& c : CaseTable(kCases, "same or below")) {
     EXPECT_EQ(IsSameOrBelowFolder(c[1], c[2], Style(c[0])), c.Bool(3)) << c;
   }
-  for (const auto& c : CaseTable(kCases, "recycle folder")) {
-    EXPECT_EQ(IsInsideRecycleFolder(c[0]), c.Bool(1)) << c;
-  }
   for (const auto& c : CaseTable(kCases, "drive root")) {
     EXPECT_EQ(WindowsDriveRoot(c[0]), c[1]) << c;
   }
