@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/control_id.h"
 #include "support/cases.h"
 
 namespace pictavue {
@@ -20,12 +19,6 @@ TEST(GalleryOptionsTest, PicturesPerPageTextAndThumbnailSize) {
     options.Pixel = position;
     EXPECT_EQ(ThumbnailSize(options), size) << position;
   }
-}
-
-TEST(ControlIdTest, ArrayElementsAreNamedWithTheirIndex) {
-  EXPECT_EQ(ControlName(ControlId::Command6_0), "Command6(0)");
-  EXPECT_EQ(ControlName(ControlId::optThumb_2), "optThumb(2)");
-  EXPECT_EQ(ControlName(ControlId::chkSubWIndow), "chkSubWIndow");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "ui/browse_rules.h"
+#include "ui/rules/browse_rules.h"
 
 #include "platform/paths.h"
 #include "settings/settings_values.h"

@@ -1,4 +1,4 @@
-#include "request/message_placement.h"
+#include "ui/rules/message_placement.h"
 
 #include <cmath>
 

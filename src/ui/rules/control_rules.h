@@ -6,7 +6,6 @@
 
 #include "platform/path_kind.h"
 #include "platform/path_style.h"
-#include "settings/control_id.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
@@ -49,22 +48,17 @@ std::string OutputFolderToolTip(const GalleryOptions& options);
 // The main window's tab pages, numbered from 1.
 inline constexpr int kTabCount = 4;
 
-// The control that receives the focus when tab page tab (1 to kTabCount) is selected.
-ControlId FirstControlOfTab(int tab);
+// The name of the control that receives the focus when tab page tab (1 to kTabCount) is
+// selected.
+std::string_view FirstControlOfTab(int tab);
 
 // Ctrl+Tab and Ctrl+Shift+Tab step through the tab pages and wrap around; the tab page they
 // select, or nothing when the Tab key press belongs to the focused control (no Ctrl, or Alt).
 std::optional<int> TabSelectedByTabKey(int current_tab, int tab_count, bool ctrl, bool shift,
                                        bool alt);
 
-// An item inside a recycle bin: on Windows a path whose characters 2 to 12 are ":\recycled\" or
-// ":\recycler\" in any letter case; on POSIX an item below the files folder of a freedesktop
-// trash (~/.local/share/Trash/files/..., <mount>/.Trash-1000/files/..., <mount>/.Trash/1000/
-// files/...). The trash folder itself is no item inside it.
-bool IsInsideRecycleBin(std::string_view path, PathStyle style);
-
 // Whether a path dropped onto cmbSearchDir becomes its text: an existing folder outside the
-// recycle bin. A file or a missing path changes nothing.
+// recycle bin (IsInsideRecycleBin). A file or a missing path changes nothing.
 bool TakesDroppedPath(std::string_view path, PathStyle style, FileKind kind);
 
 // The focus bookkeeping the program's windows share (the output-folder dialog writes it too).

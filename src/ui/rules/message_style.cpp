@@ -1,4 +1,4 @@
-#include "ui/message_style.h"
+#include "ui/rules/message_style.h"
 
 #include "generate/front_end.h"
 
