@@ -2,7 +2,6 @@
 // is in tests/x11, and the rules the window applies are pure functions in tests/ui_rules. Here:
 // that each rule reaches the widgets, and what only widgets show.
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,13 +96,6 @@ class tst_frmMain : public QObject {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(6, widget->height() / 2));
   }
 
-  // What a run request that produced pages does with the window's search folder.
-  void RecordRun(const std::string& search_folder) const {
-    FolderHistory history = window_->History();
-    const std::string recorded = AddToFolderHistory(history, search_folder);
-    window_->ShowFolderHistory(history, recorded);
-  }
-
  private slots:
   void cleanup() {
     QWhatsThis::leaveWhatsThisMode();
@@ -133,10 +125,8 @@ class tst_frmMain : public QObject {
     row("folder names off", 3, "chkFolderName", "-chkPathName -lblKakkoL -lblKakkoR");
     row("browser", 4, "chkBrowser", "+Command6(1)");
     row("search folder as output", 1, "cmbOutputDir=1", "-Command6(0)");
-    row("one page", 1, "cmbIPP=5", "-chkFrame lblExt=．htm");
     row("a number typed after one page", 1, "cmbIPP=5 cmbIPP:30", "+chkFrame lblExt=xxx．htm");
     row("typed, with a frame set", 1, "chkFrame cmbIPP=5 cmbIPP:5", "+chkFrame lblExt=．htm");
-    row("a frame set at 50 a page", 1, "cmbIPP=1 chkFrame", "lblExt=．htm");
   }
   void triggersRunTheirRules() {
     QFETCH(int, tab);
@@ -167,17 +157,6 @@ class tst_frmMain : public QObject {
       }
     }
     QCOMPARE(seen.join(' '), expected);
-  }
-
-  void slideShowColours() {
-    Open();
-    window_->SelectTab(3);
-    auto* delay = Get<QLineEdit>("txtDelay");
-    const QPalette system = QApplication::palette(delay);
-    QVERIFY(system.color(QPalette::Base) != system.color(QPalette::Button));
-    QCOMPARE(delay->palette().color(QPalette::Base), system.color(QPalette::Button));
-    Click("chkClientPull");
-    QCOMPARE(delay->palette().color(QPalette::Base), system.color(QPalette::Base));
   }
 
   // The file-name hint's tooltip, and the other two, are shown by the window's own tips.
@@ -270,19 +249,6 @@ class tst_frmMain : public QObject {
     text.setText("/srv/typed");
     Drop(target, text);
     QCOMPARE(window_->SearchFolderText(), folder);
-  }
-
-  void dropDownWidensUpToTwiceTheBox() {
-    Open({}, FolderHistory({"/a"}));
-    auto* box = Get<QComboBox>("cmbSearchDir");
-    const int cap = 2 * box->width();
-    QVERIFY(box->view()->minimumWidth() > 0);
-    QVERIFY(box->view()->minimumWidth() < cap);
-    RecordRun("/" + std::string(400, 'x'));
-    QCOMPARE(box->view()->minimumWidth(), cap);
-    RecordRun("/f");
-    QCOMPARE(box->itemText(0), QString("/f"));
-    QCOMPARE(box->view()->minimumWidth(), cap);  // the widest width stays
   }
 
   void rightClickShowsTheTopic_data() {
