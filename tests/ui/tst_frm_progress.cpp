@@ -89,7 +89,7 @@ class tst_frmProgress : public QObject {
       if (how != "early") {
         QTimer::singleShot(0, runner.Window(), ask);
       }
-      QTRY_VERIFY_WITH_TIMEOUT((cancelled = runner.YieldEvents()), 20000);
+      QTRY_VERIFY_WITH_TIMEOUT((cancelled = runner.YieldEvents()), 10000);
       // The window waits for the run to come back, whatever asked it to go.
       open_after_request = runner.Window()->isVisible();
     });

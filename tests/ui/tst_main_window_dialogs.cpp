@@ -18,7 +18,6 @@
 #include "ui/frm_main.h"
 #include "ui/frm_sub1.h"
 #include "ui/help_file_topics.h"
-#include "ui/main_window_controls.h"
 #include "ui/main_window_dialogs.h"
 #include "ui/path_chooser.h"
 
@@ -32,11 +31,9 @@ using testing::WhenModalShown;
 
 // The main window as the program makes it, with its dialogs.
 struct Program {
-  explicit Program(const GalleryOptions& options = {},
-                   std::shared_ptr<const HelpTopics> help = nullptr) {
+  explicit Program(const GalleryOptions& options) {
     MainWindowSetup setup;
     setup.focus_state = focus;
-    setup.help_topics = std::move(help);
     window = std::make_unique<frmMain>(setup);
     active.Track(window.get());
     window->LoadSettings(options, FolderHistory());
@@ -111,23 +108,6 @@ class tst_MainWindowDialogs : public QObject {
     });
     QTest::mouseClick(p.Get("Command6(0)"), Qt::LeftButton);
     QCOMPARE(p.window->Focus().LastFocusName, std::string("txtAny"));
-  }
-
-  // Every control with a help topic finds it in the help file we ship.
-  void everyTopicOfTheWindowIsInTheShippedHelpFile() {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/pictavue.hlp");
-    const auto help = std::make_shared<HelpFileTopics>(path.toStdString());
-    Program p(GalleryOptions(), help);
-    QSet<int> topics;
-    for (const QWidget* widget : p.window->findChildren<QWidget*>()) {
-      const QVariant topic = widget->property(kHelpTopicProperty);
-      if (topic.isValid()) {
-        topics.insert(topic.toInt());
-        QVERIFY2(!help->TopicText(topic.toInt()).isEmpty(), qPrintable(widget->objectName()));
-        QCOMPARE(widget->whatsThis(), help->TopicText(topic.toInt()));
-      }
-    }
-    QCOMPARE(topics.size(), 31);  // 2 to 32
   }
 
   // A topic's first line is its heading; its text is shown as written, markup and all.
