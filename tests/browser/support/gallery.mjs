@@ -94,3 +94,15 @@ export async function openPage(t, browser, url) {
   await page.goto(url);
   return page;
 }
+
+// Polls check until it gives something, for up to five seconds; gives that, or undefined.
+export async function until(check) {
+  for (let tries = 0; tries < 100; tries++) {
+    const result = check();
+    if (result) {
+      return result;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return undefined;
+}
