@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { makeGallery, until, useBrowser } from './support/gallery.mjs';
+import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs';
 
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
@@ -28,7 +28,7 @@ const fileBytesOf = (url) => unescape(new URL(url).pathname);
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
 
-// Once, on the first test's page: the browser is only there once the tests run.
+// Once, by the first test: the browser is only there once the tests run.
 let watching;
 async function watch() {
   await browser.context.exposeBinding('pictavueRecord', (_source, ...entry) => { record.push(entry); });
@@ -47,15 +47,6 @@ async function watch() {
     record.push(['request', route.request().url()]);
     return route.abort();
   });
-}
-
-async function newPage(t) {
-  watching ??= watch();
-  await watching;
-  record = [];
-  const page = await browser.context.newPage();
-  t.after(() => page.close());
-  return page;
 }
 
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
@@ -132,7 +123,10 @@ async function clickEveryLink(page, frame, url) {
 }
 
 async function checkGallery(t, options) {
-  const page = await newPage(t);
+  watching ??= watch();
+  await watching;
+  record = [];
+  const page = await openPage(t, browser, 'about:blank');
   const gallery = makeHostileGallery(t, options);
   const reachedPictures = new Set();
   let images = 0;
