@@ -77,9 +77,7 @@ const foreignScript = (page) => page.evaluate(() => [
     .map((s) => `script ${s.text.slice(0, 40)}`)]);
 
 async function checkImages(page, gallery) {
-  const images = await page.$$eval('img', (all) => all.map((img) => ({
-    src: img.currentSrc || img.src, width: img.naturalWidth,
-  })));
+  const images = await page.$$eval('img', (all) => all.map((img) => ({ src: img.currentSrc || img.src, width: img.naturalWidth })));
   for (const image of images) {
     const file = image.src.startsWith('file:') ? fileBytesOf(image.src) : image.src;
     assert.ok(gallery.files.has(file), `image ${image.src} is no picture of the gallery`);
