@@ -39,10 +39,7 @@ test('each colour button sets the background, and black turns the text white', a
   };
   const gallery = makeGallery(t, { pictures: [{ kind: 'gif', width: 20, height: 20, path: 'a.gif' }] });
   const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
-  const look = () => page.evaluate(() => {
-    const style = getComputedStyle(document.body);
-    return [style.backgroundColor, style.color];
-  });
+  const look = () => page.evaluate(() => [getComputedStyle(document.body).backgroundColor, getComputedStyle(document.body).color]);
   assert.deepEqual(await look(), [colours.white, colours.black]);
   const buttons = await page.$$('input[type=button]');
   const names = await Promise.all(buttons.map((b) => b.getAttribute('value')));
