@@ -72,37 +72,30 @@ TEST(OrderImagesTest, PutsThePicturesInPageOrder) {
 }
 
 TEST(OrderImagesTest, ProgressYieldsAndCancel) {
-  const std::tuple<std::string, int, bool, int, Names> cases[] = {
-      // entries, cancel at yield, ordered, yields (one per entry), events
-      {"/s/b.jpg /s/a.jpg /s/t/d.jpg /s/t/c.jpg",
-       0,
-       true,
-       4,
-       {"value 1", "value 2", "value 3", "value 4", "value 0"}},
-      {"/s/d.jpg /s/c.jpg /s/b.jpg /s/a.jpg /s/0.jpg",
-       3,
-       false,
-       3,
-       {"value 1", "value 2", "value 3"}},
-      {"/s/a.jpg", 0, true, 0, {}},  // one entry is left alone
-  };
-  for (const auto& [paths, cancel_at, ordered, yields, events] : cases) {
-    const std::vector<ImageEntry> entries = Entries(paths);
+  for (const auto& c : testing::CaseTable("collect/collect.txt", "order progress")) {
+    const std::vector<ImageEntry> entries = Entries(c[0]);
     RunState state = StateWith(entries, 1);
     testing::RecordingFrontEnd front_end;
     front_end.RecordProgress(true);
-    front_end.CancelAtYield(cancel_at);
-    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), ordered) << paths;
-    EXPECT_EQ(front_end.Events(), events) << paths;
-    EXPECT_EQ(front_end.YieldCount(), yields) << paths;
-    EXPECT_EQ(state.ImageCount, ordered ? static_cast<int>(entries.size()) : 0) << paths;
-    EXPECT_EQ(state.CancelRequested, !ordered) << paths;
+    front_end.CancelAtYield(c.Int(1));
+    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), c.Bool(2)) << c;
+    EXPECT_EQ(front_end.Events(), Names(c.begin() + 4, c.end())) << c;
+    EXPECT_EQ(front_end.YieldCount(), c.Int(3)) << c;
+    EXPECT_EQ(state.ImageCount, c.Bool(2) ? static_cast<int>(entries.size()) : 0) << c;
+    EXPECT_EQ(state.CancelRequested, !c.Bool(2)) << c;
   }
 }
 
+// A list is reused after a cancel: appending writes at ImageCount, not after the old entries.
 TEST(OrderImagesTest, OnlyEntriesInUseAreOrderedAndWholeRecordsTravel) {
-  RunState state =
-      StateWith({{"/s/", "c.jpg", 3000, 30, 31}, {"/s/", "b.jpg", 2000, 20, 21}, {"/s/", "a.jpg"}});
+  RunState state = StateWith({{"/s/", "old.jpg"}});
+  state.ImageCount = 0;  // what a cancel leaves
+  for (const ImageEntry& entry : {ImageEntry{"/s/", "c.jpg", 3000, 30, 31},
+                                  {"/s/", "b.jpg", 2000, 20, 21},
+                                  {"/s/", "a.jpg"}}) {
+    ASSERT_TRUE(AppendImage(state, entry));
+  }
+  ASSERT_EQ(state.ImageList.size(), 3u);
   state.ImageCount = 2;
   testing::RecordingFrontEnd front_end;
   ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));

@@ -100,13 +100,8 @@ TEST(PluginProbe, LibrariesThatCannotServeAndOneThatFails) {
   TempFolder program;
   const Plugins scripted = Installed(program, {{"test_scripted_plugin.spi", "ifpng.spi"}});
   EXPECT_EQ(scripted.names().PngPluginName, "Scripted test plug-in");
-  for (const auto& [script, expected] : {std::pair{"0 120 90", "0 120x90"},
-                                         {"3 120 90", "3 -1x-1"},
-                                         {"-1 120 90", "-1 -1x-1"},
-                                         {"0 40000 -5", "0 40000x-5"},
-                                         {"7 1 1", "7 -1x-1"}}) {
-    EXPECT_EQ(Probe(scripted, PluginKind::kPng, pictures.WriteFile("p.png", script)), expected)
-        << script;
+  for (const auto& c : CaseTable("collect/collect.txt", "scripted plug-in")) {
+    EXPECT_EQ(Probe(scripted, PluginKind::kPng, pictures.WriteFile("p.png", c[0])), c[1]) << c;
   }
 }
 

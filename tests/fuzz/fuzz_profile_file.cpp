@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -15,18 +14,13 @@ namespace {
 
 using pictavue::CodePage;
 using pictavue::ProfileFile;
+using pictavue::fuzz::Check;
 
 // Real names, their odd spellings, and names that cannot be written.
 constexpr std::string_view kSections[] = {"SearchDir", "PAGEFORMAT", "outfile", " Option ",
                                           "",          "A]",         "x\ny"};
 constexpr std::string_view kKeys[] = {"DirHistry1", "Width", "width ", "Title", "k",
                                       "",           "a=b",   ";c",     "[d",    "Delay"};
-
-void Check(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
 
 }  // namespace
 

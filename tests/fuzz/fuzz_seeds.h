@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace pictavue::fuzz {
+
+// A broken invariant ends the run the way a crash does, so the fuzzer keeps the input.
+inline void Check(bool condition) {
+  if (!condition) {
+    std::abort();
+  }
+}
 
 // Seed inputs of one fuzz target: file name and bytes. Seeds are made by our own code, so the
 // corpus needs no files from elsewhere.
@@ -20,10 +28,10 @@ struct SeedRegistration {
 #define PICTAVUE_FUZZ_SEEDS(target) \
   [[maybe_unused]] static ::pictavue::fuzz::SeedList MakeSeeds_##target()
 #else
-#define PICTAVUE_FUZZ_SEEDS(target)                                           \
-  static ::pictavue::fuzz::SeedList MakeSeeds_##target();                     \
-  static const ::pictavue::fuzz::SeedRegistration seed_registration_##target( \
-      #target, &MakeSeeds_##target);                                          \
+#define PICTAVUE_FUZZ_SEEDS(target)                                                                \
+  static ::pictavue::fuzz::SeedList MakeSeeds_##target();                                          \
+  static const ::pictavue::fuzz::SeedRegistration seed_registration_##target(#target,              \
+                                                                             &MakeSeeds_##target); \
   static ::pictavue::fuzz::SeedList MakeSeeds_##target()
 #endif
 

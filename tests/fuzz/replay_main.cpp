@@ -17,13 +17,11 @@ int main(int argc, char** argv) {
   std::vector<fs::path> inputs;
   for (int i = 1; i < argc; ++i) {
     std::error_code error;
-    if (fs::is_directory(argv[i], error)) {
-      for (const auto& entry : fs::recursive_directory_iterator(argv[i])) {
-        if (entry.is_regular_file())
-          inputs.push_back(entry.path());
-      }
-    } else if (fs::exists(argv[i], error)) {
-      inputs.push_back(argv[i]);
+    if (fs::is_regular_file(argv[i], error))
+      inputs.push_back(argv[i]);  // one kept crasher, when reproducing it
+    for (const auto& entry : fs::recursive_directory_iterator(argv[i], error)) {
+      if (entry.is_regular_file())
+        inputs.push_back(entry.path());
     }
   }
   for (const fs::path& input : inputs) {

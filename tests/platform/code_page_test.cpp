@@ -1,11 +1,15 @@
 #include "platform/code_page.h"
 
 #include <clocale>
+#include <ostream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "platform/code_page_stream.h"
 #include "platform/path_style.h"
+#include "platform/utf8.h"
 #include "support/cases.h"
 #include "support/test_conditions.h"
 
@@ -82,6 +86,44 @@ TEST(CodePageTest, CutsAtCharacterBoundaries) {
               static_cast<std::size_t>(c.Int(3)))
         << c;
   }
+}
+
+TEST(Utf8Test, DecodesOnlyWellFormedSequencesAndNothingPastTheText) {
+  for (const auto& c : CaseTable(kCases, "utf8 decoding")) {
+    const Utf8Character decoded = DecodeUtf8(c[0]);
+    EXPECT_EQ(decoded.length, static_cast<std::size_t>(c.Int(1))) << c;
+    EXPECT_EQ(decoded.length == 0 ? 0 : decoded.code_point, std::stoul(c[2], nullptr, 16)) << c;
+  }
+  const std::string_view text = "a\xE5\x86\x99";
+  EXPECT_EQ(DecodeUtf8(text, 1).code_point, U'写');
+  EXPECT_EQ(DecodeUtf8(text, 2).length, 0u);
+  EXPECT_EQ(DecodeUtf8(text, 4).length, 0u);
+  EXPECT_EQ(DecodeUtf8(text.substr(0, 3), 1).length, 0u);  // the view ends inside the character
+}
+
+TEST(CodePageStream, PassesOnWholeCharactersOnly) {
+  for (const auto& c : CaseTable(kCases, "complete prefix")) {
+    EXPECT_EQ(CompleteUtf8Prefix(c[0]), static_cast<std::size_t>(c.Int(1))) << c;
+  }
+  std::ostringstream target;
+  {
+    CodePageStreamBuf buffer(*target.rdbuf(), CodePage("CP932"));
+    std::ostream out(&buffer);
+    out << "x\xE3\x81" << std::flush;  // あ in two pieces: nothing of it before its last byte
+    EXPECT_EQ(target.str(), "x");
+    out << "\x82 \xC3\xA9" << std::flush;  // é is not in Shift_JIS
+    EXPECT_EQ(target.str(), "x\x82\xA0 ?");
+    out << "\xE3";  // cut short for good: passed on as it is when the stream goes
+  }
+  EXPECT_EQ(target.str(), "x\x82\xA0 ??");
+
+  std::ostringstream long_target;
+  CodePageStreamBuf buffer(*long_target.rdbuf(), CodePage("CP932"));
+  std::ostream out(&buffer);
+  out << testing::Repeat("\xE3\x81\x82", 3000);  // 3 bytes each in UTF-8, 2 in Shift_JIS
+  EXPECT_GE(long_target.str().size(), 2000u) << "passed on without a flush";
+  out << std::flush;
+  EXPECT_EQ(long_target.str().size(), 6000u);
 }
 
 }  // namespace

@@ -32,5 +32,19 @@ TEST(InterruptWatchTest, CtrlCBecomesARequestInsteadOfTheEnd) {
   EXPECT_FALSE(Noticed(next, 30ms)) << "the interrupt of the last watch came back";
 }
 
+#ifndef _WIN32
+// A shell starts a script's background job with the interrupt ignored, so that the Ctrl+C meant
+// for the foreground leaves the job running; the watch must not take it up, nor undo it.
+TEST(InterruptWatchTest, AnInterruptTheProcessIgnoresStaysIgnored) {
+  const auto previous = std::signal(SIGINT, SIG_IGN);
+  {
+    InterruptWatch watch;
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    EXPECT_FALSE(watch.Requested());
+  }
+  EXPECT_EQ(std::signal(SIGINT, previous), SIG_IGN) << "the watch took the ignored interrupt up";
+}
+#endif
+
 }  // namespace
 }  // namespace pictavue

@@ -41,10 +41,6 @@ std::string Read(const std::string& reader, const std::string& bytes) {
   return Describe(kReaders.at(reader)(source));
 }
 
-std::string Patched(std::string bytes, std::size_t at, const std::string& with) {
-  return bytes.replace(at, with.size(), with);
-}
-
 TEST(PictureHeaders, SizesOrNamedFailures) {
   for (const auto& c : CaseTable("platform/picture_headers.txt", "hostile")) {
     EXPECT_EQ(Read(c[0], c[1]), c[2]) << c;
@@ -55,7 +51,6 @@ TEST(PictureHeaders, SizesOrNamedFailures) {
   JpegOptions big_endian_6;
   big_endian_6.exif_orientation = 6;
   big_endian_6.big_endian_exif = true;
-  const std::string png = MakePng(2, 2);
   const std::tuple<std::string, std::string, std::string> cases[] = {
       {"jpeg", MakeJpeg(65535, 2, headers_only), "65535x2"},
       {"jpeg", MakeJpeg(64, 48, 3), "64x48"},
@@ -66,28 +61,6 @@ TEST(PictureHeaders, SizesOrNamedFailures) {
       {"jpeg", soi + std::string(70000, '\xFF'), "too many markers"},
       {"jpeg", soi + std::string(70000, 'j'), "too many markers"},
       {"bmp", MakeBmp(20, 10, BmpKind::kInfoTopDown), "20x10"},
-      {"png", Patched(png, 8, std::string("\0\0\0\x0E", 4)), "bad field"},  // IHDR length
-      {"png", Patched(png, 16, std::string(4, '\0')), "bad field"},
-      {"png", Patched(png, 16, std::string("\x80\0\0\0", 4)), "bad field"},
-      {"png", Patched(png, 16, std::string("\x7F\xFF\xFF\xFF", 4)), "2147483647x2"},
-      {"png", Patched(png, 25, "\x05"), "bad field"},  // colour type 5
-      {"png", Patched(png, 24, "\x04"), "bad field"},  // RGB of 4 bits
-      {"png", Patched(png, 24, "\x01\x03"), "2x2"},    // a palette of 1 bit
-      {"wmf", MakeWmf({-100, 200, 650, 1145, 1440}), "50x63"},
-      {"wmf", MakeWmf({0, 0, 5, 7, 192}), "2x4"},  // halves to even
-      {"wmf", MakeWmf({0, 0, 750, 945, 0}), "bad field"},
-      {"wmf", MakeWmf({10, 10, 10, 20, 1440}), "bad field"},
-      {"wmf", MakeWmf({0, 100, 750, 0, 1440}), "bad field"},
-      {"wmf", MakeWmf({-32768, -32768, 32767, 32767, 1}), "6291360x6291360"},
-      {"wmf", Patched(MakeWmf({0, 0, 1, 1, 96}), 0, "\x01"), "wrong signature"},
-      {"wmf", Truncated(MakeWmf({0, 0, 1, 1, 96}), 21), "truncated"},
-      {"emf", MakeEmf({100, 100, 200, 180}), "4x3"},  // rounds to nearest
-      {"emf", MakeEmf({0, 0, 0, 100}), "bad field"},
-      {"emf", MakeEmf({100, 0, 0, 100}), "bad field"},
-      {"emf", MakeEmf({-2147483647 - 1, 0, 2147483647, 2540}), "162329473x96"},
-      {"emf", Patched(MakeEmf({0, 0, 10, 10}), 40, "EMF "), "wrong signature"},
-      {"metafile", MakeWmf({0, 0, 96, 48, 96}), "96x48"},
-      {"metafile", MakeEmf({0, 0, 5080, 2540}), "192x96"},
   };
   for (const auto& [reader, bytes, expected] : cases) {
     EXPECT_EQ(Read(reader, bytes), expected) << reader << " of " << bytes.size() << " bytes";

@@ -22,11 +22,6 @@ using testing::TempFolder;
 constexpr char kCases[] = "platform/profile_file.txt";
 const CodePage kUtf8("UTF-8");
 
-std::size_t EntryCount(const TempFolder& folder) {
-  return static_cast<std::size_t>(
-      std::distance(std::filesystem::directory_iterator(folder.path()), {}));
-}
-
 TEST(ProfileFileTest, ReadingRules) {
   for (const auto& c : CaseTable(kCases, "reading")) {
     EXPECT_EQ(ProfileFile::Parse(c[0]).RawValue(c[1], c[2]).value_or("(none)"), c[3]) << c;
@@ -72,8 +67,6 @@ TEST(ProfileFileTest, HandEditedFileSurvivesLoadChangeSave) {
   const std::string path = folder.WriteFile(
       "Pictavue.ini", ReadFileBytes(testing::SourcePath("tests/data/platform/hand_edited.ini")));
   ProfileFile profile = ProfileFile::Load(path);
-  EXPECT_EQ(profile.GetInt("SearchDir", "SubDir", 1), 0);
-  EXPECT_EQ(profile.GetString("PageFormat", "Width", "", 100, kUtf8), "True");
   const char* const changes[][3] = {{"SearchDir", "DirHistry1", "/home/me/Gallery"},
                                     {"SearchDir", "SubDir", "1"},
                                     {"SearchDir", "GIF", "1"},
@@ -110,7 +103,7 @@ TEST(ProfileFileTest, ASaveCleansUpAndFailsWithoutLoss) {
   const std::string path = folder.WriteFile("Pictavue.ini", "[A]\r\n");
   folder.WriteFile(TemporaryFileName("Pictavue.ini"), "[A]\r\nk=");
   ASSERT_TRUE(ProfileFile::Parse("[A]\r\nk=1\r\n").Save(path).ok());
-  EXPECT_EQ(EntryCount(folder), 1u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
   const std::string inside = folder.WriteFile("Other.ini/inside", "x");  // a folder in the way
   EXPECT_FALSE(ProfileFile::Parse("[A]\r\n").Save(folder.Path("Other.ini")).description().empty());
   EXPECT_EQ(ReadFileBytes(inside), "x");
