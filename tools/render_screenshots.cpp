@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   pictavue::ProgressRunner runner(active, &window);
   bool saved = false;
   runner.RunModal([&] {
-    runner.SetStatus(pictavue::kStatusMeasuring);
+    runner.SetStatus(pictavue::kStatusMeasuring.text);
     runner.SetProgressRange(0, 100);
     runner.SetProgressValue(40);
     runner.ProcessEvents();

@@ -93,10 +93,13 @@ int RunGuiApplication(int& argc, char** argv) {
   inputs.program_folder = ProgramFolder(argc > 0 ? argv[0] : "");
   inputs.program_file_name = program_name;
   inputs.settings_file = command_line.settings_file;
+  inputs.language = command_line.language;
   inputs.code_page = CodePage::System();
   // Held for the program's whole life: later copies find this one through it.
   SingleInstance instance(UserInstancePlace());
-  SystemStartup system([&instance] { return IsPreviousInstanceRunning(instance); });
+  SystemStartup system([&instance](const std::string& message) {
+    return IsPreviousInstanceRunning(instance, [&message] { ShowAlreadyRunningMessage(message); });
+  });
   std::optional<Session> session = Startup(inputs, system);
   if (!session) {
     return 0;  // another copy runs; it has been brought to the front

@@ -21,7 +21,7 @@ bool YieldAndPollCancel(RunFeedback& feedback, RunState& state) {
 }
 
 Status TooManyImages() {
-  return Status::Failure(kTooManyImagesMessage);
+  return Status::Failure(kTooManyImagesMessage.text);
 }
 
 struct Subfolder {

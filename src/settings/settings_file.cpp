@@ -202,7 +202,7 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
   // huge file) would be lost for good.
   const ReadResult read = ReadFileBounded(path, ProfileFile::kMaxFileBytes);
   if (read.truncated) {
-    return Status::Failure(path + " は大きすぎるため、設定を保存できません。");
+    return Status::Failure(kSettingsFileTooLarge.text);
   }
   if (!read.status.ok() && PathKind(path) != FileKind::kMissing) {
     return read.status;
@@ -220,6 +220,11 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
 
 int ReadPrevInstance(const ProfileFile& file) {
   return file.GetInt(kOption, "PrevInstance", 0) == 1 ? 1 : 0;
+}
+
+Language ReadLanguage(const ProfileFile& file) {
+  const std::optional<std::string> code = file.RawValue(kOption, "Language");
+  return code ? LanguageForCode(*code).value_or(Language::kJapanese) : Language::kJapanese;
 }
 
 }  // namespace pictavue

@@ -70,22 +70,29 @@ class BatchModeTest : public ::testing::Test {
 
 TEST_F(BatchModeTest, UsageErrorsExitWith2AndTouchNothing) {
   const std::vector<std::pair<Arguments, std::string>> cases = {
-      {{}, "--batch is missing"},
-      {{"--batch"}, "FOLDER is missing"},
-      {{"--batch", pictures_, pictures_}, "one FOLDER only (quote a name with blanks)"},
-      {{"--batch", "--bogus", pictures_}, "unknown option --bogus"},
-      {{"--batch", pictures_, "--settings"}, "--settings needs a FILE"},
-      {{"--batch", "--settings=", pictures_}, "--settings needs a FILE"},
+      {{}, "--batch がありません。"},
+      {{"--batch"}, "FOLDER を指定してください。"},
+      {{"--batch", pictures_, pictures_},
+       "FOLDER はひとつだけ指定してください（空白を含む名前は引用符で囲みます）。"},
+      {{"--batch", "--bogus", pictures_}, "--bogus は不明なオプションです。"},
+      {{"--batch", pictures_, "--settings"}, "--settings の後に FILE を指定してください。"},
+      {{"--batch", "--settings=", pictures_}, "--settings の後に FILE を指定してください。"},
+      {{"--batch", "--lang=fr", pictures_}, "--lang の後に ja か en を指定してください。"},
   };
   for (const auto& [arguments, reason] : cases) {
     const BatchOutput result = Batch(arguments);
     EXPECT_EQ(result.status, 2) << reason;
     EXPECT_EQ(result.out, "") << reason;
     EXPECT_EQ(result.err, "Pictavue: " + reason +
-                              "\nUsage: pictavue --batch [--settings FILE] [--yes] [--open] "
-                              "FOLDER\nTry 'pictavue --help' for more.\n")
+                              "\n使い方: pictavue --batch [--settings FILE] [--yes] [--open] "
+                              "[--lang LANG] FOLDER\n詳しくは 'pictavue --help' を見てください。\n")
         << reason;
   }
+  // English asked for where there is none: said once, in English, and the words stay Japanese.
+  const BatchOutput without_english = Batch({"--batch", "--lang", "en"});
+  EXPECT_EQ(without_english.err.rfind("Pictavue: no English translation (pictavue_en.qm)", 0), 0u);
+  EXPECT_NE(without_english.err.find("\nPictavue: FOLDER を指定してください。\n"),
+            std::string::npos);
   EXPECT_FALSE(fs::exists(SettingsFile()));
   EXPECT_EQ(run_.runs, 0);
 }
@@ -123,7 +130,7 @@ TEST_F(BatchModeTest, OpenStepOnlyWithOpen) {
   const BatchOutput opened = Batch({"--batch", "--open", pictures_});
   EXPECT_EQ(opened.status, 0);
   EXPECT_EQ(opened.err,
-            "Pictavue: 作成されたHTMLを開きますか？\nPictavue: answered Yes (default)\n");
+            "Pictavue: 作成されたHTMLを開きますか？\nPictavue: 「はい」と答えました（既定）\n");
   EXPECT_EQ(launcher_.calls, std::vector<std::string>{"open " + page});
 
   launcher_.open_result = kOpenNoAssociation;
@@ -162,8 +169,7 @@ TEST_F(BatchModeTest, AFailedSaveIsReportedWithoutChangingTheStatus) {
   const std::string settings = folder_.Path("missing folder/Pictavue.ini");
   const BatchOutput result = Batch({"--batch", "--settings", settings, pictures_});
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err.rfind("Pictavue: the settings could not be saved to " + settings + ": ", 0),
-            0u);
+  EXPECT_EQ(result.err.rfind("Pictavue: 設定を " + settings + " に保存できませんでした: ", 0), 0u);
 }
 
 }  // namespace

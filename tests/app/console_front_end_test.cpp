@@ -43,12 +43,13 @@ TEST(ConsoleFrontEndTest, MessagesAndQuestionsOnTheErrorStream) {
       {kStyleWarning, false, kButtonOk, "Pictavue: a\nb\n\nc\n"},
       {kStyleStop, true, kButtonOk, "Pictavue: a\nb\n\nc\n"},
       {kStyleQuestionDefaultNo, false, kButtonNo,
-       "Pictavue: a\nb\n\nc\nPictavue: answered No (default)\n"},
+       "Pictavue: a\nb\n\nc\nPictavue: 「いいえ」と答えました（既定）\n"},
       {kStyleQuestionDefaultNo, true, kButtonYes,
-       "Pictavue: a\nb\n\nc\nPictavue: answered Yes (--yes)\n"},
+       "Pictavue: a\nb\n\nc\nPictavue: 「はい」と答えました（--yes）\n"},
       {kStyleQuestion, false, kButtonYes,
-       "Pictavue: a\nb\n\nc\nPictavue: answered Yes (default)\n"},
-      {kStyleQuestion, true, kButtonYes, "Pictavue: a\nb\n\nc\nPictavue: answered Yes (--yes)\n"},
+       "Pictavue: a\nb\n\nc\nPictavue: 「はい」と答えました（既定）\n"},
+      {kStyleQuestion, true, kButtonYes,
+       "Pictavue: a\nb\n\nc\nPictavue: 「はい」と答えました（--yes）\n"},
   };
   for (const Case& c : cases) {
     std::ostringstream err;

@@ -11,6 +11,9 @@
 namespace pictavue {
 namespace {
 
+// The second-copy check, asked with the message it shows when another copy runs.
+const std::string kSecondCopy = "second copy? Pictavue は既に起動されています。";
+
 // Answers start-up's questions from a script and writes each one down.
 class FakeStartupSystem final : public StartupSystem {
  public:
@@ -39,8 +42,8 @@ class FakeStartupSystem final : public StartupSystem {
     const auto found = files.find(path);
     return found == files.end() ? ProfileFile() : ProfileFile::Parse(found->second);
   }
-  bool IsPreviousInstanceRunning() override {
-    calls.push_back("second copy?");
+  bool IsPreviousInstanceRunning(const std::string& message) override {
+    calls.push_back("second copy? " + message);
     return other_copy_running;
   }
   Plugins LoadPlugins(const std::string& folder, const CodePage&) override {
@@ -79,9 +82,9 @@ TEST_F(StartupTest, StepsInOrderWithAnEmptyHistory) {
   const std::optional<Session> session = Startup(inputs_, system_);
   ASSERT_TRUE(session);
   EXPECT_EQ(system_.calls,
-            (std::vector<std::string>{
-                "files /opt/pv", "locate /opt/pv", "load /opt/pv/Pictavue.ini", "second copy?",
-                "plug-ins /opt/pv", "kind /opt/pv/pictavue.hlp", "default folder"}));
+            (std::vector<std::string>{"files /opt/pv", "locate /opt/pv",
+                                      "load /opt/pv/Pictavue.ini", kSecondCopy, "plug-ins /opt/pv",
+                                      "kind /opt/pv/pictavue.hlp", "default folder"}));
   EXPECT_EQ(session->settings_file_path, "/opt/pv/Pictavue.ini");
   EXPECT_EQ(session->options.SearchDir, "/home/me");
   EXPECT_EQ(session->help_file_path, "pictavue.hlp");
@@ -110,10 +113,10 @@ TEST_F(StartupTest, PrevInstanceDecidesWhetherASecondCopyEnds) {
     system.other_copy_running = c.other_copy_running;
     const std::optional<Session> session = Startup(inputs_, system);
     EXPECT_EQ(session.has_value(), c.starts) << c.label;
-    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "second copy?"), c.asked ? 1 : 0)
+    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), kSecondCopy), c.asked ? 1 : 0)
         << c.label;
     // A copy that ends goes no further: no plug-ins, no settings.
-    EXPECT_EQ(system.calls.back(), c.starts ? "default folder" : "second copy?") << c.label;
+    EXPECT_EQ(system.calls.back(), c.starts ? "default folder" : kSecondCopy) << c.label;
   }
 }
 

@@ -32,6 +32,8 @@ constexpr char kMissingTail[] =
     " は存在しないフォルダです。\n\nリムーバブルドライブの場合はメディアが挿入されているかどうか"
     "確認してください。\n";
 constexpr char kAbortLead[] = "Pictavue: 次の理由により処理を中止します。\n\n";
+constexpr char kUsageLine[] =
+    "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER\n";
 
 class BatchProcessTest : public ::testing::Test {
  protected:
@@ -93,9 +95,9 @@ TEST_F(BatchProcessTest, VersionHelpAndUsage) {
   };
   const std::vector<Case> cases = {
       {{"--version"}, 0, "Pictavue 1.26\n", ""},
-      {{"--help"}, 0, "Usage: pictavue --batch [--settings FILE] [--yes] [--open] FOLDER\n", ""},
-      {{"--batch"}, 2, "", "Pictavue: FOLDER is missing\nUsage: pictavue --batch"},
-      {{"--batch", "--quiet", pictures_}, 2, "", "Pictavue: unknown option --quiet\n"},
+      {{"--help", "--settings", settings_}, 0, kUsageLine, ""},
+      {{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n使い方: pictavue --batch"},
+      {{"--batch", "--quiet", pictures_}, 2, "", "Pictavue: --quiet は不明なオプションです。\n"},
   };
   for (const Case& c : cases) {
     const testing::ChildResult result = Run(c.arguments);
@@ -105,6 +107,68 @@ TEST_F(BatchProcessTest, VersionHelpAndUsage) {
     EXPECT_EQ(result.out.empty(), c.out_start.empty()) << c.arguments.back();
     EXPECT_EQ(result.err.empty(), c.err_start.empty()) << c.arguments.back();
   }
+}
+
+// --lang en, or Language=en in the settings file, makes batch mode speak English, with the
+// translation that lies beside the program; the command line outranks the file. The file is
+// saved with the line it had and without one it did not have.
+TEST_F(BatchProcessTest, EnglishWhenAskedFor) {
+  const std::string empty = folder_.MakeFolder("empty");
+  const std::string again = folder_.MakeFolder("again");
+  folder_.WriteFile("again/a.gif", testing::MakeGif(1, 1));
+  folder_.WriteFile("again/Pictavue001.htm", "old page\n");
+  const std::string nowhere = folder_.Path("nowhere");
+  const std::string english = "[Option]\r\nLanguage=en\r\n";
+  struct Case {
+    std::string settings;
+    Arguments options;
+    std::string folder;
+    int status;
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {"",
+       {"--lang", "en"},
+       nowhere,
+       1,
+       "Pictavue: " + nowhere +
+           " is a folder that does not exist.\n\nIf it is on a removable drive, check that its "
+           "medium is inserted.\n"},
+      {english + "[SearchDir]\r\nGIF=0\r\n",
+       {},
+       pictures_,
+       1,
+       "Pictavue: No picture format is selected.\n"},
+      {english, {}, empty, 1, "Pictavue: The chosen folder holds no picture files.\n"},
+      {english,
+       {"--lang", "ja"},
+       empty,
+       1,
+       "Pictavue: 指定されたフォルダには画像ファイルが存在しません。\n"},
+      {"",
+       {"--lang=en", "--yes"},
+       again,
+       0,
+       "Pictavue: Pictavue001.htm exists.\n\nOverwrite it?\nPictavue: answered Yes (--yes)\n"},
+      {english,
+       {"--bogus"},
+       pictures_,
+       2,
+       "Pictavue: unknown option --bogus\nUsage: pictavue --batch [--settings FILE] [--yes] "
+       "[--open] [--lang LANG] FOLDER\nTry 'pictavue --help' for more.\n"},
+  };
+  for (const Case& c : cases) {
+    UseSettings(c.settings);
+    const testing::ChildResult result = Batch(c.options, c.folder);
+    EXPECT_EQ(result.exit_code, c.status) << c.err;
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(Saved().find("Language=en") != std::string::npos,
+              c.settings.find("Language=en") != std::string::npos)
+        << c.err;
+  }
+  const testing::ChildResult help = Run({"--help", "--lang", "en"});
+  EXPECT_THAT(help.out, StartsWith("Usage: pictavue --batch [--settings FILE]"));
+  EXPECT_THAT(help.out, HasSubstr("\n  --lang LANG      the language of the messages: ja"));
 }
 
 TEST_F(BatchProcessTest, PagesWrittenThePagePathOnStandardOutputAndTheHistorySaved) {
@@ -169,14 +233,14 @@ TEST_F(BatchProcessTest, AnExistingFirstPageIsOverwrittenOnlyWithYes) {
   const testing::ChildResult kept = Batch({}, pictures_);
   EXPECT_EQ(kept.exit_code, 1);
   EXPECT_EQ(kept.out, "");
-  EXPECT_EQ(kept.err, question + "Pictavue: answered No (default)\n");
+  EXPECT_EQ(kept.err, question + "Pictavue: 「いいえ」と答えました（既定）\n");
   EXPECT_EQ(testing::ReadFileBytes(Page()), "old page\n");
   EXPECT_THAT(Saved(), HasSubstr("DirHistry1=\r\n"));
 
   const testing::ChildResult overwritten = Batch({"--yes"}, pictures_);
   EXPECT_EQ(overwritten.exit_code, 0);
   EXPECT_EQ(overwritten.out, Page() + "\n");
-  EXPECT_EQ(overwritten.err, question + "Pictavue: answered Yes (--yes)\n");
+  EXPECT_EQ(overwritten.err, question + "Pictavue: 「はい」と答えました（--yes）\n");
   EXPECT_THAT(testing::ReadFileBytes(Page()), HasSubstr("a.gif"));
   EXPECT_THAT(Saved(), HasSubstr("DirHistry1=" + pictures_ + "\r\n"));
 }

@@ -308,7 +308,7 @@ TEST_F(WindowsTreeScanTest, StopsWithAFailureBeyondTheSubfolderLimit) {
     const Status status = ScanFolder(tree, front_end_, WindowsRequest(false), "D:\\P\\", state);
     if (subfolders > kMaxImages) {
       EXPECT_FALSE(status.ok());
-      EXPECT_EQ(status.description(), kTooManyImagesMessage);
+      EXPECT_EQ(status.description(), kTooManyImagesMessage.text);
       EXPECT_EQ(state.ImageCount, 0);
     } else {
       EXPECT_TRUE(status.ok());

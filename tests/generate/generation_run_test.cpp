@@ -23,10 +23,10 @@ using testing::PhaseFrontEnd;
 using testing::RunFixture;
 using testing::RunOptions;
 
-const std::string kCollecting = std::string("status ") + kStatusCollecting;
-const std::string kMeasuring = std::string("status ") + kStatusMeasuring;
-const std::string kSorting = std::string("status ") + kStatusSorting;
-const std::string kWriting = std::string("status ") + kStatusWriting;
+const std::string kCollecting = std::string("status ") + kStatusCollecting.text;
+const std::string kMeasuring = std::string("status ") + kStatusMeasuring.text;
+const std::string kSorting = std::string("status ") + kStatusSorting.text;
+const std::string kWriting = std::string("status ") + kStatusWriting.text;
 const std::string kStopLead = "message 16 Pictavue: 次の理由により処理を中止します。\r\n\r\n";
 
 // Five pictures in three folders, added so that the listing order differs from the page order:
@@ -188,7 +188,7 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
   AddPhotos(full);
   static_cast<void>(full.Run(options));
   const int total_yields = full.front_end().YieldCount();
-  const int yields_before_pages = full.front_end().YieldsAtStatus(kStatusWriting).value_or(-1);
+  const int yields_before_pages = full.front_end().YieldsAtStatus(kStatusWriting.text).value_or(-1);
   std::vector<int> page_polls;  // the yield that looks for cancel after each page
   for (const testing::WrittenFile& file : full.written()) {
     if (file.path.find("Pictavue0") != std::string::npos) {

@@ -104,7 +104,7 @@ TEST(OpenResultTest, EachWayAndEachMessage) {
     launcher.task_id = c.task_id;
     launcher.open_result = c.open_result;
     testing::RecordingFrontEnd front_end;
-    EXPECT_EQ(OpenResult(page, options, launcher, front_end), c.expected_result);
+    EXPECT_EQ(OpenResult(page, options, Translation(), launcher, front_end), c.expected_result);
     EXPECT_EQ(launcher.calls, list(c.expected_call));
     EXPECT_EQ(front_end.Events(), list(c.expected_event));
   }
@@ -172,7 +172,7 @@ TEST_F(SystemLauncherTest, BrowserGetsThePageAsOneArgumentWithoutAShell) {
     const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
     testing::RecordingFrontEnd front_end;
 
-    EXPECT_GT(OpenResult(page, options, *launcher, front_end), 0) << c.label;
+    EXPECT_GT(OpenResult(page, options, Translation(), *launcher, front_end), 0) << c.label;
     EXPECT_EQ(front_end.Events(), std::vector<std::string>{}) << c.label;
     EXPECT_EQ(WaitForRecordedArguments(record), (std::vector<std::string>{"1", page, "end"}))
         << c.label;
@@ -186,7 +186,7 @@ TEST_F(SystemLauncherTest, ABrowserThatCannotRunIsReported) {
   options.BrowserPath = folder.WriteFile("not-a-program", "just text");  // not executable
   const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
   testing::RecordingFrontEnd front_end;
-  EXPECT_EQ(OpenResult("/p.htm", options, *launcher, front_end), 0);
+  EXPECT_EQ(OpenResult("/p.htm", options, Translation(), *launcher, front_end), 0);
   EXPECT_EQ(front_end.Events(), std::vector<std::string>{kBrowserFailed});
 }
 
@@ -223,7 +223,7 @@ TEST_F(SystemLauncherTest, NoAssociationProgramAtAll) {
   const testing::ScopedEnvironment path("PATH", folder.MakeFolder("empty").c_str());
   const std::unique_ptr<Launcher> launcher = MakeSystemLauncher();
   testing::RecordingFrontEnd front_end;
-  EXPECT_EQ(OpenResult("/p.htm", GalleryOptions(), *launcher, front_end), 31);
+  EXPECT_EQ(OpenResult("/p.htm", GalleryOptions(), Translation(), *launcher, front_end), 31);
   EXPECT_EQ(
       front_end.Events(),
       std::vector<std::string>{"message 16 Pictavue: HTMLの関連付けオープンに失敗しました。(1F)"});

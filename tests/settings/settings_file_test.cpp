@@ -276,11 +276,26 @@ TEST(SettingsFileTest, SearchDirIsTheMostRecentFolder) {
 }
 
 TEST(SettingsFileTest, HandEditedFileKeepsEverythingTheProgramDoesNotWrite) {
-  const std::string hand_edited =
-      IniLines({"; Pictavue settings, edited by hand", "[searchdir]", "dirhistry2=D:\\Pictures",
-                "subdir=0", "Unknown=keep me", "", "[PAGEFORMAT]", "; the thumbnail rule",
-                "WIDTH=false", "pixel=4", "Delay=30", "  Extra = 1  ", "", "[Custom]", "Foo=bar",
-                "[outfile]", "filename=gallery  ", "[Option]", "PrevInstance=1"});
+  const std::string hand_edited = IniLines({"; Pictavue settings, edited by hand",
+                                            "[searchdir]",
+                                            "dirhistry2=D:\\Pictures",
+                                            "subdir=0",
+                                            "Unknown=keep me",
+                                            "",
+                                            "[PAGEFORMAT]",
+                                            "; the thumbnail rule",
+                                            "WIDTH=false",
+                                            "pixel=4",
+                                            "Delay=30",
+                                            "  Extra = 1  ",
+                                            "",
+                                            "[Custom]",
+                                            "Foo=bar",
+                                            "[outfile]",
+                                            "filename=gallery  ",
+                                            "[Option]",
+                                            "PrevInstance=1",
+                                            "Language=en"});
   const testing::TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", hand_edited);
 
@@ -300,7 +315,7 @@ TEST(SettingsFileTest, HandEditedFileKeepsEverythingTheProgramDoesNotWrite) {
       "FolderName=1\r\nPathName=0\r\nIPP=0\r\nFrameMenu=0\r\nTitle=\r\nName=\r\nEmail=\r\n"
       "NotThumbnail=0\r\nAltNewLine=0\r\n\r\n[Custom]\r\nFoo=bar\r\n[outfile]\r\n"
       "filename=gallery\r\nDirName=C:\\Tools\r\nOutputDir=0\r\nAutoOpenMode=0\r\n"
-      "Browser=0\r\nBrowserPath=\r\n[Option]\r\nPrevInstance=1\r\n";
+      "Browser=0\r\nBrowserPath=\r\n[Option]\r\nPrevInstance=1\r\nLanguage=en\r\n";
   EXPECT_EQ(testing::ReadFileBytes(path), expected);
 }
 
@@ -352,6 +367,18 @@ TEST(SettingsFileTest, PrevInstanceAllowsASecondCopyOnlyWhenOne) {
   }
   // Nothing writes "Option".
   EXPECT_EQ(SaveOver(GalleryOptions()).Serialize().find("Option"), std::string::npos);
+}
+
+TEST(SettingsFileTest, LanguageIsEnglishOnlyForEn) {
+  const std::pair<Value, Language> cases[] = {
+      {std::nullopt, Language::kJapanese}, {"en", Language::kEnglish},
+      {" EN ", Language::kEnglish},        {"\"en\"", Language::kEnglish},
+      {"ja", Language::kJapanese},         {"english", Language::kJapanese},
+      {"en_US", Language::kJapanese},      {"", Language::kJapanese}};
+  for (const auto& [in_file, expected] : cases) {
+    const std::string text = Section("Option", "Language", in_file);
+    EXPECT_EQ(ReadLanguage(ProfileFile::Parse(text)), expected) << text;
+  }
 }
 
 }  // namespace

@@ -56,7 +56,10 @@ int main(int argc, char** argv) {
   pictavue::SingleInstance instance(PlaceIn(QString::fromLocal8Bit(argv[1])));
   if (pictavue::ReadPrevInstance(settings) == 0) {
     ReportTheBox();
-    if (pictavue::IsPreviousInstanceRunning(instance)) {
+    const auto tell_user = [] {
+      pictavue::ShowAlreadyRunningMessage("Pictavue は既に起動されています。");
+    };
+    if (pictavue::IsPreviousInstanceRunning(instance, tell_user)) {
       std::cout << "ended" << std::endl;
       return kEndedAsSecondCopy;
     }

@@ -160,7 +160,7 @@ class tst_RunFromWindow : public QObject {
     // Measuring as slowly as large pictures on a slow disk would, so that the window's events
     // run many times while the bar moves.
     f.front_end.at_yield = [](frmProgress& window) {
-      if (window.lblStatus->text() == QString::fromUtf8(kStatusMeasuring)) {
+      if (window.lblStatus->text() == QString::fromUtf8(kStatusMeasuring.text)) {
         QThread::msleep(1);
       }
     };
