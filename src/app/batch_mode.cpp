@@ -51,12 +51,6 @@ constexpr SourceText kOneFolderOnly = PICTAVUE_TEXT(
 constexpr SourceText kSaveFailed =
     PICTAVUE_TEXT("BatchMode", "設定を %1 に保存できませんでした: %2");
 
-// Said in English whatever the language: it is only said when English was asked for and cannot
-// be had.
-constexpr char kNoEnglish[] =
-    "Pictavue: no English translation (pictavue_en.qm) was found beside the program or in "
-    "share/pictavue/translations; the messages stay in Japanese.\n";
-
 struct BatchArguments {
   bool batch = false;
   bool help = false;
@@ -197,12 +191,6 @@ Session WordsBeforeStartup(const BatchArguments& a, const BatchServices& service
   }
   UseLanguage(language, words);
   return words;
-}
-
-void WarnWithoutEnglish(const Session& words, std::ostream& err) {
-  if (words.language == Language::kEnglish && words.translation_file.empty()) {
-    err << kNoEnglish;
-  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/gui_app.h"
 
 #include <QApplication>
+#include <QTranslator>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -106,6 +108,13 @@ int RunGuiApplication(int& argc, char** argv) {
   }
   // A copy that may run beside others (PrevInstance 1) still lets a later copy find one.
   instance.Claim();
+  // The window's words come from the file the core's came from.
+  WarnWithoutEnglish(*session, std::cerr);
+  QTranslator translator;
+  if (!session->translation_file.empty() &&
+      translator.load(QString::fromStdString(session->translation_file))) {
+    QCoreApplication::installTranslator(&translator);
+  }
 
   const auto focus = std::make_shared<FocusState>();
   MainWindowSetup setup;

@@ -63,6 +63,13 @@ void UseLanguage(Language language, Session& session) {
   }
 }
 
+void WarnWithoutEnglish(const Session& session, std::ostream& err) {
+  if (session.language == Language::kEnglish && session.translation_file.empty()) {
+    err << "Pictavue: no English translation (pictavue_en.qm) was found beside the program or "
+           "in share/pictavue/translations; the words stay Japanese.\n";
+  }
+}
+
 std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& system) {
   Session session;
   session.code_page = inputs.code_page;

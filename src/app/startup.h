@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -69,6 +70,10 @@ std::string HelpFileName(std::string_view program_file_name);
 // TranslationFilePath below the data folder, goes into session; Japanese needs none. When it
 // cannot be read the words stay Japanese and session.translation_file stays empty.
 void UseLanguage(Language language, Session& session);
+
+// When English was asked for and no translation could be read, says so on err, in English: it
+// is said to someone who asked not to read Japanese.
+void WarnWithoutEnglish(const Session& session, std::ostream& err);
 
 // Everything the program does before it shows its window, in this order: where its own files
 // and the settings live; the language (--lang, else the settings file's); the second-copy check
