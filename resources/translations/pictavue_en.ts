@@ -654,4 +654,69 @@ check the output file name.</translation>
         <translation>%1 is already running.</translation>
     </message>
 </context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ</source>
+        <translation>Download the Susie32 JPEG plug-in</translation>
+    </message>
+    <message>
+        <source>Susie32 PNG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ</source>
+        <translation>Download the Susie32 PNG plug-in</translation>
+    </message>
+    <message>
+        <source>Susie32 WMF ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ</source>
+        <translation>Download the Susie32 WMF plug-in</translation>
+    </message>
+    <message>
+        <source>Pictavue バージョン情報</source>
+        <translation>About Pictavue</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgress</name>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>frmSub1</name>
+    <message>
+        <source>実行ﾌｧｲﾙ(*.exe)</source>
+        <translation>Programs (*.exe)</translation>
+    </message>
+    <message>
+        <source>全てのﾌｧｲﾙ(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>出力先フォルダの設定</source>
+        <translation>Output Folder</translation>
+    </message>
+    <message>
+        <source>出力先フォルダ(&amp;F)</source>
+        <translation>Output &amp;folder</translation>
+    </message>
+    <message>
+        <source>ブラウザの設定</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>ブラウザ(&amp;B)</source>
+        <translation>&amp;Browser</translation>
+    </message>
+    <message>
+        <source>出力するフォルダを選択してください。</source>
+        <translation>Choose the folder for the pages.</translation>
+    </message>
+    <message>
+        <source>参照(&amp;R)...</source>
+        <translation>B&amp;rowse...</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -13,6 +13,7 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 
 // Opens nothing and answers with a failure, which the About window must not report.
 struct FailingLauncher : testing::FakeLauncher {
@@ -54,16 +55,16 @@ class tst_frmAbout : public QObject {
     frmAbout about(plugins, {active, launcher, "/opt/pictavue/docs"}, nullptr);
     QCOMPARE(QStringList({about.lblIFJPEG->text(), about.lblIFPNG->text(), about.lblIFWMF->text()}),
              lines);
-    QCOMPARE(about.lblIFJPEG->toolTip(), QStringLiteral("Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
-    QCOMPARE(about.lblIFPNG->toolTip(), QStringLiteral("Susie32 PNG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
-    QCOMPARE(about.lblIFWMF->toolTip(), QStringLiteral("Susie32 WMF ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
+    QCOMPARE(about.lblIFJPEG->toolTip(), Tr("frmAbout", "Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
+    QCOMPARE(about.lblIFPNG->toolTip(), Tr("frmAbout", "Susie32 PNG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
+    QCOMPARE(about.lblIFWMF->toolTip(), Tr("frmAbout", "Susie32 WMF ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"));
   }
 
   void showsNameVersionAndNotice() {
     ActiveWindow active;
     FailingLauncher launcher;
     frmAbout about(AllPlugins(), {active, launcher, "/opt/pictavue/docs"}, nullptr);
-    QCOMPARE(about.windowTitle(), QStringLiteral("Pictavue バージョン情報"));
+    QCOMPARE(about.windowTitle(), Tr("frmAbout", "Pictavue バージョン情報"));
     QCOMPARE(about.Label4->text(), QStringLiteral("Pictavue"));
     QCOMPARE(about.Label1->text(), QStringLiteral("Pictavue"));
     // The green name is painted over its shadow, one pixel up and left.

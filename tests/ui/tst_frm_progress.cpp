@@ -15,6 +15,7 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 // Yields until the run is told to cancel, or until the time is up.
@@ -49,7 +50,7 @@ class tst_frmProgress : public QObject {
       QVERIFY(window != nullptr && window->isVisible() && window->isModal());
       QCOMPARE(window->parentWidget(), &owner);
       QCOMPARE(window->windowTitle(), QStringLiteral("Pictavue"));
-      QCOMPARE(window->Command1->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+      QCOMPARE(window->Command1->text(), Tr("frmProgress", "ｷｬﾝｾﾙ"));
     });
     QVERIFY(ran);
     QCOMPARE(runner.Window(), nullptr);

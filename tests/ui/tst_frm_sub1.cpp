@@ -20,6 +20,7 @@ namespace {
 
 using testing::FakeChooser;
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 // A file system of a few folders, in Windows style.
@@ -105,12 +106,10 @@ class tst_frmSub1 : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("path");
-    QTest::newRow("0 output folder") << 0 << "出力先フォルダの設定"
-                                     << "出力先フォルダ(&F)"
-                                     << "/srv/gallery";
-    QTest::newRow("1 browser") << 1 << "ブラウザの設定"
-                               << "ブラウザ(&B)"
-                               << "/usr/bin/firefox";
+    QTest::newRow("0 output folder") << 0 << Tr("frmSub1", "出力先フォルダの設定")
+                                     << Tr("frmSub1", "出力先フォルダ(&F)") << "/srv/gallery";
+    QTest::newRow("1 browser") << 1 << Tr("frmSub1", "ブラウザの設定")
+                               << Tr("frmSub1", "ブラウザ(&B)") << "/usr/bin/firefox";
   }
   void eachModeShowsItsTextsAndPath() {
     QFETCH(int, mode);
@@ -125,9 +124,9 @@ class tst_frmSub1 : public QObject {
     QCOMPARE(dialog.Label1->text(), label);
     QCOMPARE(dialog.Label1->buddy(), dialog.txtAny);
     QCOMPARE(dialog.txtAny->text(), path);
-    QCOMPARE(dialog.Command1->text(), QStringLiteral("参照(&R)..."));
+    QCOMPARE(dialog.Command1->text(), Tr("frmSub1", "参照(&R)..."));
     QCOMPARE(dialog.Command2_0->text(), QStringLiteral("OK"));
-    QCOMPARE(dialog.Command2_1->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    QCOMPARE(dialog.Command2_1->text(), Tr("frmSub1", "ｷｬﾝｾﾙ"));
     QVERIFY(dialog.Command2_0->isDefault());
     QCOMPARE(TabChain(dialog.txtAny, 4),
              QStringList({"txtAny", "Command2(0)", "Command2(1)", "Command1"}));
@@ -242,8 +241,10 @@ class tst_frmSub1 : public QObject {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("after");
-    const QString folder = "folder frmSub1|出力するフォルダを選択してください。|";
-    const QString file = "file frmSub1|実行ﾌｧｲﾙ(*.exe)=*.exe,全てのﾌｧｲﾙ(*.*)=*.*|";
+    const QString folder =
+        "folder frmSub1|" + Tr("frmSub1", "出力するフォルダを選択してください。") + "|";
+    const QString file = "file frmSub1|" + Tr("frmSub1", "実行ﾌｧｲﾙ(*.exe)") + "=*.exe," +
+                         Tr("frmSub1", "全てのﾌｧｲﾙ(*.*)") + "=*.*|";
     const QString program = "C:\\Program Files\\Browser\\browser.exe";
     const auto row = [](const char* name, int mode, const QString& typed, const QString& answer,
                         const QString& call, const QString& after) {

@@ -26,6 +26,7 @@ namespace {
 using testing::FakeChooser;
 using testing::FakeLauncher;
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 // The main window as the program makes it, with its dialogs.
@@ -98,7 +99,7 @@ class tst_MainWindowDialogs : public QObject {
     QString caption;
     AnswerSettingsDialog("  /srv/new gallery  ", "Command2(0)", &shown, &caption);
     QTest::mouseClick(p.Get("Command6(0)"), Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("出力先フォルダの設定"));
+    QCOMPARE(caption, Tr("frmSub1", "出力先フォルダの設定"));
     QCOMPARE(shown, QStringLiteral("/srv/old"));
     QCOMPARE(p.window->ReadOptions().DirName, std::string("/srv/new gallery"));
     QCOMPARE(p.OutputFolderTips(), QStringList(3, "/srv/new gallery"));
@@ -125,7 +126,7 @@ class tst_MainWindowDialogs : public QObject {
     QString caption;
     AnswerSettingsDialog(" /usr/bin/firefox ", "Command2(0)", &shown, &caption);
     QTest::mouseClick(p.Get("Command6(1)"), Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("ブラウザの設定"));
+    QCOMPARE(caption, Tr("frmSub1", "ブラウザの設定"));
     QCOMPARE(shown, QStringLiteral("/usr/bin/old"));
     QCOMPARE(p.window->ReadOptions().BrowserPath, std::string("/usr/bin/firefox"));
     QCOMPARE(p.window->SettingsDialogMode(), 1);
@@ -204,7 +205,7 @@ class tst_MainWindowDialogs : public QObject {
     file.close();
     const HelpFileTopics help(path.toStdString());
     const QString text = help.TopicText(21);
-    QVERIFY2(text.contains(QStringLiteral("<b>区切り線</b>")), qPrintable(text));
+    QVERIFY2(text.contains("<b>" + Tr("HelpTopic", "区切り線") + "</b>"), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("&lt;HR&gt; を入れます &amp; 区切ります。")),
              qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("二段落目")), qPrintable(text));
