@@ -98,6 +98,10 @@ Exit status: 0 pages written, 1 nothing written, 2 usage error,
         <source>ファイルが大きすぎます。</source>
         <translation>The file is too large.</translation>
     </message>
+    <message>
+        <source>テキストファイルではありません。</source>
+        <translation>It is not a text file.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationRun</name>

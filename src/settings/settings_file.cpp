@@ -211,7 +211,7 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
   // it would become neither its old form nor text. It was written by hand or by another program,
   // so it is left as it is rather than read and written in a second encoding.
   if (!ProfileFile::IsText(read.bytes)) {
-    return Status::Failure(path + " はテキストファイルではないため、設定を保存できません。");
+    return Status::Failure(kSettingsFileNotText.text);
   }
   ProfileFile file = ProfileFile::Parse(read.bytes);
   SaveSettings(options, history, code_page, file);

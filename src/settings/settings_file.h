@@ -48,8 +48,11 @@ int ReadPrevInstance(const ProfileFile& file);
 // it has, and one without it gains none, whatever language a run was told to speak.
 Language ReadLanguage(const ProfileFile& file);
 
-// Why a settings file was left alone: it is larger than the program reads.
+// Why a settings file was left alone: it is larger than the program reads, or it is no text of
+// the code page. Whoever shows the failure names the file.
 inline constexpr SourceText kSettingsFileTooLarge =
     PICTAVUE_TEXT("Failure", "ファイルが大きすぎます。");
+inline constexpr SourceText kSettingsFileNotText =
+    PICTAVUE_TEXT("Failure", "テキストファイルではありません。");
 
 }  // namespace pictavue

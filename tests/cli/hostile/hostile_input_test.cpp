@@ -653,7 +653,9 @@ TEST_F(HostileInput, SettingsOfRandomBytes) {
   ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
   EXPECT_TRUE(fs::exists(program_folder / "Pictavue001.htm"));
   EXPECT_EQ(ReadFileBytes(settings), noise);
-  EXPECT_NE(result.err.find("the settings could not be saved"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("に保存できませんでした: テキストファイルではありません。"),
+            std::string::npos)
+      << result.err;
 }
 
 }  // namespace
