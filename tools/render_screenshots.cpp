@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
   }
   QTranslator translator;
   if (english) {
-    const std::string file = pictavue::TranslationFileCandidates(pictavue::ProgramFolder(argv[0]),
-                                                                 pictavue::Language::kEnglish,
-                                                                 pictavue::NativePathStyle())[0];
+    const std::string file = pictavue::TranslationFilePath(
+        pictavue::LocateProgramFiles(pictavue::ProgramFolder(argv[0])).data_folder,
+        pictavue::Language::kEnglish, pictavue::NativePathStyle());
     if (!translator.load(QString::fromStdString(file))) {
       std::fprintf(stderr, "pictavue_screenshots: cannot read %s\n", file.c_str());
       return 1;

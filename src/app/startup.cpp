@@ -53,20 +53,21 @@ std::string HelpFileName(std::string_view program_file_name) {
 
 void UseLanguage(Language language, Session& session) {
   session.language = language;
-  for (const std::string& path :
-       TranslationFileCandidates(session.files.program_folder, language, session.style)) {
-    if (std::optional<Translation> translation = Translation::Read(path)) {
-      session.translation = std::move(*translation);
-      session.translation_file = path;
-      return;
-    }
+  const std::string path = TranslationFilePath(session.files.data_folder, language, session.style);
+  if (path.empty()) {
+    return;
+  }
+  if (std::optional<Translation> translation = Translation::Read(path)) {
+    session.translation = std::move(*translation);
+    session.translation_file = path;
   }
 }
 
 void WarnWithoutEnglish(const Session& session, std::ostream& err) {
   if (session.language == Language::kEnglish && session.translation_file.empty()) {
-    err << "Pictavue: no English translation (pictavue_en.qm) was found beside the program or "
-           "in share/pictavue/translations; the words stay Japanese.\n";
+    err << "Pictavue: no English translation was found (" +
+               TranslationFilePath(session.files.data_folder, Language::kEnglish, session.style) +
+               "); the words stay Japanese.\n";
   }
 }
 

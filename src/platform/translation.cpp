@@ -165,20 +165,11 @@ std::optional<Language> LanguageForCode(std::string_view code) {
   return std::nullopt;
 }
 
-std::vector<std::string> TranslationFileCandidates(std::string_view program_folder,
-                                                   Language language, PathStyle style) {
+std::string TranslationFilePath(std::string_view data_folder, Language language, PathStyle style) {
   if (language == Language::kJapanese) {
     return {};
   }
-  constexpr std::string_view kFileName = "pictavue_en.qm";
-  const std::string folder = WithoutTrailingSeparator(program_folder, style);
-  const std::string prefix = folder.substr(0, folder.size() - LastComponent(folder, style).size());
-  std::string installed = prefix;
-  for (const std::string_view name : {std::string_view("share"), std::string_view("pictavue"),
-                                      std::string_view("translations"), kFileName}) {
-    installed = JoinPath(installed, name, style);
-  }
-  return {JoinPath(folder, kFileName, style), installed};
+  return JoinPath(JoinPath(data_folder, "translations", style), "pictavue_en.qm", style);
 }
 
 std::optional<Translation> Translation::FromQm(std::string_view bytes) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/path_style.h"
 
@@ -33,11 +32,10 @@ enum class Language { kJapanese, kEnglish };
 // "ja" or "en", in any letter case; nothing for any other code.
 std::optional<Language> LanguageForCode(std::string_view code);
 
-// Where the translation into language may lie, in the order they are tried: beside the program
-// (a portable copy, the build tree), then in share/pictavue/translations/ of the tree the program
-// is installed in. Empty for Japanese, which needs none.
-std::vector<std::string> TranslationFileCandidates(std::string_view program_folder,
-                                                   Language language, PathStyle style);
+// The translation into language: translations/pictavue_en.qm in the program's data folder
+// (program_folder.h: beside the program in a portable copy, share/pictavue when installed).
+// Empty for Japanese, which needs none.
+std::string TranslationFilePath(std::string_view data_folder, Language language, PathStyle style);
 
 // The program's texts in one language: the texts as written (Japanese) unless translations were
 // read from a file that lrelease made.

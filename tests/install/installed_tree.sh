@@ -59,7 +59,8 @@ files_below "$tree" | sed 's#^\./#  #'
 
 # --- the files in their places ---------------------------------------------------------------------
 for file in bin/pictavue "$libdir"/{pictavue_window.so,ifjpeg.spi,ifpng.spi,ifwmf.spi} \
-  share/pictavue/pictavue.hlp share/doc/pictavue/{index.html,copyright,changelog.Debian.gz} \
+  share/pictavue/{pictavue.hlp,translations/pictavue_en.qm} \
+  share/doc/pictavue/{index.html,copyright,changelog.Debian.gz} \
   share/man/man1/pictavue.1.gz share/icons/hicolor/{scalable/apps/pictavue.svg,48x48/apps/pictavue.png}; do
   check "installed: $file" test -f "$tree/$file"
 done
@@ -163,5 +164,8 @@ seed "$work/home-moved/.config/pictavue/Pictavue.ini"
 run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --batch "$work/pictures"
 expect_installed_run "moved" "$work/home-moved" "$work/home-moved/.config/pictavue/Pictavue.ini" \
   "$work/moved/opt/share/doc/pictavue"
+run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --help --lang en
+check "moved: English from its own tree" same_text "$(head -n 1 <<<"$out")" \
+  "Usage: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER"
 
 report "installed tree"

@@ -77,16 +77,6 @@ TEST(TranslationTest, FormatFillsEachPlaceholderOnce) {
   EXPECT_EQ(japanese.Of(kCheck), "確認");
 }
 
-TEST(TranslationTest, TheFileLiesBesideTheProgramOrInTheInstalledTree) {
-  using Paths = std::vector<std::string>;
-  EXPECT_EQ(TranslationFileCandidates("/usr/bin", Language::kEnglish, PathStyle::kPosix),
-            (Paths{"/usr/bin/pictavue_en.qm", "/usr/share/pictavue/translations/pictavue_en.qm"}));
-  EXPECT_EQ(TranslationFileCandidates("C:\\Tools\\Pic\\", Language::kEnglish, PathStyle::kWindows),
-            (Paths{"C:\\Tools\\Pic\\pictavue_en.qm",
-                   "C:\\Tools\\share\\pictavue\\translations\\pictavue_en.qm"}));
-  EXPECT_EQ(TranslationFileCandidates("/usr/bin", Language::kJapanese, PathStyle::kPosix), Paths{});
-}
-
 // Every translation keeps its source's placeholders, so no folder or path drops out of a message,
 // and its access key, so that keyboard use is the same in both languages.
 TEST(TranslationTest, TheEnglishTranslationKeepsPlaceholdersAndAccessKeys) {
