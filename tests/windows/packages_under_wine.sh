@@ -33,9 +33,12 @@ name=$(basename "$zip" .zip)
 mkdir -p "$drive_c/Portable" && (cd "$drive_c/Portable" && cmake -E tar xf "$zip")
 portable="$drive_c/Portable/$name"
 for file in pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.html \
-  docs/copyright.txt; do
+  docs/copyright.txt translations/pictavue_en.qm; do
   check "zip: $file" test -f "$portable/$file"
 done
+run "C:\\Portable\\$name\\pictavue.exe" --help --lang en
+check "zip: English from beside the program" same_text "$(printed | head -n 1)" \
+  "Usage: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER"
 run "C:\\Portable\\$name\\pictavue.exe" --batch 'C:\Pics'
 check "zip: exit 0" test "$status" -eq 0
 check "zip: the page beside the program" same_text "$(printed)" "C:\\Portable\\$name\\Pictavue001.htm"
