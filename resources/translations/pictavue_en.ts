@@ -554,6 +554,37 @@ Exit status: 0 pages written, 1 nothing written, 2 usage error,
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>中止(&amp;A)</source>
+        <translation>&amp;Abort</translation>
+    </message>
+    <message>
+        <source>再試行(&amp;R)</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>無視(&amp;I)</source>
+        <translation>&amp;Ignore</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>OpenResult</name>
     <message>
         <source>ブラウザが設定されていません。<byte value="xd"/>
@@ -675,6 +706,303 @@ check the output file name.</translation>
     <message>
         <source>Pictavue バージョン情報</source>
         <translation>About Pictavue</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>出力ﾌｧｲﾙ名(拡張子不要)</source>
+        <translation>Output file name (no extension)</translation>
+    </message>
+    <message>
+        <source>出力ﾌｧｲﾙ名(拡張子不要)<byte value="xd"/>
+ﾍﾟｰｼﾞ番号をあらわす001～<byte value="xd"/>
+999が付加されます｡</source>
+        <translation>Output file name (no extension)<byte value="xd"/>
+The page number, 001 to<byte value="xd"/>
+999, is added.</translation>
+    </message>
+    <message>
+        <source>無制限</source>
+        <translation>Unlimited</translation>
+    </message>
+    <message>
+        <source>任意のﾌｫﾙﾀﾞ</source>
+        <translation>Chosen folder</translation>
+    </message>
+    <message>
+        <source>検索対象ﾌｫﾙﾀﾞ</source>
+        <translation>Search folder</translation>
+    </message>
+    <message>
+        <source>ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞに合わせて<byte value="xd"/>
+ｳｨﾝﾄﾞｳの大きさを自動的に調整</source>
+        <translation>Sizes the window to<byte value="xd"/>
+the original picture</translation>
+    </message>
+    <message>
+        <source>幅または高さのｻｲｽﾞ<byte value="xd"/>
+上で選択していない方は元画像の<byte value="xd"/>
+比率に従い自動的に決定</source>
+        <translation>The width or the height;<byte value="xd"/>
+the other side follows the<byte value="xd"/>
+picture&apos;s proportions</translation>
+    </message>
+    <message>
+        <source>検索するフォルダを選択してください。</source>
+        <translation>Choose the folder to search.</translation>
+    </message>
+    <message>
+        <source>検索フォルダ(&amp;L)</source>
+        <translation>Search fo&amp;lder</translation>
+    </message>
+    <message>
+        <source>ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能</source>
+        <translation>A folder can be dropped here from the file manager</translation>
+    </message>
+    <message>
+        <source>参照(&amp;R)...</source>
+        <translation>B&amp;rowse...</translation>
+    </message>
+    <message>
+        <source>サブフォルダも検索(&amp;S)</source>
+        <translation>&amp;Subfolders too</translation>
+    </message>
+    <message>
+        <source>Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速</source>
+        <translation>Faster with its Susie32 plug-in</translation>
+    </message>
+    <message>
+        <source>Susieﾌﾟﾗｸﾞｲﾝ必須</source>
+        <translation>Needs its Susie plug-in</translation>
+    </message>
+    <message>
+        <source>出力ファイル名(&amp;F)</source>
+        <translation>Output &amp;file name</translation>
+    </message>
+    <message>
+        <source>出力先(&amp;D)</source>
+        <translation>&amp;Destination</translation>
+    </message>
+    <message>
+        <source>出力先ﾌｫﾙﾀﾞの設定ﾀﾞｲｱﾛｸﾞを開きます</source>
+        <translation>Opens the output folder dialog</translation>
+    </message>
+    <message>
+        <source>画像/ページ(&amp;N)</source>
+        <translation>Pictures/page (&amp;N)</translation>
+    </message>
+    <message>
+        <source>1ﾍﾟｰｼﾞ内の画像数</source>
+        <translation>Pictures on one page</translation>
+    </message>
+    <message>
+        <source>メニュー作成(&amp;M)</source>
+        <translation>&amp;Menu</translation>
+    </message>
+    <message>
+        <source>ﾌﾚｰﾑ形式のﾒﾆｭｰを作成します</source>
+        <translation>Makes a frame set with a page menu</translation>
+    </message>
+    <message>
+        <source>縮小画像サイズ</source>
+        <translation>Thumbnail size</translation>
+    </message>
+    <message>
+        <source>幅(&amp;Y)</source>
+        <translation>Width (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>高さ(&amp;T)</source>
+        <translation>Heigh&amp;t</translation>
+    </message>
+    <message>
+        <source>大きい方(&amp;O)</source>
+        <translation>L&amp;onger side</translation>
+    </message>
+    <message>
+        <source>幅を基準とする</source>
+        <translation>The width is the measure</translation>
+    </message>
+    <message>
+        <source>高さを基準とする</source>
+        <translation>The height is the measure</translation>
+    </message>
+    <message>
+        <source>幅・高さのうち大きい方を基準とする</source>
+        <translation>The longer of width and height is the measure</translation>
+    </message>
+    <message>
+        <source>ﾋﾟｸｾﾙ(&amp;Z)</source>
+        <translation>pixels (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列</source>
+        <translation>Text at the top of the pages, such as a title</translation>
+    </message>
+    <message>
+        <source>名前などﾍﾟｰｼﾞ下部に出力する文字列</source>
+        <translation>Text at the foot of the pages, such as a name</translation>
+    </message>
+    <message>
+        <source>Eﾒｰﾙｱﾄﾞﾚｽ</source>
+        <translation>E-mail address</translation>
+    </message>
+    <message>
+        <source>ﾀｲﾄﾙ(&amp;T)</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N)</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>指定された秒数後に次のﾍﾟｰｼﾞを表示</source>
+        <translation>Shows the next page after this many seconds</translation>
+    </message>
+    <message>
+        <source>背景色変更機能(&amp;U)</source>
+        <translation>Colo&amp;ur buttons</translation>
+    </message>
+    <message>
+        <source>背景色変更ﾎﾞﾀﾝを付加</source>
+        <translation>Adds buttons that change the background colour</translation>
+    </message>
+    <message>
+        <source>自動で開かない(&amp;O)</source>
+        <translation>D&amp;o not open by itself</translation>
+    </message>
+    <message>
+        <source>作成されたHTMLを開く前に確認</source>
+        <translation>Asks before the created page is opened</translation>
+    </message>
+    <message>
+        <source>ｵﾘｼﾞﾅﾙｻｲｽﾞの画像はｻﾌﾞｳｨﾝﾄﾞｳで表示(&amp;M)</source>
+        <translation>Full-size pictures in a sub-window (&amp;M)</translation>
+    </message>
+    <message>
+        <source>ﾁｪｯｸしなければ同じｳｨﾝﾄﾞｳで表示</source>
+        <translation>Unticked: in the same window</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞの自動調整(&amp;Q)</source>
+        <translation>Fit the window to the picture (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>ひとつだけ(&amp;N)</source>
+        <translation>O&amp;nly one</translation>
+    </message>
+    <message>
+        <source>ｻﾌﾞｳｨﾝﾄﾞｳはひとつしか開かない</source>
+        <translation>Opens one sub-window only</translation>
+    </message>
+    <message>
+        <source>スライドショー(&amp;D)</source>
+        <translation>Slide show (&amp;D)</translation>
+    </message>
+    <message>
+        <source>間隔(&amp;I)</source>
+        <translation>&amp;Interval</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>サブフォルダごとに表示</source>
+        <translation>For each subfolder</translation>
+    </message>
+    <message>
+        <source>区切り線(&amp;K)</source>
+        <translation>Separator line (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&lt;HR&gt;ﾀｸﾞを挿入</source>
+        <translation>Inserts an &lt;HR&gt; tag</translation>
+    </message>
+    <message>
+        <source>フォルダ名(&amp;F)</source>
+        <translation>&amp;Folder name</translation>
+    </message>
+    <message>
+        <source>最下層のﾌｫﾙﾀﾞ名</source>
+        <translation>The innermost folder&apos;s name</translation>
+    </message>
+    <message>
+        <source>パス(&amp;Z)</source>
+        <translation>Path (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>ﾄﾞﾗｲﾌﾞ名から始まるﾌｫﾙﾀﾞ名</source>
+        <translation>The folder&apos;s whole path, from its drive</translation>
+    </message>
+    <message>
+        <source>すべての画像は同一サイズ(&amp;F)</source>
+        <translation>All pictures are the same size (&amp;F)</translation>
+    </message>
+    <message>
+        <source>（最初にみつかった画像のサイズで決定）</source>
+        <translation>(the size of the first picture found)</translation>
+    </message>
+    <message>
+        <source>画像のｻｲｽﾞが異なる場合はﾁｪｯｸしないで下さい</source>
+        <translation>Leave this unticked when the sizes differ</translation>
+    </message>
+    <message>
+        <source>サムネイルの代わりにファイル名を表示(&amp;T)</source>
+        <translation>File names ins&amp;tead of thumbnails</translation>
+    </message>
+    <message>
+        <source>ブラウザを指定する(&amp;D)</source>
+        <translation>Use this browser (&amp;D)</translation>
+    </message>
+    <message>
+        <source>ﾌﾞﾗｳｻﾞの設定ﾀﾞｲｱﾛｸﾞを開きます</source>
+        <translation>Opens the browser dialog</translation>
+    </message>
+    <message>
+        <source>画像のツールチップを改行する(&amp;N)</source>
+        <translation>Li&amp;ne breaks in the pictures&apos; tooltips</translation>
+    </message>
+    <message>
+        <source>Windows版 IE のみ有効</source>
+        <translation>Internet Explorer for Windows only</translation>
+    </message>
+    <message>
+        <source>作成(&amp;C)...</source>
+        <translation>&amp;Create...</translation>
+    </message>
+    <message>
+        <source>Pictavue について...</source>
+        <translation>About Pictavue...</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示</source>
+        <translation>Shows the help of the next control clicked</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>基本設定</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>詳細設定１</source>
+        <translation>More 1</translation>
+    </message>
+    <message>
+        <source>詳細設定２</source>
+        <translation>More 2</translation>
+    </message>
+    <message>
+        <source>詳細設定３</source>
+        <translation>More 3</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/translated.h"
+
 namespace pictavue {
 namespace {
 
@@ -35,6 +37,19 @@ QString Text(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// A caption or tooltip. Words marked with PICTAVUE_TEXT come in the chosen language; names of
+// formats, "..." and brackets are the same in every language and are shown as written.
+class Words {
+ public:
+  Words(SourceText text) : text_(Translated(text)) {}          // NOLINT: written at each call
+  Words(const char* text) : text_(QString::fromUtf8(text)) {}  // NOLINT: written at each call
+  const QString& Shown() const { return text_; }
+  bool IsEmpty() const { return text_.isEmpty(); }
+
+ private:
+  QString text_;
+};
+
 // Creates the widgets in tab order, records every control by its name, and chains the focus
 // in the order of the tab indexes once everything exists.
 class Builder {
@@ -42,7 +57,7 @@ class Builder {
   explicit Builder(MainWindowControls& controls) : c_(controls) {}
 
   template <typename Widget>
-  Widget* Make(ControlId id, QWidget* parent, int tab_index, std::string_view tool_tip, int topic) {
+  Widget* Make(ControlId id, QWidget* parent, int tab_index, Words tool_tip, int topic) {
     auto* widget = new Widget(parent);
     widget->setObjectName(Text(ControlName(id)));
     c_.by_id[static_cast<std::size_t>(id)] = widget;
@@ -53,40 +68,39 @@ class Builder {
     return widget;
   }
 
-  QCheckBox* Check(ControlId id, QWidget* parent, std::string_view caption, std::string_view tip,
-                   int topic, int tab_index, bool checked) {
+  QCheckBox* Check(ControlId id, QWidget* parent, Words caption, Words tip, int topic,
+                   int tab_index, bool checked) {
     auto* box = Make<QCheckBox>(id, parent, tab_index, tip, topic);
-    box->setText(Text(caption));
+    box->setText(caption.Shown());
     box->setChecked(checked);
     RightClickHelp(box);
     return box;
   }
 
-  QPushButton* Button(ControlId id, QWidget* parent, std::string_view caption, std::string_view tip,
-                      int topic, int tab_index) {
+  QPushButton* Button(ControlId id, QWidget* parent, Words caption, Words tip, int topic,
+                      int tab_index) {
     auto* button = Make<QPushButton>(id, parent, tab_index, tip, topic);
-    button->setText(Text(caption));
+    button->setText(caption.Shown());
     button->setAutoDefault(false);
     RightClickHelp(button);
     return button;
   }
 
-  QLabel* Label(ControlId id, QWidget* parent, std::string_view caption, std::string_view tip,
-                int topic, bool help_on_right_click) {
+  QLabel* Label(ControlId id, QWidget* parent, Words caption, Words tip, int topic,
+                bool help_on_right_click) {
     auto* label = Make<QLabel>(id, parent, kNotInTabChain, tip, topic);
-    label->setText(Text(caption));
+    label->setText(caption.Shown());
     if (help_on_right_click) {
       RightClickHelp(label);
     }
     return label;
   }
 
-  QLineEdit* TextBox(ControlId id, QWidget* parent, std::string_view tip, int topic,
-                     int tab_index) {
+  QLineEdit* TextBox(ControlId id, QWidget* parent, Words tip, int topic, int tab_index) {
     return Make<QLineEdit>(id, parent, tab_index, tip, topic);
   }
 
-  QComboBox* Combo(ControlId id, QWidget* parent, bool editable, std::string_view tip, int topic,
+  QComboBox* Combo(ControlId id, QWidget* parent, bool editable, Words tip, int topic,
                    int tab_index) {
     auto* combo = Make<QComboBox>(id, parent, tab_index, tip, topic);
     if (editable) {
@@ -100,16 +114,16 @@ class Builder {
   }
 
   // A frame of the window's structure, which no rule or check refers to.
-  QGroupBox* Frame(std::string_view name, QWidget* parent, std::string_view caption) {
-    auto* frame = new QGroupBox(Text(caption), parent);
+  QGroupBox* Frame(std::string_view name, QWidget* parent, Words caption) {
+    auto* frame = new QGroupBox(caption.Shown(), parent);
     frame->setObjectName(Text(name));
     return frame;
   }
 
   // A frame that is a control of its own (tooltip, help topic). Frames take no focus.
-  QGroupBox* Frame(ControlId id, QWidget* parent, std::string_view caption, int topic) {
+  QGroupBox* Frame(ControlId id, QWidget* parent, Words caption, int topic) {
     auto* frame = Make<QGroupBox>(id, parent, kNotInTabChain, "", topic);
-    frame->setTitle(Text(caption));
+    frame->setTitle(caption.Shown());
     return frame;
   }
 
@@ -134,9 +148,9 @@ class Builder {
   }
 
  private:
-  static void Describe(QWidget* widget, std::string_view tip, int topic) {
-    if (!tip.empty()) {
-      widget->setToolTip(Text(tip));
+  static void Describe(QWidget* widget, const Words& tip, int topic) {
+    if (!tip.IsEmpty()) {
+      widget->setToolTip(tip.Shown());
     }
     if (topic != kNoTopic) {
       widget->setProperty(kHelpTopicProperty, topic);
@@ -161,32 +175,37 @@ QHBoxLayout* Row(QBoxLayout* parent) {
 
 void BuildSearchFolderFrame(Builder& b, MainWindowControls& c, QWidget* parent) {
   using Id = ControlId;
-  c.Frame2 = b.Frame("Frame2", parent, "検索フォルダ(&L)");
+  c.Frame2 = b.Frame("Frame2", parent, PICTAVUE_TEXT("frmMain", "検索フォルダ(&L)"));
   QWidget* box = b.InnerBox(8, c.Frame2);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
 
   QHBoxLayout* folder_row = Row(layout);
-  c.cmbSearchDir = b.Combo(Id::cmbSearchDir, box, true, "ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能", 2, 1);
+  c.cmbSearchDir = b.Combo(Id::cmbSearchDir, box, true,
+                           PICTAVUE_TEXT("frmMain", "ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能"), 2, 1);
   c.cmbSearchDir->setAcceptDrops(true);
   // The box's width is the window's, not that of the longest folder in the history: the
   // drop-down list widens for long folders instead.
   c.cmbSearchDir->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c.cmbSearchDir->setMinimumContentsLength(kSearchFolderChars);
   c.cmbSearchDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  c.Command4 = b.Button(Id::Command4, box, "参照(&R)...", "", 3, 2);
+  c.Command4 = b.Button(Id::Command4, box, PICTAVUE_TEXT("frmMain", "参照(&R)..."), "", 3, 2);
   folder_row->addWidget(c.cmbSearchDir, 1);
   folder_row->addWidget(c.Command4);
 
-  c.chkSubDir = b.Check(Id::chkSubDir, box, "サブフォルダも検索(&S)", "", 4, 3, true);
+  c.chkSubDir = b.Check(Id::chkSubDir, box, PICTAVUE_TEXT("frmMain", "サブフォルダも検索(&S)"), "",
+                        4, 3, true);
   layout->addWidget(c.chkSubDir);
 
   QHBoxLayout* kinds = Row(layout);
   c.chkGIF = b.Check(Id::chkGIF, box, "&GIF", "", 5, 4, true);
-  c.chkJPEG = b.Check(Id::chkJPEG, box, "&JPEG", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速", 6, 5, true);
-  c.chkPNG = b.Check(Id::chkPNG, box, "&PNG", "Susieﾌﾟﾗｸﾞｲﾝ必須", 7, 6, false);
+  c.chkJPEG = b.Check(Id::chkJPEG, box, "&JPEG",
+                      PICTAVUE_TEXT("frmMain", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速"), 6, 5, true);
+  c.chkPNG =
+      b.Check(Id::chkPNG, box, "&PNG", PICTAVUE_TEXT("frmMain", "Susieﾌﾟﾗｸﾞｲﾝ必須"), 7, 6, false);
   c.chkBMP = b.Check(Id::chkBMP, box, "&BMP", "", 8, 7, false);
-  c.chkWMF = b.Check(Id::chkWMF, box, "&WMF", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速", 29, 8, false);
+  c.chkWMF = b.Check(Id::chkWMF, box, "&WMF",
+                     PICTAVUE_TEXT("frmMain", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速"), 29, 8, false);
   c.chkEMF = b.Check(Id::chkEMF, box, "&EMF", "", 30, 9, false);
   for (QCheckBox* kind : {c.chkGIF, c.chkJPEG, c.chkPNG, c.chkBMP, c.chkWMF, c.chkEMF}) {
     kinds->addWidget(kind);
@@ -198,7 +217,7 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   using Id = ControlId;
   auto* grid = new QGridLayout(box);
 
-  c.Label7 = b.Label(Id::Label7, box, "出力ファイル名(&F)", "", 9, true);
+  c.Label7 = b.Label(Id::Label7, box, PICTAVUE_TEXT("frmMain", "出力ファイル名(&F)"), "", 9, true);
   c.txtFileName = b.TextBox(Id::txtFileName, box, "", 9, 12);
   c.txtFileName->setText(QStringLiteral("Pictavue"));
   c.lblExt = b.Label(Id::lblExt, box, "xxx．htm", "", 9, true);
@@ -207,7 +226,7 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   grid->addWidget(c.txtFileName, 0, 1);
   grid->addWidget(c.lblExt, 0, 2);
 
-  c.Frame6 = b.Frame(Id::Frame6, box, "出力先(&D)", 10);
+  c.Frame6 = b.Frame(Id::Frame6, box, PICTAVUE_TEXT("frmMain", "出力先(&D)"), 10);
   b.RightClickHelp(c.Frame6);
   QWidget* output_box = b.InnerBox(3, c.Frame6);
   output_box->setProperty(kHelpTopicProperty, 10);
@@ -215,43 +234,46 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   auto* output_row = new QHBoxLayout(output_box);
   output_row->setContentsMargins(0, 0, 0, 0);
   c.cmbOutputDir = b.Combo(Id::cmbOutputDir, output_box, false, "", 10, 14);
-  c.Command6[0] =
-      b.Button(Id::Command6_0, output_box, "...", "出力先ﾌｫﾙﾀﾞの設定ﾀﾞｲｱﾛｸﾞを開きます", 10, 15);
+  c.Command6[0] = b.Button(Id::Command6_0, output_box, "...",
+                           PICTAVUE_TEXT("frmMain", "出力先ﾌｫﾙﾀﾞの設定ﾀﾞｲｱﾛｸﾞを開きます"), 10, 15);
   c.Command6[0]->setFixedWidth(kSmallButtonWidth);
   output_row->addWidget(c.cmbOutputDir, 1);
   output_row->addWidget(c.Command6[0]);
   grid->addWidget(c.Frame6, 1, 0, 1, 3);
 
-  c.Label5 = b.Label(Id::Label5, box, "画像/ページ(&N)", "", 11, true);
-  c.cmbIPP = b.Combo(Id::cmbIPP, box, true, "1ﾍﾟｰｼﾞ内の画像数", 11, 17);
-  c.chkFrame =
-      b.Check(Id::chkFrame, box, "メニュー作成(&M)", "ﾌﾚｰﾑ形式のﾒﾆｭｰを作成します", 27, 18, false);
+  c.Label5 = b.Label(Id::Label5, box, PICTAVUE_TEXT("frmMain", "画像/ページ(&N)"), "", 11, true);
+  c.cmbIPP = b.Combo(Id::cmbIPP, box, true, PICTAVUE_TEXT("frmMain", "1ﾍﾟｰｼﾞ内の画像数"), 11, 17);
+  c.chkFrame = b.Check(Id::chkFrame, box, PICTAVUE_TEXT("frmMain", "メニュー作成(&M)"),
+                       PICTAVUE_TEXT("frmMain", "ﾌﾚｰﾑ形式のﾒﾆｭｰを作成します"), 27, 18, false);
   c.Label5->setBuddy(c.cmbIPP);
   grid->addWidget(c.Label5, 2, 0);
   grid->addWidget(c.cmbIPP, 2, 1);
   grid->addWidget(c.chkFrame, 2, 2);
 
-  c.Frame4 = b.Frame(Id::Frame4, box, "縮小画像サイズ", 12);
+  c.Frame4 = b.Frame(Id::Frame4, box, PICTAVUE_TEXT("frmMain", "縮小画像サイズ"), 12);
   b.RightClickHelp(c.Frame4);
   QWidget* size_box = b.InnerBox(4, c.Frame4);
   size_box->setProperty(kHelpTopicProperty, 12);
   b.RightClickHelp(size_box);
   auto* size_row = new QHBoxLayout(size_box);
   size_row->setContentsMargins(0, 0, 0, 0);
-  constexpr std::string_view kRuleCaptions[] = {"幅(&Y)", "高さ(&T)", "大きい方(&O)"};
-  constexpr std::string_view kRuleTips[] = {"幅を基準とする", "高さを基準とする",
-                                            "幅・高さのうち大きい方を基準とする"};
+  constexpr SourceText kRuleCaptions[] = {PICTAVUE_TEXT("frmMain", "幅(&Y)"),
+                                          PICTAVUE_TEXT("frmMain", "高さ(&T)"),
+                                          PICTAVUE_TEXT("frmMain", "大きい方(&O)")};
+  constexpr SourceText kRuleTips[] = {
+      PICTAVUE_TEXT("frmMain", "幅を基準とする"), PICTAVUE_TEXT("frmMain", "高さを基準とする"),
+      PICTAVUE_TEXT("frmMain", "幅・高さのうち大きい方を基準とする")};
   constexpr ControlId kRuleIds[] = {Id::optThumb_0, Id::optThumb_1, Id::optThumb_2};
   for (int i = 0; i < 3; ++i) {
     QRadioButton* option = b.Make<QRadioButton>(kRuleIds[i], size_box, 19 + i, kRuleTips[i], 12);
-    option->setText(Text(kRuleCaptions[i]));
+    option->setText(Translated(kRuleCaptions[i]));
     b.RightClickHelp(option);
     c.optThumb[static_cast<std::size_t>(i)] = option;
     size_row->addWidget(option);
   }
   c.optThumb[0]->setChecked(true);
   size_row->addSpacing(12);
-  c.Label2 = b.Label(Id::Label2, size_box, "ﾋﾟｸｾﾙ(&Z)", "", 14, true);
+  c.Label2 = b.Label(Id::Label2, size_box, PICTAVUE_TEXT("frmMain", "ﾋﾟｸｾﾙ(&Z)"), "", 14, true);
   c.cmbSize = b.Combo(Id::cmbSize, size_box, false, "", 14, 23);
   c.Label2->setBuddy(c.cmbSize);
   size_row->addWidget(c.Label2);
@@ -265,18 +287,18 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
 void BuildPageTextTab(Builder& b, MainWindowControls& c, QWidget* box) {
   using Id = ControlId;
   auto* grid = new QGridLayout(box);
-  constexpr char kTitleTip[] = "ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列";
-  constexpr char kNameTip[] = "名前などﾍﾟｰｼﾞ下部に出力する文字列";
-  constexpr char kEmailTip[] = "Eﾒｰﾙｱﾄﾞﾚｽ";
+  constexpr SourceText kTitleTip = PICTAVUE_TEXT("frmMain", "ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列");
+  constexpr SourceText kNameTip = PICTAVUE_TEXT("frmMain", "名前などﾍﾟｰｼﾞ下部に出力する文字列");
+  constexpr SourceText kEmailTip = PICTAVUE_TEXT("frmMain", "Eﾒｰﾙｱﾄﾞﾚｽ");
 
-  c.Label3 = b.Label(Id::Label3, box, "ﾀｲﾄﾙ(&T)", kTitleTip, 23, true);
+  c.Label3 = b.Label(Id::Label3, box, PICTAVUE_TEXT("frmMain", "ﾀｲﾄﾙ(&T)"), kTitleTip, 23, true);
   c.txtTitle = b.Make<QPlainTextEdit>(Id::txtTitle, box, 25, kTitleTip, 23);
   c.txtTitle->setTabChangesFocus(true);
   c.txtTitle->setLineWrapMode(QPlainTextEdit::NoWrap);
   c.txtTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   c.txtTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   c.txtTitle->setFixedHeight(kTitleHeight);
-  c.Label4 = b.Label(Id::Label4, box, "名前(&N)", kNameTip, 23, true);
+  c.Label4 = b.Label(Id::Label4, box, PICTAVUE_TEXT("frmMain", "名前(&N)"), kNameTip, 23, true);
   c.txtName = b.TextBox(Id::txtName, box, kNameTip, 23, 27);
   c.Label6 = b.Label(Id::Label6, box, "E-&Mail", kEmailTip, 23, true);
   c.txtEmail = b.TextBox(Id::txtEmail, box, kEmailTip, 23, 29);
@@ -297,34 +319,38 @@ void BuildPageTextTab(Builder& b, MainWindowControls& c, QWidget* box) {
 void BuildPageOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   using Id = ControlId;
   auto* layout = new QVBoxLayout(box);
-  constexpr char kDelayTip[] = "指定された秒数後に次のﾍﾟｰｼﾞを表示";
+  constexpr SourceText kDelayTip = PICTAVUE_TEXT("frmMain", "指定された秒数後に次のﾍﾟｰｼﾞを表示");
 
-  c.chkBGColor =
-      b.Check(Id::chkBGColor, box, "背景色変更機能(&U)", "背景色変更ﾎﾞﾀﾝを付加", 15, 30, true);
-  c.chkAutoOpen = b.Check(Id::chkAutoOpen, box, "自動で開かない(&O)",
-                          "作成されたHTMLを開く前に確認", 17, 31, false);
-  c.chkSubWIndow = b.Check(Id::chkSubWIndow, box, "ｵﾘｼﾞﾅﾙｻｲｽﾞの画像はｻﾌﾞｳｨﾝﾄﾞｳで表示(&M)",
-                           "ﾁｪｯｸしなければ同じｳｨﾝﾄﾞｳで表示", 18, 32, true);
+  c.chkBGColor = b.Check(Id::chkBGColor, box, PICTAVUE_TEXT("frmMain", "背景色変更機能(&U)"),
+                         PICTAVUE_TEXT("frmMain", "背景色変更ﾎﾞﾀﾝを付加"), 15, 30, true);
+  c.chkAutoOpen = b.Check(Id::chkAutoOpen, box, PICTAVUE_TEXT("frmMain", "自動で開かない(&O)"),
+                          PICTAVUE_TEXT("frmMain", "作成されたHTMLを開く前に確認"), 17, 31, false);
+  c.chkSubWIndow = b.Check(
+      Id::chkSubWIndow, box, PICTAVUE_TEXT("frmMain", "ｵﾘｼﾞﾅﾙｻｲｽﾞの画像はｻﾌﾞｳｨﾝﾄﾞｳで表示(&M)"),
+      PICTAVUE_TEXT("frmMain", "ﾁｪｯｸしなければ同じｳｨﾝﾄﾞｳで表示"), 18, 32, true);
   layout->addWidget(c.chkBGColor);
   layout->addWidget(c.chkAutoOpen);
   layout->addWidget(c.chkSubWIndow);
 
   QHBoxLayout* sub_window_row = Row(layout);
-  c.chkAutoSize = b.Check(Id::chkAutoSize, box, "ｻｲｽﾞの自動調整(&Q)", "", 13, 33, true);
-  c.chkOnlyOne =
-      b.Check(Id::chkOnlyOne, box, "ひとつだけ(&N)", "ｻﾌﾞｳｨﾝﾄﾞｳはひとつしか開かない", 16, 34, true);
+  c.chkAutoSize = b.Check(Id::chkAutoSize, box, PICTAVUE_TEXT("frmMain", "ｻｲｽﾞの自動調整(&Q)"), "",
+                          13, 33, true);
+  c.chkOnlyOne = b.Check(Id::chkOnlyOne, box, PICTAVUE_TEXT("frmMain", "ひとつだけ(&N)"),
+                         PICTAVUE_TEXT("frmMain", "ｻﾌﾞｳｨﾝﾄﾞｳはひとつしか開かない"), 16, 34, true);
   sub_window_row->addSpacing(kSubOptionIndent);
   sub_window_row->addWidget(c.chkAutoSize);
   sub_window_row->addWidget(c.chkOnlyOne);
   sub_window_row->addStretch(1);
 
   QHBoxLayout* slide_row = Row(layout);
-  c.chkClientPull = b.Check(Id::chkClientPull, box, "スライドショー(&D)", kDelayTip, 19, 35, false);
-  c.LblDelay1 = b.Label(Id::LblDelay1, box, "間隔(&I)", kDelayTip, 20, true);
+  c.chkClientPull = b.Check(Id::chkClientPull, box, PICTAVUE_TEXT("frmMain", "スライドショー(&D)"),
+                            kDelayTip, 19, 35, false);
+  c.LblDelay1 =
+      b.Label(Id::LblDelay1, box, PICTAVUE_TEXT("frmMain", "間隔(&I)"), kDelayTip, 20, true);
   c.txtDelay = b.TextBox(Id::txtDelay, box, kDelayTip, 20, 37);
   c.txtDelay->setFixedWidth(c.txtDelay->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
                             12);
-  c.LblDelay2 = b.Label(Id::LblDelay2, box, "秒", "", 20, true);
+  c.LblDelay2 = b.Label(Id::LblDelay2, box, PICTAVUE_TEXT("frmMain", "秒"), "", 20, true);
   c.LblDelay1->setBuddy(c.txtDelay);
   slide_row->addWidget(c.chkClientPull);
   slide_row->addSpacing(12);
@@ -333,17 +359,18 @@ void BuildPageOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   slide_row->addWidget(c.LblDelay2);
   slide_row->addStretch(1);
 
-  c.Frame3 = b.Frame(Id::Frame3, box, "サブフォルダごとに表示", kNoTopic);
+  c.Frame3 = b.Frame(Id::Frame3, box, PICTAVUE_TEXT("frmMain", "サブフォルダごとに表示"), kNoTopic);
   QWidget* folder_box = b.InnerBox(6, c.Frame3);
   auto* folder_row = new QHBoxLayout(folder_box);
   folder_row->setContentsMargins(0, 0, 0, 0);
-  c.chkSeparator =
-      b.Check(Id::chkSeparator, folder_box, "区切り線(&K)", "<HR>ﾀｸﾞを挿入", 21, 38, true);
+  c.chkSeparator = b.Check(Id::chkSeparator, folder_box, PICTAVUE_TEXT("frmMain", "区切り線(&K)"),
+                           PICTAVUE_TEXT("frmMain", "<HR>ﾀｸﾞを挿入"), 21, 38, true);
   c.chkFolderName =
-      b.Check(Id::chkFolderName, folder_box, "フォルダ名(&F)", "最下層のﾌｫﾙﾀﾞ名", 22, 39, true);
+      b.Check(Id::chkFolderName, folder_box, PICTAVUE_TEXT("frmMain", "フォルダ名(&F)"),
+              PICTAVUE_TEXT("frmMain", "最下層のﾌｫﾙﾀﾞ名"), 22, 39, true);
   c.lblKakkoL = b.Label(Id::lblKakkoL, folder_box, "(", "", kNoTopic, false);
-  c.chkPathName =
-      b.Check(Id::chkPathName, folder_box, "パス(&Z)", "ﾄﾞﾗｲﾌﾞ名から始まるﾌｫﾙﾀﾞ名", 22, 40, false);
+  c.chkPathName = b.Check(Id::chkPathName, folder_box, PICTAVUE_TEXT("frmMain", "パス(&Z)"),
+                          PICTAVUE_TEXT("frmMain", "ﾄﾞﾗｲﾌﾞ名から始まるﾌｫﾙﾀﾞ名"), 22, 40, false);
   c.lblKakkoR = b.Label(Id::lblKakkoR, folder_box, ")", "", kNoTopic, false);
   for (QWidget* widget :
        {static_cast<QWidget*>(c.chkSeparator), static_cast<QWidget*>(c.chkFolderName),
@@ -360,10 +387,15 @@ void BuildMoreOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   using Id = ControlId;
   auto* layout = new QVBoxLayout(box);
 
-  c.chkSameSize = b.Check(Id::chkSameSize, box, "すべての画像は同一サイズ(&F)", "", 24, 41, false);
-  c.Label13 = b.Label(Id::Label13, box, "（最初にみつかった画像のサイズで決定）", "", 24, true);
-  c.Label12 =
-      b.Label(Id::Label12, box, "画像のｻｲｽﾞが異なる場合はﾁｪｯｸしないで下さい", "", kNoTopic, false);
+  c.chkSameSize =
+      b.Check(Id::chkSameSize, box, PICTAVUE_TEXT("frmMain", "すべての画像は同一サイズ(&F)"), "",
+              24, 41, false);
+  c.Label13 =
+      b.Label(Id::Label13, box, PICTAVUE_TEXT("frmMain", "（最初にみつかった画像のサイズで決定）"),
+              "", 24, true);
+  c.Label12 = b.Label(Id::Label12, box,
+                      PICTAVUE_TEXT("frmMain", "画像のｻｲｽﾞが異なる場合はﾁｪｯｸしないで下さい"), "",
+                      kNoTopic, false);
   MakeRed(c.Label12);
   layout->addWidget(c.chkSameSize);
   for (QLabel* note : {c.Label13, c.Label12}) {
@@ -373,22 +405,26 @@ void BuildMoreOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
     row->addStretch(1);
   }
 
-  c.chkNotThumbnail = b.Check(Id::chkNotThumbnail, box, "サムネイルの代わりにファイル名を表示(&T)",
+  c.chkNotThumbnail = b.Check(Id::chkNotThumbnail, box,
+                              PICTAVUE_TEXT("frmMain", "サムネイルの代わりにファイル名を表示(&T)"),
                               "", 28, 42, false);
   layout->addWidget(c.chkNotThumbnail);
 
   QHBoxLayout* browser_row = Row(layout);
-  c.chkBrowser = b.Check(Id::chkBrowser, box, "ブラウザを指定する(&D)", "", 31, 43, false);
-  c.Command6[1] =
-      b.Button(Id::Command6_1, box, "...", "ﾌﾞﾗｳｻﾞの設定ﾀﾞｲｱﾛｸﾞを開きます", kNoTopic, 44);
+  c.chkBrowser = b.Check(Id::chkBrowser, box, PICTAVUE_TEXT("frmMain", "ブラウザを指定する(&D)"),
+                         "", 31, 43, false);
+  c.Command6[1] = b.Button(Id::Command6_1, box, "...",
+                           PICTAVUE_TEXT("frmMain", "ﾌﾞﾗｳｻﾞの設定ﾀﾞｲｱﾛｸﾞを開きます"), kNoTopic, 44);
   c.Command6[1]->setFixedWidth(kSmallButtonWidth);
   browser_row->addWidget(c.chkBrowser);
   browser_row->addWidget(c.Command6[1]);
   browser_row->addStretch(1);
 
   c.chkAltNewLine =
-      b.Check(Id::chkAltNewLine, box, "画像のツールチップを改行する(&N)", "", 32, 45, false);
-  c.Label1 = b.Label(Id::Label1, box, "Windows版 IE のみ有効", "", kNoTopic, false);
+      b.Check(Id::chkAltNewLine, box, PICTAVUE_TEXT("frmMain", "画像のツールチップを改行する(&N)"),
+              "", 32, 45, false);
+  c.Label1 = b.Label(Id::Label1, box, PICTAVUE_TEXT("frmMain", "Windows版 IE のみ有効"), "",
+                     kNoTopic, false);
   MakeRed(c.Label1);
   layout->addWidget(c.chkAltNewLine);
   QHBoxLayout* note_row = Row(layout);
@@ -404,10 +440,13 @@ void BuildBottomRow(Builder& b, MainWindowControls& c, QWidget& window, QBoxLayo
   c.Image1 = new QLabel(&window);
   c.Image1->setObjectName(QStringLiteral("Image1"));
   c.Image1->setFixedSize(kImageSize, kImageSize);
-  c.Command1 = b.Button(Id::Command1, &window, "作成(&C)...", "", 25, 46);
-  c.Command5 = b.Button(Id::Command5, &window, "&About...", "Pictavue について...", 26, 47);
-  c.Command3 = b.Button(Id::Command3, &window, "ヘルプ(&H)", "ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示", kNoTopic, 48);
-  c.Command2 = b.Button(Id::Command2, &window, "終了(&X)", "", kNoTopic, 49);
+  c.Command1 = b.Button(Id::Command1, &window, PICTAVUE_TEXT("frmMain", "作成(&C)..."), "", 25, 46);
+  c.Command5 = b.Button(Id::Command5, &window, "&About...",
+                        PICTAVUE_TEXT("frmMain", "Pictavue について..."), 26, 47);
+  c.Command3 = b.Button(Id::Command3, &window, PICTAVUE_TEXT("frmMain", "ヘルプ(&H)"),
+                        PICTAVUE_TEXT("frmMain", "ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示"), kNoTopic, 48);
+  c.Command2 =
+      b.Button(Id::Command2, &window, PICTAVUE_TEXT("frmMain", "終了(&X)"), "", kNoTopic, 49);
   row->addWidget(c.Image1);
   row->addStretch(1);
   for (QPushButton* button : {c.Command1, c.Command5, c.Command3, c.Command2}) {
@@ -443,8 +482,10 @@ MainWindowControls BuildMainWindowControls(QWidget& window) {
   b.RightClickHelp(c.TabStrip1);
   c.TabStrip1->setExpanding(false);
   c.TabStrip1->setDrawBase(false);
-  for (const char* caption : {"基本設定", "詳細設定１", "詳細設定２", "詳細設定３"}) {
-    c.TabStrip1->addTab(Text(caption));
+  for (const SourceText caption :
+       {PICTAVUE_TEXT("frmMain", "基本設定"), PICTAVUE_TEXT("frmMain", "詳細設定１"),
+        PICTAVUE_TEXT("frmMain", "詳細設定２"), PICTAVUE_TEXT("frmMain", "詳細設定３")}) {
+    c.TabStrip1->addTab(Translated(caption));
   }
   outer_layout->addWidget(c.TabStrip1);
 

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "platform/translation.h"
 
@@ -11,6 +13,12 @@ namespace pictavue {
 // program was told to speak it, else Japanese as written.
 inline QString Translated(SourceText text) {
   return QCoreApplication::translate(text.context, text.text);
+}
+
+// A text of the main window that the rules hand over as a view of a PICTAVUE_TEXT literal (a
+// list entry, a hint); one without a translation, like a number, is shown as written.
+inline QString TranslatedWindowText(std::string_view text) {
+  return QCoreApplication::translate("frmMain", std::string(text).c_str());
 }
 
 }  // namespace pictavue

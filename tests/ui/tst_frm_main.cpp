@@ -37,6 +37,7 @@ namespace {
 using testing::OpenTopLevelWindows;
 using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::Tr;
 
 constexpr char kPagedTip[] =
     "出力ﾌｧｲﾙ名(拡張子不要)\r\nﾍﾟｰｼﾞ番号をあらわす001～\r\n999が付加されます｡";
@@ -234,8 +235,12 @@ class tst_frmMain : public QObject {
     QTest::addColumn<QString>("tooltip");
     const auto row = [](const char* name, const char* kind, const char* caption,
                         const char* tooltip) {
-      QTest::newRow(name) << QString::fromUtf8(name) << kind << QString::fromUtf8(caption)
-                          << QString::fromUtf8(tooltip);
+      QStringList captions = QString::fromUtf8(caption).split('|');
+      for (QString& each : captions) {
+        each = Tr("frmMain", each.toUtf8().constData());
+      }
+      QTest::newRow(name) << QString::fromUtf8(name) << kind << captions.join('|')
+                          << Tr("frmMain", tooltip);
     };
     row("Command1", "QPushButton", "作成(&C)...", "");
     row("Command5", "QPushButton", "&About...", "Pictavue について...");
@@ -361,9 +366,9 @@ class tst_frmMain : public QObject {
     QCOMPARE(Entries(Get<QComboBox>("cmbSize")),
              QStringList({"50", "100", "150", "200", "250", "300"}));
     QCOMPARE(Entries(Get<QComboBox>("cmbIPP")),
-             QStringList({"20", "50", "100", "150", "200", "無制限"}));
+             QStringList({"20", "50", "100", "150", "200", Tr("frmMain", "無制限")}));
     QCOMPARE(Entries(Get<QComboBox>("cmbOutputDir")),
-             QStringList({"任意のﾌｫﾙﾀﾞ", "検索対象ﾌｫﾙﾀﾞ"}));
+             QStringList({Tr("frmMain", "任意のﾌｫﾙﾀﾞ"), Tr("frmMain", "検索対象ﾌｫﾙﾀﾞ")}));
     QCOMPARE(Entries(Get<QComboBox>("cmbSearchDir")), QStringList({"/srv/a", "/srv/b"}));
     QCOMPARE(Get<QComboBox>("cmbSearchDir")->currentText(), QString("/srv/a"));
     QVERIFY(Get("chkPNG")->isEnabled());
@@ -381,11 +386,11 @@ class tst_frmMain : public QObject {
     clsToolTip* file_name = Tip("FileNameTip");
     QVERIFY(auto_size && size && file_name);
     QCOMPARE(auto_size->ToolText(1),
-             QString("ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞに合わせて\r\nｳｨﾝﾄﾞｳの大きさを自動的に調整"));
-    QCOMPARE(
-        size->ToolText(1),
-        QString("幅または高さのｻｲｽﾞ\r\n上で選択していない方は元画像の\r\n比率に従い自動的に決定"));
-    QCOMPARE(file_name->ToolText(1), QString::fromUtf8(kPagedTip));
+             Tr("frmMain", "ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞに合わせて\r\nｳｨﾝﾄﾞｳの大きさを自動的に調整"));
+    QCOMPARE(size->ToolText(1),
+             Tr("frmMain",
+                "幅または高さのｻｲｽﾞ\r\n上で選択していない方は元画像の\r\n比率に従い自動的に決定"));
+    QCOMPARE(file_name->ToolText(1), Tr("frmMain", kPagedTip));
     for (clsToolTip* tip : {auto_size, size, file_name}) {
       QCOMPARE(tip->pMaxWidth(), 200);
       QCOMPARE(tip->pToolCount(), 1);
@@ -461,14 +466,14 @@ class tst_frmMain : public QObject {
     Pick("cmbIPP", 5);
     QVERIFY(!frame->isEnabled());
     QCOMPARE(Hint(), QString("．htm"));
-    QCOMPARE(Tip("FileNameTip")->ToolText(1), QString::fromUtf8(kSingleTip));
+    QCOMPARE(Tip("FileNameTip")->ToolText(1), Tr("frmMain", kSingleTip));
 
     ipp->lineEdit()->setFocus();
     ipp->lineEdit()->selectAll();
     QTest::keyClicks(ipp->lineEdit(), "30");
     QVERIFY(frame->isEnabled());
     QCOMPARE(Hint(), QString("xxx．htm"));
-    QCOMPARE(Tip("FileNameTip")->ToolText(1), QString::fromUtf8(kPagedTip));
+    QCOMPARE(Tip("FileNameTip")->ToolText(1), Tr("frmMain", kPagedTip));
     QCOMPARE(ipp->currentText(), QString("30"));
     const GalleryOptions options = window_->ReadOptions();
     QCOMPARE(options.IPP, kNoListPosition);
@@ -492,7 +497,7 @@ class tst_frmMain : public QObject {
     QCOMPARE(Hint(), QString("xxx．htm"));
     Click("chkFrame");
     QCOMPARE(Hint(), QString("．htm"));
-    QCOMPARE(Tip("FileNameTip")->ToolText(1), QString::fromUtf8(kSingleTip));
+    QCOMPARE(Tip("FileNameTip")->ToolText(1), Tr("frmMain", kSingleTip));
     QCOMPARE(Tip("FileNameTip")->pToolCount(), 1);
     Click("chkFrame");
     QCOMPARE(Hint(), QString("xxx．htm"));

@@ -169,7 +169,8 @@ class tst_MainWindowDialogs : public QObject {
     p.chooser.answer.clear();
     QTest::mouseClick(p.Get("Command4"), Qt::LeftButton);
     QCOMPARE(p.window->SearchFolderText(), std::string("/no/such/folder"));
-    const QString call = "folder frmMain|検索するフォルダを選択してください。|";
+    const QString call =
+        "folder frmMain|" + Tr("frmMain", "検索するフォルダを選択してください。") + "|";
     QCOMPARE(p.chooser.calls, QStringList({call + folder.path(), call}));
   }
 

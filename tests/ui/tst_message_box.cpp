@@ -15,6 +15,7 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 struct SeenBox {
@@ -140,15 +141,17 @@ class tst_MessageBox : public QObject {
     QTest::addColumn<QString>("other");
     QTest::addColumn<int>("other_answer");
     const QStringList ok{"OK"};
-    const QStringList yes_no{"いいえ(&N)", "はい(&Y)"};
+    const QString yes = Tr("MessageBox", "はい(&Y)");
+    const QString no = Tr("MessageBox", "いいえ(&N)");
+    const QStringList yes_no{no, yes};
     QTest::newRow("16") << 16 << int(QMessageBox::Critical) << ok << "OK" << kButtonOk << "OK"
                         << kButtonOk;
     QTest::newRow("48") << 48 << int(QMessageBox::Warning) << ok << "OK" << kButtonOk << "OK"
                         << kButtonOk;
-    QTest::newRow("36") << 36 << int(QMessageBox::Question) << yes_no << "はい(&Y)" << kButtonYes
-                        << "いいえ(&N)" << kButtonNo;
-    QTest::newRow("292") << 292 << int(QMessageBox::Question) << yes_no << "いいえ(&N)" << kButtonNo
-                         << "はい(&Y)" << kButtonYes;
+    QTest::newRow("36") << 36 << int(QMessageBox::Question) << yes_no << yes << kButtonYes << no
+                        << kButtonNo;
+    QTest::newRow("292") << 292 << int(QMessageBox::Question) << yes_no << no << kButtonNo << yes
+                         << kButtonYes;
   }
   void boxShowsTheStyle() {
     QFETCH(int, style);
