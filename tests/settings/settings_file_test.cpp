@@ -278,26 +278,12 @@ TEST(SettingsFileTest, SearchDirIsTheMostRecentFolder) {
 }
 
 TEST(SettingsFileTest, HandEditedFileKeepsEverythingTheProgramDoesNotWrite) {
-  const std::string hand_edited = IniLines({"; Pictavue settings, edited by hand",
-                                            "[searchdir]",
-                                            "dirhistry2=D:\\Pictures",
-                                            "subdir=0",
-                                            "Unknown=keep me",
-                                            "",
-                                            "[PAGEFORMAT]",
-                                            "; the thumbnail rule",
-                                            "WIDTH=false",
-                                            "pixel=4",
-                                            "Delay=30",
-                                            "  Extra = 1  ",
-                                            "",
-                                            "[Custom]",
-                                            "Foo=bar",
-                                            "[outfile]",
-                                            "filename=gallery  ",
-                                            "[Option]",
-                                            "PrevInstance=1",
-                                            "Language=en"});
+  const std::string hand_edited =
+      IniLines({"; Pictavue settings, edited by hand", "[searchdir]", "dirhistry2=D:\\Pictures",
+                "subdir=0", "Unknown=keep me", "", "[PAGEFORMAT]", "; the thumbnail rule",
+                "WIDTH=false", "pixel=4", "Delay=30", "  Extra = 1  ", "", "[Custom]", "Foo=bar",
+                "[outfile]", "filename=gallery  "}) +
+      IniLines({"[Option]", "PrevInstance=1", "Language=en"});
   const testing::TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", hand_edited);
 

@@ -37,8 +37,7 @@ void WhenModalShown(std::function<void(T*)> act, int timeout_ms = 5000) {
   poll->start(10);
 }
 
-// A text of the windows as the test's language shows it: the GUI tests of texts run in Japanese
-// and again in English (tests/ui/CMakeLists.txt), with one body for both.
+// A text of the windows in the test's language (Japanese, or English in the _en runs).
 inline QString Tr(const char* context, const char* text) {
   return QCoreApplication::translate(context, text);
 }
