@@ -42,7 +42,7 @@ std::string Qm(std::string_view messages) {
 
 constexpr SourceText kCheck = PICTAVUE_TEXT("Run", "確認");
 
-TEST(TranslationTest, ReadsWhatLreleaseWritesAndRefusesAnythingOutOfPlace) {
+TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythingOutOfPlace) {
   const std::string good = Message("Run", "確認", u"Check") + Message("Run", "空", u"") +
                            Message("Run", "注", u"Noted", "a comment") +
                            Message("Other", "確認", u"Other check") +
@@ -55,7 +55,6 @@ TEST(TranslationTest, ReadsWhatLreleaseWritesAndRefusesAnythingOutOfPlace) {
   EXPECT_EQ(read->Of("Run", "注"), "注");  // a comment marks another text than ours
   EXPECT_EQ(read->Of("Run", "絵"), "\xF0\x9F\x96\xBC \xEF\xBF\xBD!");
   EXPECT_EQ(read->Of("Run", "無い"), "無い");
-  // Each placeholder is filled once: an argument holding "%2" comes out as it is.
   EXPECT_EQ(read->Format(PICTAVUE_TEXT("Run", "%1 と %2 (%3)"), {"%2", "b"}), "%2 と b (%3)");
 
   const std::string one = Message("Run", "確認", u"Check");
