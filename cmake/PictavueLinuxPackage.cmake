@@ -74,8 +74,10 @@ are the pictures themselves, scaled by the pages.
 The window's texts are Japanese. Batch mode (pictavue --batch) makes the
 same gallery without a window or a display.]])
 # Opening the gallery goes through xdg-open; the window's texts need a font with Japanese
-# glyphs. The window needs Qt's platform plug-ins, which no library links to.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-noto-cjk | fonts-ipafont-gothic")
+# glyphs, and Qt's own texts (choosers, context menus) its Japanese translations. The window
+# needs Qt's platform plug-ins, which no library links to.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, fonts-noto-cjk | fonts-ipafont-gothic, qt6-translations-l10n")
 if(PICTAVUE_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()

@@ -68,7 +68,8 @@ std::string WithoutEnclosingQuotes(std::string_view text) {
 }
 
 bool RunCommandLine(Session& session, FrontEnd& front_end, GalleryRun& run, Launcher& launcher,
-                    std::string_view text) {
+                    std::string_view text,
+                    const std::function<void(const std::string&)>& show_search_folder) {
   if (text.empty()) {
     return false;
   }
@@ -77,6 +78,9 @@ bool RunCommandLine(Session& session, FrontEnd& front_end, GalleryRun& run, Laun
     return false;
   }
   session.options.SearchDir = NormalizeFolderPath(folder);
+  if (show_search_folder) {
+    show_search_folder(session.options.SearchDir);
+  }
   RequestRun(session, front_end, run, launcher);
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,12 +41,15 @@ WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& argumen
 std::string WithoutEnclosingQuotes(std::string_view text);
 
 // The command-line run, after start-up: when the text (its enclosing quotes removed) names an
-// existing folder, that folder in its canonical form goes into the search-folder box and a run is
-// requested exactly as the Create button does, with every check, message and question. True
-// then: the program ends, saving its settings, whatever the request did. Anything else (no text,
-// a file, a missing path) is ignored without a word and gives false: the window stays.
+// existing folder, that folder in its canonical form goes into the search-folder box
+// (show_search_folder, so that the questions of the run stand beside the folder they concern)
+// and a run is requested exactly as the Create button does, with every check, message and
+// question. True then: the program ends, saving its settings, whatever the request did. Anything
+// else (no text, a file, a missing path) is ignored without a word and gives false: the window
+// stays.
 bool RunCommandLine(Session& session, FrontEnd& front_end, GalleryRun& run, Launcher& launcher,
-                    std::string_view text);
+                    std::string_view text,
+                    const std::function<void(const std::string&)>& show_search_folder = {});
 
 // Writes the settings and the history to the session's settings file, as closing the main window
 // does. The window ignores a failure; batch mode reports it.

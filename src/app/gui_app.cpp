@@ -1,6 +1,7 @@
 #include "app/gui_app.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <iostream>
 #include <memory>
@@ -8,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_mode.h"
 #include "app/command_line.h"
+#if defined(PICTAVUE_DISPLAY_CHECK)
+#include "app/display_probe.h"
+#endif
 #include "app/gallery_run_factory.h"
 #include "app/startup.h"
 #include "generate/front_end.h"
@@ -56,7 +61,10 @@ class WindowRequests {
   // The command-line run; false when the text names no folder and the window stays.
   bool RunCommandLine(const std::string& text) {
     TakeWindowValues();
-    if (!pictavue::RunCommandLine(session_, front_end_, *run_, launcher_, text)) {
+    const auto show_folder = [this](const std::string& folder) {
+      window_.SetSearchFolderText(folder);
+    };
+    if (!pictavue::RunCommandLine(session_, front_end_, *run_, launcher_, text, show_folder)) {
       return false;
     }
     ShowRecordedHistory();
@@ -79,10 +87,43 @@ class WindowRequests {
   Launcher& launcher_;
 };
 
+// Qt's own texts (the file and folder choosers, the context menus of text boxes) in the
+// window's language: where Qt keeps its translations, or beside the program in a copy that
+// brings its Qt along. Qt speaks English untranslated.
+void LoadToolkitTexts(QApplication& app, QTranslator& translator, Language language) {
+  if (language == Language::kEnglish) {
+    return;
+  }
+  const QString name = QStringLiteral("qtbase_ja");
+  if (translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      translator.load(name,
+                      QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))) {
+    app.installTranslator(&translator);
+  }
+}
+
 }  // namespace
 
 int RunGuiApplication(int& argc, char** argv) {
+  bool wayland_asked = false;
+#if defined(PICTAVUE_DISPLAY_CHECK)
+  // Qt aborts when its platform finds no display; look first, so the person hears of batch mode.
+  const DisplayEnvironment display = ReadDisplayEnvironment(ProgramArguments(argc, argv));
+  const DisplayRoute route = ChooseDisplayRoute(display);
+  if (const std::optional<std::string> reason = WhyNoWindowCanBeShown(route, display)) {
+    std::cerr << NoDisplayMessage(*reason);
+    return kExitUsage;
+  }
+  // Without DISPLAY, Qt's usual first choice (X11) cannot work.
+  wayland_asked = route == DisplayRoute::kWayland;
+  if (wayland_asked) {
+    qputenv("QT_QPA_PLATFORM", "wayland");
+  }
+#endif
   QApplication app(argc, argv);
+  if (wayland_asked) {
+    qunsetenv("QT_QPA_PLATFORM");  // the programs the window starts make their own choice
+  }
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
   QApplication::setWindowIcon(ProgramIcon());
   // QApplication has taken its own options out of argv by now.
@@ -111,10 +152,14 @@ int RunGuiApplication(int& argc, char** argv) {
   // The window's words come from the file the core's came from.
   WarnWithoutEnglish(*session, std::cerr);
   QTranslator translator;
-  if (!session->translation_file.empty() &&
-      translator.load(QString::fromStdString(session->translation_file))) {
+  const bool in_english = !session->translation_file.empty() &&
+                          translator.load(QString::fromStdString(session->translation_file));
+  if (in_english) {
     QCoreApplication::installTranslator(&translator);
   }
+  // Qt's own texts follow the window's, also when English was asked for but could not be read.
+  QTranslator toolkit_texts;
+  LoadToolkitTexts(app, toolkit_texts, in_english ? Language::kEnglish : Language::kJapanese);
 
   const auto focus = std::make_shared<FocusState>();
   MainWindowSetup setup;

@@ -1,5 +1,6 @@
 #include "collect/folder_scan.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -18,6 +19,63 @@ bool YieldAndPollCancel(RunFeedback& feedback, RunState& state) {
     state.CancelRequested = true;
   }
   return state.CancelRequested;
+}
+
+bool IsWindowsRecycleItem(std::string_view path) {
+  // The drive letter is not looked at: any drive's recycle bin counts.
+  constexpr std::string_view kRecycled = ":\\recycled\\";
+  constexpr std::string_view kRecycler = ":\\recycler\\";
+  if (path.size() < 1 + kRecycled.size()) {
+    return false;
+  }
+  const std::string part = AsciiLower(path.substr(1, kRecycled.size()));
+  return part == kRecycled || part == kRecycler;
+}
+
+std::vector<std::string_view> PosixComponents(std::string_view path) {
+  std::vector<std::string_view> components;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    if (end > start) {
+      components.push_back(path.substr(start, end - start));
+    }
+    start = end + 1;
+  }
+  return components;
+}
+
+bool IsAllDigits(std::string_view text) {
+  if (text.empty()) {
+    return false;
+  }
+  for (char c : text) {
+    if (c < '0' || c > '9') {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The trash folder that holds a "files" folder: "Trash" in the user's data folder, ".Trash-<uid>"
+// or ".Trash/<uid>" at the top of another file system.
+bool IsTrashFolder(const std::vector<std::string_view>& components, std::size_t index) {
+  const std::string_view name = components[index];
+  if (name == "Trash" || (name.starts_with(".Trash-") && IsAllDigits(name.substr(7)))) {
+    return true;
+  }
+  return IsAllDigits(name) && index > 0 && components[index - 1] == ".Trash";
+}
+
+bool IsPosixTrashItem(std::string_view path) {
+  const std::vector<std::string_view> components = PosixComponents(path);
+  // An item needs a name below ".../files".
+  for (std::size_t i = 1; i + 1 < components.size(); ++i) {
+    if (components[i] == "files" && IsTrashFolder(components, i - 1)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 Status TooManyImages() {
@@ -140,18 +198,17 @@ bool IsWantedPicture(std::string_view file_name, const PictureKinds& kinds) {
   return false;
 }
 
+bool IsInsideRecycleBin(std::string_view path, PathStyle style) {
+  return style == PathStyle::kWindows ? IsWindowsRecycleItem(path) : IsPosixTrashItem(path);
+}
+
 bool IsWalkableSubfolder(std::string_view folder, std::string_view name, PathStyle style) {
   if (name.empty() || name.front() == '.') {
     return false;
   }
-  if (style == PathStyle::kWindows && folder.size() >= 12) {
-    // Characters 2 to 12: any drive letter, then the top-level recycle folder.
-    const std::string part = AsciiLower(folder.substr(1, 11));
-    if (part == ":\\recycler\\" || part == ":\\recycled\\") {
-      return false;
-    }
-  }
-  return true;
+  // On POSIX a trash is reached only through hidden folders, which are never walked; a search
+  // folder inside one was chosen by the user, and its subfolders are walked as before.
+  return style != PathStyle::kWindows || !IsInsideRecycleBin(folder, style);
 }
 
 Status ScanFolder(DirectoryLister& lister, RunFeedback& feedback, const ScanRequest& request,

@@ -44,9 +44,14 @@ std::string FileExtension(std::string_view file_name);
 // kinds table).
 bool IsWantedPicture(std::string_view file_name, const PictureKinds& kinds);
 
+// An item inside a recycle bin: on Windows a path whose characters 2 to 12 are ":\recycled\" or
+// ":\recycler\" in any letter case; on POSIX an item below the files folder of a freedesktop
+// trash (~/.local/share/Trash/files/..., <mount>/.Trash-1000/files/..., <mount>/.Trash/1000/
+// files/...). The trash folder itself is no item inside it.
+bool IsInsideRecycleBin(std::string_view path, PathStyle style);
+
 // Whether the scan may walk a subfolder of folder whose name is name: never a name that starts
-// with "." (".", "..", hidden folders), and in Windows style nothing inside a drive's top-level
-// recycle folder (X:\RECYCLER\, X:\RECYCLED\, any letter case).
+// with "." (".", "..", hidden folders), and in Windows style nothing inside a recycle bin.
 bool IsWalkableSubfolder(std::string_view folder, std::string_view name, PathStyle style);
 
 // Visits folder (ending in the separator) and, with request.recurse, everything below it, depth

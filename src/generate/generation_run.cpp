@@ -152,15 +152,17 @@ class Generation {
   }
 
   // Converts text to the pages' code page once and writes it in one go; pages in UTF-8 are
-  // written as they stand rather than through a copy of the whole page.
+  // written as they stand rather than through a copy of the whole page. A failure names the file
+  // before the system's description, which never does.
   Status WriteFile(const std::string& file_name, const std::string& text) const {
     const std::string path =
         OutputFolder(options_, environment_.default_output_folder, environment_.style) + file_name;
-    if (environment_.code_page.is_utf8()) {
-      return environment_.write_file(path, text);
-    }
-    return environment_.write_file(
-        path, environment_.code_page.FromUtf8(text, Unmappable::kCharReference));
+    const Status written =
+        environment_.code_page.is_utf8()
+            ? environment_.write_file(path, text)
+            : environment_.write_file(
+                  path, environment_.code_page.FromUtf8(text, Unmappable::kCharReference));
+    return written.ok() ? written : Status::Failure(path + ": " + written.description());
   }
 
   std::string_view Words(SourceText text) const { return environment_.translation.Of(text); }

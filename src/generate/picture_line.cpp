@@ -197,8 +197,15 @@ void WriteNewWindowScript(bool only_one, std::string& out) {
                       "{sWindowOption = sWindowOption + ',left=0,top=0,scrollbars=yes';}}"});
   }
   AppendLines(out, {"{sWindowOption = sWindowOption + "
-                    "',toolbar=no,location=no,status=no,menubar=no,resizable=yes';",
-                    "subwin = window.open(url, winname, sWindowOption);"});
+                    "',toolbar=no,location=no,status=no,menubar=no,resizable=yes';"});
+  if (only_one) {
+    // Once the reused window shows a picture of another origin (in Chromium every file:// page
+    // is one), resizeTo() throws and the focus() after it never runs: the window would keep the
+    // first picture's size, behind the gallery. A fresh window per picture avoids both; closed
+    // and close() stay allowed across origins on a window this page opened.
+    AppendLines(out, {"if (window.subwin && !subwin.closed)", "{subwin.close();}"});
+  }
+  AppendLines(out, {"subwin = window.open(url, winname, sWindowOption);"});
   if (only_one) {
     AppendLines(out, {"if (pw > nWrkWidth)", "{pw = nWrkWidth;}", "if (ph > nWrkHeight)",
                       "{ph = nWrkHeight;}", "subwin.resizeTo(pw, ph);"});

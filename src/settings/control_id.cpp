@@ -6,120 +6,14 @@ std::string_view ControlName(ControlId control) {
   switch (control) {
     case ControlId::cmbSearchDir:
       return "cmbSearchDir";
-    case ControlId::Command4:
-      return "Command4";
-    case ControlId::chkSubDir:
-      return "chkSubDir";
     case ControlId::chkGIF:
       return "chkGIF";
-    case ControlId::chkJPEG:
-      return "chkJPEG";
-    case ControlId::chkPNG:
-      return "chkPNG";
-    case ControlId::chkBMP:
-      return "chkBMP";
-    case ControlId::chkWMF:
-      return "chkWMF";
-    case ControlId::chkEMF:
-      return "chkEMF";
-    case ControlId::TabStrip1:
-      return "TabStrip1";
-    case ControlId::Label7:
-      return "Label7";
     case ControlId::txtFileName:
       return "txtFileName";
-    case ControlId::lblExt:
-      return "lblExt";
-    case ControlId::Frame6:
-      return "Frame6";
-    case ControlId::cmbOutputDir:
-      return "cmbOutputDir";
-    case ControlId::Command6_0:
-      return "Command6(0)";
-    case ControlId::Label5:
-      return "Label5";
     case ControlId::cmbIPP:
       return "cmbIPP";
-    case ControlId::chkFrame:
-      return "chkFrame";
-    case ControlId::Frame4:
-      return "Frame4";
-    case ControlId::optThumb_0:
-      return "optThumb(0)";
-    case ControlId::optThumb_1:
-      return "optThumb(1)";
-    case ControlId::optThumb_2:
-      return "optThumb(2)";
-    case ControlId::Label2:
-      return "Label2";
-    case ControlId::cmbSize:
-      return "cmbSize";
-    case ControlId::Label3:
-      return "Label3";
-    case ControlId::txtTitle:
-      return "txtTitle";
-    case ControlId::Label4:
-      return "Label4";
-    case ControlId::txtName:
-      return "txtName";
-    case ControlId::Label6:
-      return "Label6";
-    case ControlId::txtEmail:
-      return "txtEmail";
-    case ControlId::chkBGColor:
-      return "chkBGColor";
-    case ControlId::chkAutoOpen:
-      return "chkAutoOpen";
-    case ControlId::chkSubWIndow:
-      return "chkSubWIndow";
-    case ControlId::chkAutoSize:
-      return "chkAutoSize";
-    case ControlId::chkOnlyOne:
-      return "chkOnlyOne";
-    case ControlId::chkClientPull:
-      return "chkClientPull";
-    case ControlId::LblDelay1:
-      return "LblDelay1";
     case ControlId::txtDelay:
       return "txtDelay";
-    case ControlId::LblDelay2:
-      return "LblDelay2";
-    case ControlId::Frame3:
-      return "Frame3";
-    case ControlId::chkSeparator:
-      return "chkSeparator";
-    case ControlId::chkFolderName:
-      return "chkFolderName";
-    case ControlId::lblKakkoL:
-      return "lblKakkoL";
-    case ControlId::chkPathName:
-      return "chkPathName";
-    case ControlId::lblKakkoR:
-      return "lblKakkoR";
-    case ControlId::chkSameSize:
-      return "chkSameSize";
-    case ControlId::Label13:
-      return "Label13";
-    case ControlId::Label12:
-      return "Label12";
-    case ControlId::chkNotThumbnail:
-      return "chkNotThumbnail";
-    case ControlId::chkBrowser:
-      return "chkBrowser";
-    case ControlId::Command6_1:
-      return "Command6(1)";
-    case ControlId::chkAltNewLine:
-      return "chkAltNewLine";
-    case ControlId::Label1:
-      return "Label1";
-    case ControlId::Command1:
-      return "Command1";
-    case ControlId::Command5:
-      return "Command5";
-    case ControlId::Command3:
-      return "Command3";
-    case ControlId::Command2:
-      return "Command2";
   }
   return {};
 }

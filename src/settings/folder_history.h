@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,24 +50,5 @@ std::string AddToFolderHistory(FolderHistory& history, std::string_view search_d
 // letters, so that the history behaves alike under CP932 and UTF-8. Everything else, including
 // bytes that are not UTF-8, must match exactly.
 bool FolderTextsEqualIgnoringCase(std::string_view a, std::string_view b);
-
-// The width of a text in the main window's font, in twips.
-using MeasureTextTwips = std::function<double(std::string_view text)>;
-
-// The largest width the drop-down list may get, in pixels: twice the box's width. The doubled
-// width and the twips per pixel are each rounded half to even, then divided as integers.
-int DropDownCap(double box_width_twips, double twips_per_pixel);
-
-// The drop-down list's width while the program runs: fixed cap, and the widest entry so far,
-// which never shrinks, even when the entry that set it has left the history.
-struct DropDownWidth {
-  int cap = 0;
-  int widest = 0;
-};
-
-// Measures one entry (pixels plus 8 %, rounded half to even), lets the widest width grow to it
-// or to the cap, and returns the widest width.
-int DropDownWidthFor(std::string_view text, const MeasureTextTwips& measure, double twips_per_pixel,
-                     DropDownWidth& width);
 
 }  // namespace pictavue

@@ -32,10 +32,12 @@
 
 #include "platform/path_kind.h"
 #include "platform/path_style.h"
+#include "settings/option_fields.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "ui/cls_tool_tip.h"
 #include "ui/path_chooser.h"
+#include "ui/rules/browse_rules.h"
 #include "ui/translated.h"
 
 namespace pictavue {
@@ -137,6 +139,7 @@ frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
   }
   ConnectChangeHandlers();
   ConnectButtons();
+  SetDefaultButtonActive(true);
   Load();
   // The controls get their sizes now, so the drop-down cap is measured on the real box.
   ActivateLayouts(*this);
@@ -149,6 +152,11 @@ frmMain::frmMain(MainWindowSetup setup, QWidget* parent)
 
 frmMain::~frmMain() {
   qApp->removeEventFilter(this);
+}
+
+void frmMain::SetDefaultButtonActive(bool active) {
+  default_button_active_ = active;
+  controls_.Command1->setDefault(active);  // drawn as the default button while it is one
 }
 
 void frmMain::SetActions(MainWindowActions actions) {
@@ -376,19 +384,6 @@ void frmMain::WriteIppText(const std::string& text) {
   OnIppTextTyped();
 }
 
-void frmMain::WriteSizeRule(const GalleryOptions& options) {
-  // Option buttons of one group can all be off only while they are not exclusive.
-  const bool values[] = {options.Width, options.Height, options.Longer};
-  for (std::size_t i = 0; i < controls_.optThumb.size(); ++i) {
-    QRadioButton* option = controls_.optThumb[i];
-    option->setAutoExclusive(false);
-    option->setChecked(values[i]);
-  }
-  for (QRadioButton* option : controls_.optThumb) {
-    option->setAutoExclusive(true);
-  }
-}
-
 void frmMain::LoadSettings(const GalleryOptions& options, const FolderHistory& history) {
   const MainWindowControls& c = controls_;
   held_ = options;
@@ -402,41 +397,12 @@ void frmMain::LoadSettings(const GalleryOptions& options, const FolderHistory& h
     SetSearchFolderText(history_.entries().front());
   }
 
-  WriteCheck(c.chkSubDir, options.SubDir);
-  WriteCheck(c.chkGIF, options.GIF);
-  WriteCheck(c.chkJPEG, options.JPEG);
-  WriteCheck(c.chkPNG, options.PNG);
-  WriteCheck(c.chkBMP, options.BMP);
-  WriteCheck(c.chkWMF, options.WMF);
-  WriteCheck(c.chkEMF, options.EMF);
-  WriteCheck(c.chkSameSize, options.SameSize);
-
-  WriteSizeRule(options);
-  WriteListIndex(c.cmbSize, options.Pixel);
-  WriteCheck(c.chkBGColor, options.BGColor);
-  WriteCheck(c.chkSubWIndow, options.SubWin);
-  WriteCheck(c.chkAutoSize, options.AutoSize);
-  WriteCheck(c.chkOnlyOne, options.OnlyOne);
-  WriteCheck(c.chkClientPull, options.ClientPull);
-  c.txtDelay->setText(ToQt(options.Delay));
-  WriteCheck(c.chkSeparator, options.Separator);
-  WriteCheck(c.chkFolderName, options.FolderName);
-  WriteCheck(c.chkPathName, options.PathName);
-  WriteListIndex(c.cmbIPP, options.IPP);
-  if (c.cmbIPP->currentIndex() == kNoListPosition) {
-    WriteIppText(options.IppFree);
+  for (const OptionField& field : kOptionFields) {
+    ShowField(field, options);
   }
-  WriteCheck(c.chkFrame, options.FrameMenu);
-  c.txtTitle->setPlainText(TitleForEditor(options.Title));
-  c.txtName->setText(ToQt(options.Name));
-  c.txtEmail->setText(ToQt(options.Email));
-  WriteCheck(c.chkNotThumbnail, options.NotThumbnail);
-  WriteCheck(c.chkAltNewLine, options.AltNewLine);
-
-  c.txtFileName->setText(ToQt(options.FileName));
-  WriteListIndex(c.cmbOutputDir, options.OutputDir);
-  WriteCheck(c.chkAutoOpen, options.AutoOpenMode);
-  WriteCheck(c.chkBrowser, options.Browser);
+  for (QRadioButton* option : c.optThumb) {
+    option->setAutoExclusive(true);  // a group again, also when the settings chose none of it
+  }
 
   // The dependent controls follow what was read, whatever order the values arrived in.
   ApplySubWindowRule();
@@ -448,47 +414,76 @@ void frmMain::LoadSettings(const GalleryOptions& options, const FolderHistory& h
   }
 }
 
+void frmMain::ShowField(const OptionField& field, const GalleryOptions& options) {
+  QWidget* control = Control(field.control);
+  switch (field.kind) {
+    case FieldKind::kCheck:
+      WriteCheck(control, options.*field.number);
+      break;
+    case FieldKind::kSizeRule: {
+      // Option buttons of one group can all be off only while they are not exclusive.
+      auto* option = static_cast<QRadioButton*>(control);
+      option->setAutoExclusive(false);
+      option->setChecked(options.*field.flag);
+      break;
+    }
+    case FieldKind::kPixel:
+    case FieldKind::kPerPage:
+    case FieldKind::kOutputDir:
+      WriteListIndex(control, options.*field.number);
+      break;
+    case FieldKind::kTypedPerPage:
+      if (controls_.cmbIPP->currentIndex() == kNoListPosition) {
+        WriteIppText(options.*field.text);
+      }
+      break;
+    case FieldKind::kText:
+      static_cast<QLineEdit*>(control)->setText(ToQt(options.*field.text));
+      break;
+    case FieldKind::kTitle:
+      controls_.txtTitle->setPlainText(TitleForEditor(options.*field.text));
+      break;
+    case FieldKind::kPath:
+      break;  // held, edited by its dialog
+  }
+}
+
+void frmMain::TakeField(const OptionField& field, GalleryOptions& options) const {
+  const QWidget* control = Control(field.control);
+  switch (field.kind) {
+    case FieldKind::kCheck:
+      options.*field.number = CheckValue(static_cast<const QCheckBox*>(control));
+      break;
+    case FieldKind::kSizeRule:
+      options.*field.flag = static_cast<const QRadioButton*>(control)->isChecked();
+      break;
+    case FieldKind::kPixel:
+    case FieldKind::kPerPage:
+    case FieldKind::kOutputDir:
+      options.*field.number = static_cast<const QComboBox*>(control)->currentIndex();
+      break;
+    case FieldKind::kTypedPerPage:
+      if (options.IPP == kNoListPosition) {
+        options.*field.text = ToUtf8(controls_.cmbIPP->currentText());
+      }
+      break;
+    case FieldKind::kText:
+      options.*field.text = ToUtf8(static_cast<const QLineEdit*>(control)->text());
+      break;
+    case FieldKind::kTitle:
+      options.*field.text = TitleFromEditor(controls_.txtTitle->toPlainText());
+      break;
+    case FieldKind::kPath:
+      break;
+  }
+}
+
 GalleryOptions frmMain::ReadOptions() const {
-  const MainWindowControls& c = controls_;
   GalleryOptions options = held_;
   options.SearchDir = SearchFolderText();
-  options.SubDir = CheckValue(c.chkSubDir);
-  options.GIF = CheckValue(c.chkGIF);
-  options.JPEG = CheckValue(c.chkJPEG);
-  options.PNG = CheckValue(c.chkPNG);
-  options.BMP = CheckValue(c.chkBMP);
-  options.WMF = CheckValue(c.chkWMF);
-  options.EMF = CheckValue(c.chkEMF);
-  options.SameSize = CheckValue(c.chkSameSize);
-
-  options.Width = c.optThumb[0]->isChecked();
-  options.Height = c.optThumb[1]->isChecked();
-  options.Longer = c.optThumb[2]->isChecked();
-  options.Pixel = c.cmbSize->currentIndex();
-  options.BGColor = CheckValue(c.chkBGColor);
-  options.SubWin = CheckValue(c.chkSubWIndow);
-  options.AutoSize = CheckValue(c.chkAutoSize);
-  options.OnlyOne = CheckValue(c.chkOnlyOne);
-  options.ClientPull = CheckValue(c.chkClientPull);
-  options.Delay = ToUtf8(c.txtDelay->text());
-  options.Separator = CheckValue(c.chkSeparator);
-  options.FolderName = CheckValue(c.chkFolderName);
-  options.PathName = CheckValue(c.chkPathName);
-  options.IPP = c.cmbIPP->currentIndex();
-  if (options.IPP == kNoListPosition) {
-    options.IppFree = ToUtf8(c.cmbIPP->currentText());
+  for (const OptionField& field : kOptionFields) {
+    TakeField(field, options);
   }
-  options.FrameMenu = CheckValue(c.chkFrame);
-  options.Title = TitleFromEditor(c.txtTitle->toPlainText());
-  options.Name = ToUtf8(c.txtName->text());
-  options.Email = ToUtf8(c.txtEmail->text());
-  options.NotThumbnail = CheckValue(c.chkNotThumbnail);
-  options.AltNewLine = CheckValue(c.chkAltNewLine);
-
-  options.FileName = ToUtf8(c.txtFileName->text());
-  options.OutputDir = c.cmbOutputDir->currentIndex();
-  options.AutoOpenMode = CheckValue(c.chkAutoOpen);
-  options.Browser = CheckValue(c.chkBrowser);
   return options;
 }
 
@@ -565,12 +560,14 @@ void frmMain::PointAt(int tab_page, ControlId control, FocusAction action) {
   if (tab_page != 0) {
     SelectTab(tab_page);
   }
-  QWidget* widget = Control(control);
+  QWidget* widget = Control(ControlName(control));
   if (widget == nullptr) {
     return;
   }
   const bool select = action == FocusAction::kFocusAndSelect;
-  if (select && ControlOf(QApplication::focusWidget()) == widget) {
+  // The window's own focus control, not the application's: right after a message box the window
+  // may not be active again yet, and the focus arriving with its activation selects nothing.
+  if (select && ControlOf(focusWidget()) == widget) {
     SelectWholeText(widget);
     return;
   }
@@ -582,7 +579,7 @@ void frmMain::PointAt(int tab_page, ControlId control, FocusAction action) {
 
 QWidget* frmMain::ControlOf(QWidget* widget) const {
   for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
-    for (QWidget* control : controls_.by_id) {
+    for (QWidget* control : controls_.all) {
       if (control == widget) {
         return widget;
       }
@@ -628,7 +625,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::FocusOut:
       if (ControlOf(widget) == controls_.txtTitle) {
-        default_button_active_ = true;
+        SetDefaultButtonActive(true);
       }
       return false;
     case QEvent::MouseButtonRelease: {
@@ -712,7 +709,7 @@ void frmMain::HandleFocusIn(QWidget* widget, Qt::FocusReason reason) {
   NoteFocus(*focus_, name);
   last_focus_control_ = control;
   if (control == c.txtTitle) {
-    default_button_active_ = false;
+    SetDefaultButtonActive(false);
   }
   if (IsTextBox(control) && SelectAllOnFocus(*focus_)) {
     SelectWholeText(control);
@@ -720,7 +717,9 @@ void frmMain::HandleFocusIn(QWidget* widget, Qt::FocusReason reason) {
 }
 
 bool frmMain::HandleRightButtonRelease(QWidget* widget, QMouseEvent* event) {
-  if (!widget->property(kHelpOnRightClickProperty).toBool()) {
+  // Text and combo boxes keep their own context menus.
+  if (qobject_cast<QLineEdit*>(widget) != nullptr || qobject_cast<QComboBox*>(widget) != nullptr ||
+      qobject_cast<QPlainTextEdit*>(widget) != nullptr) {
     return false;
   }
   // Qt hands an event that a child ignored on to its parent; the release belongs to the
@@ -756,10 +755,7 @@ bool frmMain::HandleDrop(QEvent* event) {
 }
 
 void frmMain::BrowseSearchFolder() {
-  std::string initial(TrimBlanks(SearchFolderText()));
-  if (PathKind(initial) != FileKind::kFolder) {
-    initial.clear();
-  }
+  const std::string initial = FolderBrowseStart(SearchFolderText(), PathKind);
   const std::string title = Translated(kBrowseTitle).toStdString();
   const std::string chosen = actions_.browse_for_folder
                                  ? actions_.browse_for_folder(title, this, initial)

@@ -9,15 +9,17 @@
 #include "generate/front_end.h"
 #include "platform/code_page.h"
 #include "settings/control_id.h"
-#include "settings/control_rules.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
 #include "ui/help_topics.h"
 #include "ui/main_window_controls.h"
+#include "ui/rules/control_rules.h"
+#include "ui/rules/drop_down_width.h"
 
 namespace pictavue {
 
 class clsToolTip;
+struct OptionField;
 
 // What the main window is given for its whole life.
 struct MainWindowSetup {
@@ -87,7 +89,7 @@ class frmMain : public QWidget {
   void SelectTab(int tab);
   int SelectedTab() const;
 
-  QWidget* Control(ControlId id) const { return controls_.Control(id); }
+  QWidget* Control(std::string_view name) const { return controls_.Control(name); }
   QWidget* LastFocusControl() const { return last_focus_control_; }
   const FocusState& Focus() const { return *focus_; }
   int SettingsDialogMode() const { return settings_dialog_mode_; }
@@ -122,10 +124,12 @@ class frmMain : public QWidget {
   void WriteCheck(QWidget* box, int state);
   void WriteListIndex(QWidget* combo, int index);
   void WriteIppText(const std::string& text);
-  void WriteSizeRule(const GalleryOptions& options);
+  void ShowField(const OptionField& field, const GalleryOptions& options);
+  void TakeField(const OptionField& field, GalleryOptions& options) const;
   void FillSearchDirList();
   int MeasureDropDownWidth(const std::string& entry);
 
+  void SetDefaultButtonActive(bool active);
   void OnTabSelected(int index);
   bool HandleKeyPress(QObject* watched, QKeyEvent* event);
   void HandleFocusIn(QWidget* widget, Qt::FocusReason reason);

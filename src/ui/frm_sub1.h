@@ -3,9 +3,9 @@
 #include <QDialog>
 
 #include "platform/path_style.h"
-#include "settings/control_rules.h"
 #include "settings/gallery_options.h"
-#include "ui/browse_rules.h"
+#include "ui/rules/browse_rules.h"
+#include "ui/rules/control_rules.h"
 
 class QLabel;
 class QLineEdit;

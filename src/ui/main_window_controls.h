@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-
-#include "settings/control_id.h"
+#include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -18,10 +18,8 @@ class QWidget;
 
 namespace pictavue {
 
-// Dynamic properties the builder puts on the widgets: the help topic number (int, absent for a
-// control without one) and whether releasing the right mouse button over it shows that topic.
+// The dynamic property the builder puts on a widget with a help topic: the topic's number.
 inline constexpr char kHelpTopicProperty[] = "HelpTopic";
-inline constexpr char kHelpOnRightClickProperty[] = "HelpOnRightClick";
 
 // Every widget of the main window, each named by its control name (also its objectName;
 // control arrays as "optThumb(0)"). Owned by the window they were built into.
@@ -102,9 +100,9 @@ struct MainWindowControls {
   QPushButton* Command3 = nullptr;
   QPushButton* Command2 = nullptr;
 
-  // The widget of a control.
-  QWidget* Control(ControlId id) const;
-  std::array<QWidget*, static_cast<int>(ControlId::Command2) + 1> by_id{};
+  // Every control above, in the order it was made, and one of them by its name.
+  std::vector<QWidget*> all;
+  QWidget* Control(std::string_view name) const;
 };
 
 // Creates every control of the main window inside window, laid out as the window has always

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "collect/plugin_probe.h"
-#include "settings/control_rules.h"
 #include "ui/frm_main.h"
+#include "ui/rules/control_rules.h"
 
 namespace pictavue {
 

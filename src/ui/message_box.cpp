@@ -1,13 +1,16 @@
 #include "ui/message_box.h"
 
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 #include "generate/front_end.h"
-#include "request/message_placement.h"
-#include "ui/message_style.h"
+#include "ui/rules/message_placement.h"
+#include "ui/rules/message_style.h"
 #include "ui/translated.h"
 
 namespace pictavue {
@@ -71,15 +74,48 @@ WindowRect RectOf(const QRect& rect) {
                     rect.top() + rect.height()};
 }
 
-// A message box that moves itself over its owner when it is about to appear: only then has
-// it laid out its text and taken its final size.
+// A message box that shows each line of its text whole, up to the width of the screen, and
+// moves itself over its owner when it is about to appear: only then has it laid out its text and
+// taken its final size.
 class PlacedMessageBox final : public QMessageBox {
  public:
   explicit PlacedMessageBox(QWidget* owner) : QMessageBox(owner), owner_(owner) {}
 
  protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    if (event->type() == QEvent::LayoutRequest) {
+      KeepLinesWhole();
+    }
+    return handled;
+  }
+
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);
+    KeepLinesWhole();
+    Place();
+  }
+
+ private:
+  // Qt wraps a message wider than about 500 pixels, anywhere in a Japanese line; the system's
+  // boxes break a line only where the text does, unless it is wider than the screen.
+  void KeepLinesWhole() {
+    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr || !label->wordWrap() || layout() == nullptr) {
+      return;
+    }
+    label->setWordWrap(false);
+    layout()->activate();
+    const QSize whole = layout()->totalMinimumSize();
+    if (whole.width() > screen()->availableGeometry().width()) {
+      label->setWordWrap(true);
+      return;
+    }
+    setFixedSize(whole);
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+  }
+
+  void Place() {
     if (owner_.isNull()) {
       return;
     }
@@ -93,7 +129,6 @@ class PlacedMessageBox final : public QMessageBox {
     move(area.topLeft() + QPoint(position.x, position.y));
   }
 
- private:
   QPointer<QWidget> owner_;
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/browse_rules.h"
+#include "ui/rules/browse_rules.h"
 
 class QFileDialog;
 class QWidget;

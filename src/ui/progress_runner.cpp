@@ -13,10 +13,6 @@ namespace pictavue {
 ProgressRunner::ProgressRunner(ActiveWindow& active_window, QWidget* owner, int event_interval_ms)
     : active_window_(active_window), owner_(owner), event_interval_ms_(event_interval_ms) {}
 
-void ProgressRunner::SetOwner(QWidget* owner) {
-  owner_ = owner;
-}
-
 void ProgressRunner::RunModal(const std::function<void()>& run) {
   frmProgress window(owner_, run);
   active_window_.Track(&window);
@@ -25,6 +21,12 @@ void ProgressRunner::RunModal(const std::function<void()>& run) {
   since_events_.invalidate();
   window.exec();
   window_ = nullptr;
+  // A message box of the run (no pictures, the abort message) may have been the active window
+  // just before the progress window went; the window manager then hands the activation to no
+  // one, and the keyboard would be dead until a click.
+  if (owner_ && owner_->isVisible()) {
+    owner_->activateWindow();
+  }
 }
 
 void ProgressRunner::SetStatus(const std::string& text) {

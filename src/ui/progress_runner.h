@@ -30,12 +30,10 @@ class ProgressRunner final : public RunFeedback {
   // screen's rate.
   static constexpr int kEventIntervalMs = 16;
 
-  // event_interval_ms other than kEventIntervalMs is for measuring.
+  // owner: the window the progress window is modal over (the main window). event_interval_ms
+  // other than kEventIntervalMs is for measuring.
   explicit ProgressRunner(ActiveWindow& active_window, QWidget* owner = nullptr,
                           int event_interval_ms = kEventIntervalMs);
-
-  // The window the progress window is modal over (the main window).
-  void SetOwner(QWidget* owner);
 
   // Shows a fresh progress window modally, calls run once the window is on screen, and returns
   // when run has returned and the window has closed.

@@ -7,9 +7,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { useBrowser } from './support/browser.mjs';
-import { ippCode, settingsText, program, tempFolder, writePictures } from './support/gallery.mjs';
-import { spawnSync } from 'node:child_process';
+import { makeGallery, useBrowser } from './support/gallery.mjs';
 
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
@@ -52,22 +50,9 @@ function bytesOf(name) {
   return Buffer.concat(parts);
 }
 
-// The bytes of the file a file: address names: percent-escapes are bytes, the rest UTF-8.
-function fileBytesOf(url) {
-  const { pathname } = new URL(url);
-  const parts = [];
-  for (let i = 0; i < pathname.length;) {
-    if (pathname[i] === '%' && /^[0-9A-Fa-f]{2}$/.test(pathname.slice(i + 1, i + 3))) {
-      parts.push(Buffer.from([parseInt(pathname.slice(i + 1, i + 3), 16)]));
-      i += 3;
-    } else {
-      const character = String.fromCodePoint(pathname.codePointAt(i));
-      parts.push(Buffer.from(character, 'utf8'));
-      i += character.length;
-    }
-  }
-  return Buffer.concat(parts).toString('latin1');
-}
+// The bytes of the file a file: address names, as latin1 text: the URL parser leaves the path
+// ASCII and every other byte percent-escaped, which unescape turns back into that byte.
+const fileBytesOf = (url) => unescape(new URL(url).pathname);
 
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
@@ -91,11 +76,6 @@ async function watch() {
     record.push(['request', route.request().url()]);
     return route.abort();
   });
-  browser.context.on('request', (request) => {
-    if (!/^(file|about):/.test(request.url())) {
-      record.push(['request', request.url()]);
-    }
-  });
 }
 
 async function newPage(t) {
@@ -110,25 +90,14 @@ async function newPage(t) {
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
 // that a loaded image tells which file it came from.
 function makeHostileGallery(t, options) {
-  const root = tempFolder(t);
-  const tree = path.join(root, 'tree');
-  writePictures(path.join(root, 'plain'), names.map((_, i) => ({
-    kind: 'gif', width: 30 + i, height: 20, path: `p${i}.gif`,
-  })));
-  const files = new Map();  // file bytes (latin1) -> width
-  names.forEach((name, i) => {
-    const file = Buffer.concat([Buffer.from(tree + '/'), bytesOf(name)]);
-    fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
-    fs.renameSync(path.join(root, 'plain', `p${i}.gif`), file);
-    files.set(file.toString('latin1'), 30 + i);
+  const { tree, out } = makeGallery(t, {
+    pictures: names.map((name, i) => ({ kind: 'gif', width: 30 + i, height: 20, path: bytesOf(name) })),
+    options: { Pixel: 0, ...options },
+    where: options.OutputDir === 1 ? 'search' : 'chosen',
   });
-  const out = options.OutputDir === 1 ? tree : path.join(root, 'out');
-  fs.mkdirSync(out, { recursive: true });
-  const settings = path.join(root, 'Pictavue.ini');
-  fs.writeFileSync(settings, settingsText({ DirName: out, Pixel: 0, ...options }));
-  const result = spawnSync(program, ['--batch', '--yes', '--settings', settings, tree],
-    { env: { PATH: process.env.PATH, HOME: root, LANG: 'C.UTF-8' } });
-  assert.equal(result.status, 0, `pictavue --batch: ${result.stderr}`);
+  // file bytes (latin1) -> width
+  const files = new Map(names.map((name, i) => [
+    Buffer.concat([Buffer.from(`${tree}/`), bytesOf(name)]).toString('latin1'), 30 + i]));
   const pages = fs.readdirSync(out).filter((name) => name.endsWith('.htm'))
     .map((name) => pathToFileURL(path.join(out, name)).href);
   return { files, pages, pageFiles: new Set(pages.map(fileBytesOf)) };
@@ -259,19 +228,3 @@ for (const [label, options] of [
 ]) {
   test(`hostile names, ${label}`, (t) => checkGallery(t, options));
 }
-
-// A quote in the output name would end the refresh address; one in the e-mail would leave the
-// mailto attribute.
-test('hostile output name and e-mail: the slide show moves on, no attribute is left', async (t) => {
-  const page = await newPage(t);
-  const gallery = makeHostileGallery(t, {
-    ...relative, ...plain, IPP: ippCode[20], ClientPull: 1, Delay: 1, FileName: "'q",
-    Email: 'a@b" onmouseover="alert(5)',
-  });
-  const first = gallery.pages.find((url) => url.endsWith('001.htm'));
-  await page.goto(first);
-  assert.deepEqual(await foreignScript(page), []);
-  await page.waitForURL((u) => fileBytesOf(u.href) === fileBytesOf(first).replace('001.htm', '002.htm'),
-    { timeout: 5000 });
-  assert.deepEqual(record, []);
-});

@@ -1,11 +1,13 @@
-// The links around the thumbnails: sized sub-windows (one reused window, or one per picture),
-// the plain sub-window and the same window.
+// The links around the thumbnails: sized sub-windows (one reused window, or one per picture) and
+// the plain sub-window. The same window is the hostile names test's.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
-import { useBrowser, openPage } from './support/browser.mjs';
-import { fileOf, makeGallery } from './support/gallery.mjs';
+import { fileURLToPath as fileOf } from 'node:url';
+import { makeGallery, openPage, useBrowser } from './support/gallery.mjs';
 
 const browser = useBrowser();
 
@@ -16,6 +18,7 @@ const pictures = [
   { kind: 'gif', width: 240, height: 180, path: 'mid.gif' },
   { kind: 'jpeg', width: 160, height: 90, path: 'small.jpg' },
 ];
+const [big, mid, small] = pictures;
 
 // The window a sized link asks for: the picture plus the margins, 20 more each way when it
 // does not fit, capped at the usable screen (less 10 and 30).
@@ -28,120 +31,97 @@ function sizedWindow(picture, screen, onlyOne) {
   return size.map((side, i) => Math.min(side, usable[i]));
 }
 
-async function windowOf(popup) {
-  await popup.waitForLoadState('load');
-  return popup.evaluate(() => ({
-    name: window.name, inner: [innerWidth, innerHeight], outer: [outerWidth, outerHeight],
-  }));
+// Serves folder over http://127.0.0.1 until the test ends; gives the server's address.
+async function serve(t, folder) {
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    fs.readFile(file, (error, bytes) => {
+      response.writeHead(error ? 404 : 200);
+      response.end(bytes);
+    });
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  t.after(() => server.close());
+  return `http://127.0.0.1:${server.address().port}/`;
 }
 
-// How much of a window's requested height the browser's own bars take: open a window of a known
-// size from the gallery page and see what is left inside.
-async function barHeight(browserContext, page) {
-  const [popup] = await Promise.all([
-    browserContext.waitForEvent('page'),
-    page.evaluate(() => { window.open('about:blank', 'measure', 'width=300,height=300'); }),
-  ]);
-  const { inner } = await windowOf(popup);
-  await popup.close();
-  return 300 - inner[1];
-}
-
-async function clickThumbnail(page, picture) {
-  const index = pictures.indexOf(picture);
-  await page.locator('img').nth(index).click();
-}
-
-async function waitForOuterSize(popup, size) {
-  await popup.waitForFunction(([w, h]) => outerWidth === w && outerHeight === h, size, { timeout: 3000 })
-    .catch(() => {});
-}
-
-function pictureFile(gallery, picture) {
-  return path.join(gallery.tree, picture.path);
-}
-
-// A waitForURL predicate: the address of the picture's file.
-function isPicture(gallery, picture) {
-  return (url) => url.protocol === 'file:' && fileOf(url.href) === pictureFile(gallery, picture);
-}
-
-// Clicks the thumbnails from the smallest to the largest and gives the one window's size after
-// each click.
-async function onlyOneWindowSizes(t) {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, AutoSize: 1, OnlyOne: 1 } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
-  const screen = await page.evaluate(() => ({ availWidth: screen.availWidth, availHeight: screen.availHeight }));
-  const before = browser.context.pages().length;
-  const seen = [];
-  let popup;
-  for (const picture of [pictures[2], pictures[1], pictures[0]]) {
-    if (!popup) {
-      [popup] = await Promise.all([browser.context.waitForEvent('page'), clickThumbnail(page, picture)]);
-      t.after(() => popup.close());
-    } else {
-      await Promise.all([popup.waitForURL(isPicture(gallery, picture)), clickThumbnail(page, picture)]);
+// Polls check until it gives something, for up to five seconds.
+async function until(check) {
+  for (let tries = 0; tries < 100; tries++) {
+    const result = check();
+    if (result) {
+      return result;
     }
-    const expected = sizedWindow(picture, screen, true);
-    await waitForOuterSize(popup, expected);
-    const shown = await windowOf(popup);
-    seen.push({ picture: picture.path, name: shown.name, file: fileOf(popup.url()), size: shown.outer, expected });
+    await new Promise((resolve) => setTimeout(resolve, 50));
   }
-  assert.equal(browser.context.pages().length, before + 1, 'a second window was opened');
-  return { gallery, seen };
+  return undefined;
 }
 
-test('sized sub-windows with OnlyOne on: one window for every picture, first opened at its size', async (t) => {
-  const { gallery, seen } = await onlyOneWindowSizes(t);
-  for (const [i, window] of seen.entries()) {
-    assert.equal(window.name, 'SubWin');
-    assert.equal(window.file, path.join(gallery.tree, [pictures[2], pictures[1], pictures[0]][i].path));
-  }
-  assert.deepEqual(seen[0].size, seen[0].expected, `window of ${seen[0].picture}`);
-});
-
-test('sized sub-windows with OnlyOne on: a picture larger than the screen gets the usable screen', async (t) => {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, AutoSize: 1, OnlyOne: 1 } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
+// The gallery's first page (from file://, or from http:// with the pages beside the pictures),
+// the screen it is on, and a click on a picture's thumbnail that gives the window it opens
+// ({ popup, name, inner, outer, file }) or, with popup, waits for that one.
+async function galleryPage(t, options, where = 'file') {
+  const gallery = makeGallery(t, { pictures, where: where === 'http' ? 'search' : 'chosen', options: { SubWin: 1, ...options } });
+  const first = 'Pictavue001.htm';
+  const page = await openPage(t, browser, where === 'http' ? await serve(t, gallery.out) + first : gallery.url(first));
   const screen = await page.evaluate(() => ({ availWidth: screen.availWidth, availHeight: screen.availHeight }));
-  const [popup] = await Promise.all([browser.context.waitForEvent('page'), clickThumbnail(page, pictures[0])]);
-  t.after(() => popup.close());
-  const expected = sizedWindow(pictures[0], screen, true);
-  assert.deepEqual(expected, [screen.availWidth - 10, screen.availHeight - 30]);
-  await waitForOuterSize(popup, expected);
-  const shown = await windowOf(popup);
-  assert.equal(fileOf(popup.url()), pictureFile(gallery, pictures[0]));
-  assert.deepEqual(shown.outer, expected);
-});
+  const click = async (picture, popup) => {
+    const file = path.join(gallery.tree, picture.path);
+    const thumbnail = page.locator('img').nth(pictures.indexOf(picture));
+    if (popup) {
+      await Promise.all([popup.waitForURL((url) => url.protocol === 'file:' && fileOf(url.href) === file), thumbnail.click()]);
+    } else {
+      [popup] = await Promise.all([browser.context.waitForEvent('page'), thumbnail.click()]);
+      t.after(() => popup.close());
+    }
+    await popup.waitForLoadState('load');
+    const shown = await popup.evaluate(() => ({
+      name: window.name, inner: [innerWidth, innerHeight], outer: [outerWidth, outerHeight],
+    }));
+    return { popup, ...shown, file: fileOf(popup.url()), expected: file };
+  };
+  return { gallery, page, screen, click };
+}
 
-// The page resizes the reused window after loading the next picture into it. Chromium gives
-// every file:// page an origin of its own, so once the window shows a picture, resizeTo() from
-// the gallery page is a cross-origin access: it throws a SecurityError and the window keeps the
-// size of the first picture (the focus() after it is skipped too).
-test('sized sub-windows with OnlyOne on: the one window is resized to each later picture', {
-  todo: 'Chromium refuses resizeTo() on a window showing a file:// picture (SecurityError)',
-}, async (t) => {
-  const { seen } = await onlyOneWindowSizes(t);
-  for (const window of seen) {
-    assert.deepEqual(window.size, window.expected, `window of ${window.picture}`);
-  }
-});
+// From file:// pages (each an origin of its own in Chromium) and from http:// pages alike.
+for (const where of ['file', 'http']) {
+  test(`sized sub-windows with OnlyOne on, ${where}: each picture in front, in one window of its size`, async (t) => {
+    const { page, screen } = await galleryPage(t, { AutoSize: 1, OnlyOne: 1 }, where);
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    const others = browser.context.pages();
+    const subWindows = () => browser.context.pages().filter((p) => !others.includes(p));
+    t.after(() => Promise.all(subWindows().map((p) => p.close())));
+    for (const picture of [small, mid, big]) {
+      await page.locator('img').nth(pictures.indexOf(picture)).click();
+      const popup = await until(() => subWindows().find(
+        (p) => decodeURIComponent(new URL(p.url() || 'about:blank').pathname).endsWith(`/${picture.path}`)));
+      assert.ok(popup, `no window shows ${picture.path}`);
+      const size = sizedWindow(picture, screen, true);
+      await popup.waitForFunction(([w, h]) => outerWidth === w && outerHeight === h, size, { timeout: 3000 })
+        .catch(() => {});
+      assert.deepEqual(await popup.evaluate(() => [name, outerWidth, outerHeight]), ['SubWin', ...size], picture.path);
+      await until(() => subWindows().length === 1);
+      assert.equal(subWindows().length, 1, 'more than one sub-window');
+      // The script ran to its end, focus() included, so the window is in front.
+      assert.deepEqual(errors, []);
+    }
+  });
+}
 
 test('sized sub-windows with OnlyOne off: a window of its own size for each picture', async (t) => {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, AutoSize: 1, OnlyOne: 0 } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
-  const screen = await page.evaluate(() => ({
-    availWidth: screen.availWidth, availHeight: screen.availHeight,
-  }));
-  const bars = await barHeight(browser.context, page);
-
+  const { page, screen, click } = await galleryPage(t, { AutoSize: 1, OnlyOne: 0 });
+  // How much of a window's requested height the browser's own bars take.
+  const [probe] = await Promise.all([browser.context.waitForEvent('page'),
+    page.evaluate(() => { window.open('about:blank', 'measure', 'width=300,height=300'); })]);
+  await probe.waitForLoadState('load');
+  const bars = 300 - await probe.evaluate(() => innerHeight);
+  await probe.close();
   const before = browser.context.pages().length;
-  for (const picture of [pictures[2], pictures[1], pictures[0]]) {
-    const [popup] = await Promise.all([browser.context.waitForEvent('page'), clickThumbnail(page, picture)]);
-    t.after(() => popup.close());
-    const shown = await windowOf(popup);
+  for (const picture of [small, mid, big]) {
+    const shown = await click(picture);
     const [width, height] = sizedWindow(picture, screen, false);
-    assert.equal(fileOf(popup.url()), pictureFile(gallery, picture));
+    assert.equal(shown.file, shown.expected);
     assert.equal(shown.name, `SubWin${pictures.indexOf(picture) + 1}`);
     assert.equal(shown.inner[0], width, `width of the window of ${picture.path}`);
     // A window taller than the screen with the browser's bars is cut to the screen by the browser.
@@ -152,24 +132,9 @@ test('sized sub-windows with OnlyOne off: a window of its own size for each pict
 });
 
 test('the plain sub-window opens each picture in the one window "SubWin"', async (t) => {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 1, AutoSize: 0 } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
-  const [popup] = await Promise.all([browser.context.waitForEvent('page'), clickThumbnail(page, pictures[0])]);
-  t.after(() => popup.close());
-  await popup.waitForURL(isPicture(gallery, pictures[0]));
-  assert.equal((await windowOf(popup)).name, 'SubWin');
-  await Promise.all([popup.waitForURL(isPicture(gallery, pictures[2])),
-    clickThumbnail(page, pictures[2])]);
+  const { gallery, page, click } = await galleryPage(t, { AutoSize: 0 });
+  const opened = await click(big);
+  assert.equal(opened.name, 'SubWin');
+  assert.equal((await click(small, opened.popup)).file, path.join(gallery.tree, small.path));
   assert.equal(page.url(), gallery.url('Pictavue001.htm'));
-});
-
-test('without a sub-window the picture opens in the same window', async (t) => {
-  const gallery = makeGallery(t, { pictures, options: { SubWin: 0 } });
-  const page = await openPage(t, browser, gallery.url('Pictavue001.htm'));
-  const before = browser.context.pages().length;
-  await Promise.all([page.waitForURL(isPicture(gallery, pictures[0])),
-    clickThumbnail(page, pictures[0])]);
-  const size = await page.evaluate(() => [document.images[0].naturalWidth, document.images[0].naturalHeight]);
-  assert.deepEqual(size, [3000, 2000]);
-  assert.equal(browser.context.pages().length, before);
 });

@@ -1,66 +1,40 @@
 #include "generate/gallery_fixture.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 #include "generate/page_layout.h"
-#include "support/temp_folder.h"
+#include "support/data_table.h"
+#include "support/settings_text.h"
 
 namespace pictavue::testing {
-namespace {
 
-RunState StateOf(std::vector<ImageEntry> entries) {
+RunState Tree(std::string_view name) {
   RunState run;
-  for (ImageEntry& entry : entries) {
-    EXPECT_TRUE(AppendImage(run, std::move(entry)));
+  for (const Row& row : ReadTable("generate/pictures.tsv")) {
+    if (row[0] == name) {
+      EXPECT_TRUE(AppendImage(
+          run, {row[1], row[2], std::stoll(row[3]), static_cast<std::int16_t>(std::stoi(row[4])),
+                static_cast<std::int16_t>(std::stoi(row[5]))}));
+    }
   }
   return run;
 }
 
-}  // namespace
-
-RunState WindowsTree() {
-  return StateOf({
-      {"C:\\Photos\\", "a.jpg", 123456, 640, 480},
-      {"C:\\Photos\\Trip\\", "c.png", 1250, 200, 300},
-      {"C:\\Photos\\Trip\\", "it's.gif", 9999, 300, 200},
-      {"C:\\Photos\\Trip\\Day 2\\", "d.jpg", 1234567, 1024, 768},
-      {"C:\\Photos\\Trip\\Day 2\\", "e.bmp", 0, 50, 50},
-  });
-}
-
-RunState PosixTree() {
-  return StateOf({
-      {"/home/me/Photos/", "a\"b<c>.jpg", 2048, 120, 90},
-      {"/home/me/Photos/", "50% #1?.jpg", 1000, 80, 60},
-      {"/home/me/Photos/", "it's & co.jpg", 45000, 300, 300},
-      {"/home/me/Photos/", "back\\slash.gif", 999, 100, 101},
-      {"/home/me/Photos/", "bad\xE9name.jpg", 5, 640, 480},
-      {"/home/me/Photos/写真 <2025>/", "夏 休み.png", 1234567, 480, 640},
-  });
-}
-
-GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text, RunState& run) {
-  GalleryOptions options;
+GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text,
+                          const std::vector<std::string>& settings) {
+  // The first of two equal keys counts: settings given win over these.
+  std::vector<std::string> lines = settings;
+  lines.insert(lines.end(), {"SubDir=1", "GIF=1", "JPEG=1", "PNG=1", "BMP=1", "WMF=1", "EMF=1"});
+  GalleryOptions options = OptionsFromSettings(lines);
   options.SearchDir = std::string(search_dir);
-  if (ipp_text.empty()) {
-    options.IPP = kIppUnlimited;
-    run.PageCount = 1;
-    return options;
-  }
-  options.IPP = kNoListPosition;
+  options.IPP = ipp_text.empty() ? kIppUnlimited : kNoListPosition;
   options.IppFree = std::string(ipp_text);
-  run.ImagesPerPage = ImagesPerPage(ipp_text).value_or(0);
-  run.PageCount = PageCount(run.ImageCount, run.ImagesPerPage);
   return options;
 }
 
-std::string Golden(std::string_view name) {
-  const char* source = std::getenv("PICTAVUE_TEST_SOURCE_DIR");
-  const std::string path =
-      std::string(source == nullptr ? "." : source) + "/tests/generate/golden/" + std::string(name);
-  std::string bytes = ReadFileBytes(path);
-  EXPECT_FALSE(bytes.empty()) << "missing golden file " << path;
-  return bytes;
+void Paginate(const GalleryOptions& options, RunState& run) {
+  run.ImagesPerPage = IsUnlimited(options) ? 0 : ImagesPerPage(IppText(options)).value_or(0);
+  run.PageCount = IsUnlimited(options) ? 1 : PageCount(run.ImageCount, run.ImagesPerPage);
 }
 
 }  // namespace pictavue::testing

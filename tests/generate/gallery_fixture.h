@@ -1,39 +1,32 @@
 #pragma once
 
+// The pictures and options of the page and run tests.
+
 #include <string>
 #include <string_view>
-
-#include <gtest/gtest.h>
+#include <vector>
 
 #include "collect/image_list.h"
-#include "generate/page_context.h"
+#include "platform/clock.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue::testing {
 
-// The five pictures of the page tests in the order the ordering leaves them, under the search
-// folder C:\Photos:
-//   C:\Photos\a.jpg                 640 x 480   123456 bytes
-//   C:\Photos\Trip\c.png            200 x 300     1250 bytes
-//   C:\Photos\Trip\it's.gif         300 x 200     9999 bytes
-//   C:\Photos\Trip\Day 2\d.jpg     1024 x 768  1234567 bytes
-//   C:\Photos\Trip\Day 2\e.bmp       50 x 50         0 bytes (not measured)
-RunState WindowsTree();
-
-// Awkward POSIX names under /home/me/Photos, unlimited page size:
-//   a"b<c>.jpg, 50% #1?.jpg, it's & co.jpg, back\slash.gif, bad<E9>name.jpg (not UTF-8),
-//   then 写真 <2025>/夏 休み.png
-RunState PosixTree();
-
-// Options for a tree: the search folder set, pictures per page typed as ipp_text (an empty text
-// selects "無制限"), ImagesPerPage and PageCount of run set from them.
-GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text, RunState& run);
-
 inline constexpr DateTime kFixedNow{2026, 3, 1, 9, 5, 7};
 inline constexpr char kWindowsHome[] = "file:///C|/Program Files/Pictavue/docs/index.html";
-inline constexpr char kPosixHome[] = "file:///usr/share/pictavue/docs/index.html";
+// With characters that the pages must encode like those of any address.
+inline constexpr char kPosixHome[] = "file:///opt/100% #1/docs/index.html";
 
-// The bytes of tests/generate/golden/<name>.
-std::string Golden(std::string_view name);
+// Tree "windows" or "posix" of tests/data/generate/pictures.tsv, in page order.
+RunState Tree(std::string_view name);
+
+// Options for a run over search_dir: pictures per page typed as ipp_text ("" for "無制限"), the
+// settings as OptionsFromSettings reads them, and every picture kind and subfolders searched
+// unless the settings say otherwise.
+GalleryOptions OptionsFor(std::string_view search_dir, std::string_view ipp_text,
+                          const std::vector<std::string>& settings = {});
+
+// Sets ImagesPerPage and PageCount of run as a run with options does.
+void Paginate(const GalleryOptions& options, RunState& run);
 
 }  // namespace pictavue::testing

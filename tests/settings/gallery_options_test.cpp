@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/control_id.h"
-
 namespace pictavue {
 namespace {
 
@@ -31,12 +29,6 @@ TEST(GalleryOptionsTest, ThumbnailSizeFollowsTheSizeListAndIs100WithoutAChoice) 
     options.Pixel = position;
     EXPECT_EQ(ThumbnailSize(options), size) << position;
   }
-}
-
-TEST(ControlIdTest, ArrayElementsAreNamedWithTheirIndex) {
-  EXPECT_EQ(ControlName(ControlId::Command6_0), "Command6(0)");
-  EXPECT_EQ(ControlName(ControlId::optThumb_2), "optThumb(2)");
-  EXPECT_EQ(ControlName(ControlId::chkSubWIndow), "chkSubWIndow");
 }
 
 }  // namespace

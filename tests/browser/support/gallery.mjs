@@ -1,114 +1,96 @@
-// Galleries made the way a person makes them: pictures written by our own picture writers,
-// a settings file, and `pictavue --batch` over the folder. Everything lives in a temporary
-// folder that the test removes afterwards.
+// Galleries made the way a person makes them (pictures from our own picture writer, a settings
+// file, `pictavue --batch` over the folder), looked at in Debian's Chromium, headless, with a
+// fresh profile; never a browser download. Everything lives in temporary folders.
 
+import { after, before } from 'node:test';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-export const buildFolder = path.resolve(process.env.PICTAVUE_BUILD ?? path.join(here, '../../../build'));
-export const program = path.join(buildFolder, 'bin', 'pictavue');
-const pictureWriter = path.join(buildFolder, 'bin', 'pictavue_write_pictures');
+const bin = path.join(path.resolve(process.env.PICTAVUE_BUILD ?? path.join(here, '../../../build')), 'bin');
 
-const sections = {
-  SearchDir: ['SubDir', 'GIF', 'JPEG', 'PNG', 'BMP', 'WMF', 'EMF', 'SameSize'],
-  PageFormat: ['Width', 'Height', 'Longer', 'Pixel', 'BGColor', 'SubWin', 'AutoSize', 'OnlyOne',
-    'ClientPull', 'Delay', 'Separator', 'FolderName', 'PathName', 'IPP', 'IppFree', 'FrameMenu',
-    'Title', 'Name', 'Email', 'NotThumbnail', 'AltNewLine'],
-  OutFile: ['FileName', 'DirName', 'OutputDir', 'AutoOpenMode', 'Browser', 'BrowserPath'],
-};
-
-// The codes the settings file stores for the list choices.
-export const pixelCode = { 50: 3, 100: 0, 150: 4, 200: 1, 250: 5, 300: 2 };
-export const ippCode = { 20: 5, 50: 4, 100: 0, 150: 1, 200: 2, unlimited: 3 };
-
-// A fresh folder, removed when the test ends.
-export function tempFolder(t) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-browser-'));
-  t.after(() => fs.rmSync(folder, { recursive: true, force: true }));
-  return folder;
-}
-
-// pictures: [{ kind, width, height, path, colour }] with path relative to root.
-export function writePictures(root, pictures) {
-  const list = pictures
-    .map((p) => [p.kind, p.width, p.height, p.path, p.colour ?? '4a90d9'].join('\t'))
-    .join('\n');
-  const result = spawnSync(pictureWriter, [root], { input: list + '\n' });
+function run(program, args, input, env) {
+  const result = spawnSync(program, args, { input, env });
   if (result.status !== 0) {
-    throw new Error(`${pictureWriter} failed: ${result.error ?? result.stderr}`);
-  }
-}
-
-// The settings file's text; keys not given keep the program's defaults. Every kind is on
-// unless the options say otherwise.
-export function settingsText(options) {
-  const all = { SubDir: 1, GIF: 1, JPEG: 1, PNG: 1, BMP: 1, WMF: 1, EMF: 1, ...options };
-  let text = '';
-  for (const [section, keys] of Object.entries(sections)) {
-    text += `[${section}]\r\n`;
-    for (const key of keys) {
-      if (all[key] !== undefined) {
-        text += `${key}=${all[key]}\r\n`;
-      }
-    }
-  }
-  return text;
-}
-
-function encode(text, codePage) {
-  if (!codePage) {
-    return Buffer.from(text, 'utf8');
-  }
-  const result = spawnSync('iconv', ['-f', 'UTF-8', '-t', codePage], { input: text });
-  if (result.status !== 0) {
-    throw new Error(`iconv to ${codePage} failed: ${result.stderr}`);
+    throw new Error(`${program} exited with ${result.status}: ${result.error ?? result.stderr}`);
   }
   return result.stdout;
 }
 
-// Makes a gallery of pictures (see writePictures) below `<temp>/tree` (or `<temp>/<treeName>`).
-// where: 'chosen' puts the pages into `<temp>/out` (absolute addresses), 'search' into the
-// tree itself (relative addresses). codePage: the system code page the program runs with
-// (PICTAVUE_CODEPAGE), undefined for the locale's UTF-8.
-// Returns { root, tree, out, pageToOpen, url(name) }.
-export function makeGallery(t, { pictures, options = {}, where = 'chosen', codePage, treeName = 'tree' }) {
-  const root = tempFolder(t);
-  const tree = path.join(root, treeName);
-  fs.mkdirSync(tree, { recursive: true });
-  writePictures(tree, pictures);
+// A gallery of pictures ([{ kind, width, height, path }], paths below the tree, a Buffer for a name
+// that is no UTF-8) with the given settings keys over every kind on, the pages in <temp>/out, or
+// in the tree itself when where is 'search'. codePage: the system code page the program runs
+// with, the locale's UTF-8 if none. Returns { tree, out, pageToOpen, url(name) }.
+export function makeGallery(t, { pictures, options = {}, where = 'chosen', codePage }) {
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-browser-'));
+  t.after(() => fs.rmSync(root, { recursive: true, force: true }));
+  const tree = path.join(root, 'tree');
   const out = where === 'chosen' ? path.join(root, 'out') : tree;
-  fs.mkdirSync(out, { recursive: true });
-  fs.mkdirSync(path.join(root, 'home'));
+  for (const folder of [tree, out, path.join(root, 'home')]) {
+    fs.mkdirSync(folder, { recursive: true });
+  }
+  // Names given as bytes are written under plain names first, then renamed.
+  const plain = (p, i) => (Buffer.isBuffer(p.path) ? `plain/${i}` : `tree/${p.path}`);
+  run(path.join(bin, 'pictavue_write_pictures'), [root],
+    pictures.map((p, i) => [p.kind, p.width, p.height, plain(p, i), '4a90d9'].join('\t')).join('\n') + '\n');
+  pictures.forEach((p, i) => {
+    if (Buffer.isBuffer(p.path)) {
+      const file = Buffer.concat([Buffer.from(`${tree}/`), p.path]);
+      fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
+      fs.renameSync(path.join(root, plain(p, i)), file);
+    }
+  });
+  const keys = { SubDir: 1, GIF: 1, JPEG: 1, PNG: 1, BMP: 1, WMF: 1, EMF: 1, DirName: out,
+    OutputDir: where === 'chosen' ? 0 : 1, ...options };
+  // Each key is read from its own section only, so every section may hold every key.
+  const lines = Object.entries(keys).map(([key, value]) => `${key}=${value}\r\n`).join('');
+  const text = ['SearchDir', 'PageFormat', 'OutFile'].map((s) => `[${s}]\r\n${lines}`).join('');
   const settings = path.join(root, 'Pictavue.ini');
-  fs.writeFileSync(settings, encode(settingsText({
-    DirName: path.join(root, 'out'),
-    OutputDir: where === 'chosen' ? 0 : 1,
-    ...options,
-  }), codePage));
-
+  fs.writeFileSync(settings, codePage ? run('iconv', ['-f', 'UTF-8', '-t', codePage], text) : text);
   const env = { PATH: process.env.PATH, HOME: path.join(root, 'home'), LANG: 'C.UTF-8' };
   if (codePage) {
     env.PICTAVUE_CODEPAGE = codePage;
   }
-  const result = spawnSync(program, ['--batch', '--yes', '--settings', settings, tree], { env });
-  if (result.status !== 0) {
-    throw new Error(`pictavue --batch exited with ${result.status}: ${result.stderr}`);
-  }
-  const pageToOpen = result.stdout.toString('latin1').trim();
+  const stdout = run(path.join(bin, 'pictavue'), ['--batch', '--yes', '--settings', settings, tree],
+    undefined, env);
   return {
-    root,
-    tree,
-    out,
-    pageToOpen,
+    tree, out, pageToOpen: stdout.toString('latin1').trim(),
     url: (name) => pathToFileURL(path.join(out, name)).href,
   };
 }
 
-// The file of a file:// address, for comparing addresses the browser resolved.
-export function fileOf(url) {
-  return fileURLToPath(url);
+// One browser for the test file: `const browser = useBrowser();`, then browser.context in the
+// tests; moreFlags go to its command line. Windows keep the sizes their pages ask for (no emulated
+// viewport), as a person's would.
+export function useBrowser(moreFlags = []) {
+  const holder = { context: null };
+  let profile;
+  before(async () => {
+    profile = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-chromium-'));
+    holder.context = await chromium.launchPersistentContext(profile, {
+      executablePath: process.env.PICTAVUE_CHROMIUM ?? '/usr/bin/chromium',
+      headless: true,
+      viewport: null,
+      args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync',
+        ...moreFlags],
+    });
+  });
+  after(async () => {
+    await holder.context?.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  });
+  return holder;
+}
+
+// A new tab on url, closed when the test ends.
+export async function openPage(t, browser, url) {
+  const page = await browser.context.newPage();
+  t.after(() => page.close());
+  await page.goto(url);
+  return page;
 }

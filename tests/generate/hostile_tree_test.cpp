@@ -1,0 +1,183 @@
+// The generation run over a tree of bad things (tests/data/generate/hostile_tree.tsv) on the real
+// file system, with the system's lister, loader and file writer and the plug-ins built beside the
+// tests. It must finish, measure every good picture, give 50 x 50 to each picture it cannot
+// measure, collect nothing else, and write whole pages into its output folder and nowhere else.
+// It runs without root's rights, so that what is locked is locked for it.
+
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "generate/gallery_fixture.h"
+#include "generate/generation_run.h"
+#include "support/data_table.h"
+#include "support/recording_front_end.h"
+#include "support/temp_folder.h"
+#include "support/test_conditions.h"
+#include "tools/picture_writers.h"
+
+namespace pictavue::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The bytes a maker of the table writes from its numbers.
+std::string Made(const std::string& kind, const std::vector<int>& n) {
+  const auto side = [&n](std::size_t i) { return static_cast<std::int16_t>(n.at(i)); };
+  return kind == "empty"  ? std::string()
+         : kind == "gif"  ? MakeGif(n.at(0), n.at(1))
+         : kind == "jpeg" ? MakeJpeg(n.at(0), n.at(1))
+         : kind == "png"  ? MakePng(n.at(0), n.at(1))
+         : kind == "emf"  ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
+         : kind == "wmf"
+             ? MakeWmf({side(0), side(1), side(2), side(3), static_cast<std::uint16_t>(n.at(4))})
+         : kind.starts_with("bmp") ? MakeBmp(n.at(0), n.at(1),
+                                             kind == "bmp"        ? BmpKind::kInfo
+                                             : kind == "bmp-core" ? BmpKind::kCore
+                                                                  : BmpKind::kInfoTopDown)
+                                   : throw std::runtime_error("no maker " + kind);
+}
+
+// Makes one entry of the table, locked at once when it says so (a folder's entries come first).
+void MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
+  std::istringstream in(recipe);
+  std::string kind, change;
+  in >> kind;
+  std::vector<int> numbers;
+  while (in >> change && std::isdigit(static_cast<unsigned char>(change[0]))) {
+    numbers.push_back(std::stoi(change));
+  }
+  const auto number = [&in] {
+    std::size_t value = 0;
+    return in >> value ? value : throw std::runtime_error("a number is missing");
+  };
+  const auto bytes_of = [&in] {
+    std::string piece;
+    in >> piece;
+    return piece;
+  };
+  const fs::path path = folder.Path(relative);
+  fs::create_directories(path.parent_path());
+  if (kind == "folder") {
+    fs::create_directories(path);
+  } else if (kind == "fifo") {
+    EXPECT_TRUE(MakeFifo(path.string()));
+    fs::permissions(path, fs::perms::all & ~fs::perms::others_exec);  // open to the run
+  } else if (kind == "link") {
+    return fs::create_directory_symlink(change, path);
+  }
+  std::string bytes = kind == "folder" || kind == "fifo" ? "" : Made(kind, numbers);
+  for (bool more = !in.fail(); more; more = static_cast<bool>(in >> change)) {
+    if (change == "cut") {
+      bytes = Truncated(bytes, number());
+    } else if (change == "cut-after") {
+      const std::string marker = bytes_of();
+      bytes.resize(bytes.find(marker) + number());
+    } else if (change == "le16" || change == "le32") {
+      const std::size_t offset = number();
+      const std::size_t value = number();
+      for (std::size_t i = 0; i < (change == "le16" ? 2u : 4u); ++i) {
+        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+      }
+    } else if (change == "insert") {
+      const std::size_t offset = number();
+      bytes.insert(offset, bytes_of());
+    } else if (change == "repeat") {
+      const std::size_t times = number();
+      const std::string piece = bytes_of();
+      for (std::size_t i = 0; i < times; ++i) {
+        bytes += piece;
+      }
+    } else if (change != "locked") {
+      throw std::runtime_error("no change " + change);
+    }
+  }
+  if (kind != "folder" && kind != "fifo") {
+    folder.WriteFile(relative, bytes);
+  }
+  if (change == "locked") {
+    fs::permissions(path, fs::perms::none);
+  }
+}
+
+void RunOverTheTree(bool with_plugins) {
+  SCOPED_TRACE(with_plugins ? "with the plug-ins" : "without plug-ins");
+  TempFolder folder;
+  std::map<std::string, Row> expected;  // by the entry's real path
+  for (const Row& row : ReadTable("generate/hostile_tree.tsv")) {
+    MakeEntry(folder, "tree/" + row[0], row[1]);
+    expected[fs::weakly_canonical(folder.Path("tree/" + row[0])).string()] = row;
+  }
+  const std::string out = folder.MakeFolder("out");
+  fs::permissions(out, fs::perms::all);
+
+  const std::unique_ptr<DirectoryLister> lister = MakeSystemDirectoryLister();
+  const std::unique_ptr<PictureLoader> loader = MakePictureLoader();
+  const Plugins plugins =
+      with_plugins ? Plugins::Load(PICTAVUE_PLUGIN_FOLDER, CodePage("UTF-8")) : Plugins();
+  const Collation collation = Collation::ForLocale("C");
+  const CodePage code_page("UTF-8");
+  std::vector<std::string> written;
+  const RunEnvironment environment{.lister = *lister,
+                                   .plugins = plugins,
+                                   .loader = *loader,
+                                   .collation = collation,
+                                   .code_page = code_page,
+                                   .style = PathStyle::kPosix,
+                                   .write_file =
+                                       [&written](const std::string& path, std::string_view bytes) {
+                                         written.push_back(path);
+                                         return WritePageFile(path, bytes);
+                                       },
+                                   .default_output_folder = out,
+                                   .home_address = ""};
+  RecordingFrontEnd front_end;
+  RunState state;
+  {
+    const UnprivilegedScope unprivileged;
+    ASSERT_FALSE(unprivileged.failed()) << "cannot give up root's rights";
+    RunGeneration(environment,
+                  OptionsFor(folder.Path("tree"), "20", {"DirName=" + out, "FrameMenu=1"}), state,
+                  front_end);
+  }
+  ASSERT_FALSE(state.RunAborted) << ::testing::PrintToString(front_end.Events());
+
+  std::map<std::string, int> seen;
+  for (int i = 0; i < state.ImageCount; ++i) {
+    const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
+    const std::string real = fs::weakly_canonical(entry.Folder + entry.FileName).string();
+    const auto found = expected.find(real);
+    const std::string size = found == expected.end() ? "-" : found->second[with_plugins ? 2 : 3];
+    EXPECT_NE(size, "-") << "collected " << ::testing::PrintToString(real);
+    EXPECT_EQ(std::to_string(entry.Width) + "x" + std::to_string(entry.Height),
+              size == "?" ? "50x50" : size)
+        << ::testing::PrintToString(real);
+    ++seen[real];
+  }
+  for (const auto& [real, row] : expected) {
+    if (row[with_plugins ? 2 : 3] != "-") {
+      EXPECT_GE(seen[real], 1) << "missing " << row.Text();
+      EXPECT_LE(seen[real], row.size() > 4 ? 2 : 1) << "more than once " << row.Text();
+    }
+  }
+  ASSERT_FALSE(written.empty());
+  for (const std::string& path : written) {
+    EXPECT_TRUE(path.starts_with(out + "/")) << path;
+    EXPECT_TRUE(ReadFileBytes(path).ends_with("</html>\r\n")) << path << " is cut short";
+  }
+}
+
+TEST(HostileTreeTest, WithAndWithoutThePlugins) {
+  RunOverTheTree(true);
+  RunOverTheTree(false);
+}
+
+}  // namespace
+}  // namespace pictavue::testing

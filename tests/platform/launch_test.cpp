@@ -1,0 +1,79 @@
+#include "platform/launch.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/data_table.h"
+#include "support/temp_folder.h"
+#include "support/test_conditions.h"
+
+namespace pictavue {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(BrowserCommandTest, QuotesTheBrowserOnceAndThePageAlways) {
+  for (const testing::Row& row : testing::ReadTable("platform/browser_commands.tsv")) {
+    const ProgramCommand command = BrowserCommand(row[0], row[1]);
+    EXPECT_EQ(command.program, row[2]) << row.Text();
+    EXPECT_EQ(command.arguments, std::vector<std::string>{row[1]}) << row.Text();
+    EXPECT_EQ(CommandLineText(command), row[3]) << row.Text();
+  }
+}
+
+// The POSIX launcher, with shell scripts that record their arguments (the count first, one a
+// line) and then run a tail.
+TEST(SystemLauncherTest, EachArgumentArrivesWholeWithoutAShellAndTheAssociationAnswers) {
+  const testing::TempFolder folder;
+  const std::string record = folder.Path("record.txt");
+  const auto recorder = [&](const std::string& name, const std::string& tail) {
+    fs::remove(record);
+    const std::string path =
+        folder.WriteFile(name, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" >'" + record + "~'\nmv '" +
+                                   record + "~' '" + record + "'\n" + tail);
+    fs::permissions(path, fs::perms::owner_all);
+    return path;
+  };
+  const auto recorded = [&record] {
+    for (int attempt = 0; attempt < 250 && !fs::exists(record); ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return testing::ReadFileBytes(record);
+  };
+
+  const std::string page = folder.Path("my \"best\" $(pics) & more; `x`/Pictavue001.htm");
+  EXPECT_GT(MakeSystemLauncher()->StartProgram({recorder("odd browser\"", ""), {page}}), 0);
+  EXPECT_EQ(recorded(), "1\n" + page + "\n");
+  // A file that cannot run starts nothing.
+  EXPECT_EQ(MakeSystemLauncher()->StartProgram({folder.WriteFile("text", "just text"), {page}}), 0);
+
+  const char* const path = std::getenv("PATH");
+  const testing::ScopedEnvironment with_bin(
+      "PATH", (folder.MakeFolder("bin") + ":" + (path ? path : "")).c_str());
+  // A relative page that looks like an option stays a path.
+  for (const auto& [document, tail, expected] :
+       std::vector<std::tuple<std::string, std::string, int>>{
+           {page, "exit 0", 42},
+           {"/p.htm", "exit 1", 31},
+           {"/p.htm", "exit 2", 2},
+           {"/p.htm", "kill -9 $$", 31},
+           {"/p.htm", "sleep 3", 42},  // still running after the wait: taken as started
+           {"-pics/Pictavue001.htm", "exit 0", 42}}) {
+    recorder("bin/xdg-open", tail);
+    EXPECT_EQ(MakeSystemLauncher(std::chrono::milliseconds(300))->OpenDocument(document), expected)
+        << tail;
+    EXPECT_EQ(recorded(), "1\n" + (document[0] == '-' ? "./" + document : document) + "\n") << tail;
+  }
+  const testing::ScopedEnvironment no_tools("PATH", folder.MakeFolder("empty").c_str());
+  EXPECT_EQ(MakeSystemLauncher()->OpenDocument("/p.htm"), kOpenNoAssociation);
+}
+
+}  // namespace
+}  // namespace pictavue

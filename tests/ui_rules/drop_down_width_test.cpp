@@ -1,0 +1,77 @@
+#include "ui/rules/drop_down_width.h"
+
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace pictavue {
+namespace {
+
+TEST(DropDownWidthTest, DropDownCapIsTwiceTheBoxWidthInPixels) {
+  struct Case {
+    double box_twips;
+    double twips_per_pixel;
+    int cap;
+  };
+  const Case cases[] = {
+      {2400, 15, 320},
+      {2407.25, 15, 320},  // 4814.5 rounds to the even 4814, not up to 4815 (which gives 321)
+      {2407.75, 15, 321},  // 4815.5 rounds to 4816
+      {2400, 12.5, 400},   // 12.5 rounds to 12
+      {2400, 13.5, 342},   // 13.5 rounds to 14
+      {100, 15, 13},       // integer division
+      {0, 15, 0},
+      {2400, 0, 4800},  // a screen without a size counts one twip per pixel
+      {2400, 0.4, 4800},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DropDownCap(c.box_twips, c.twips_per_pixel), c.cap)
+        << c.box_twips << " twips at " << c.twips_per_pixel;
+  }
+}
+
+TEST(DropDownWidthTest, DropDownWidthOnlyGrowsUpToTheCap) {
+  // The measure is the text's length times 150 twips, or a fixed value for texts of one letter.
+  const MeasureTextTwips measure = [](std::string_view text) {
+    if (text == "h") {
+      return 1514.5;  // half to even: 1514 / 15 = 100 pixels (half up would give 101)
+    }
+    if (text == "i") {
+      return 1515.5;  // 1516 / 15 = 101 pixels
+    }
+    return static_cast<double>(text.size()) * 150.0;
+  };
+  DropDownWidth width{DropDownCap(2400, 15), 0};  // cap 320
+  struct Step {
+    std::string text;
+    int widest;
+  };
+  const Step steps[] = {
+      {"", 0},
+      {"h", 108},                   // 100 * 1.08
+      {"i", 109},                   // 101 * 1.08 = 109.08
+      {"short", 109},               // 50 pixels: narrower, no change
+      {std::string(25, 'x'), 270},  // 250 * 1.08
+      {std::string(29, 'x'), 313},  // 290 * 1.08 = 313.2
+      {std::string(30, 'x'), 320},  // 300 * 1.08 = 324, over the cap
+      {"short", 320},
+  };
+  for (const Step& step : steps) {
+    const int returned = DropDownWidthFor(step.text, measure, 15, width);
+    EXPECT_EQ(returned, step.widest) << "text: " << step.text;
+    EXPECT_EQ(width.widest, returned);
+  }
+  // A measure gone wrong gives the cap at most, and never shrinks the list.
+  DropDownWidth absurd{320, 0};
+  for (const double twips : {1e300, std::nan("")}) {
+    EXPECT_EQ(DropDownWidthFor(
+                  "x", [twips](std::string_view) { return twips; }, 15, absurd),
+              320);
+  }
+  DropDownWidth no_cap{0, 0};
+  EXPECT_EQ(DropDownWidthFor("x", measure, 15, no_cap), 0);
+}
+
+}  // namespace
+}  // namespace pictavue
