@@ -129,21 +129,7 @@ bool JpegHasEndMarker(const std::string& path) {
   if (source.ReadTail(last) != ReadStatus::kOk) {
     return false;
   }
-  return HexStr(std::string_view(reinterpret_cast<const char*>(last.data()), last.size())) ==
-         "FFD9";
-}
-
-std::string HexStr(std::string_view text) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (const char c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code >= 16) {
-      hex.push_back(kDigits[code >> 4]);
-    }
-    hex.push_back(kDigits[code & 0x0F]);
-  }
-  return hex;
+  return last[0] == 0xFF && last[1] == 0xD9;
 }
 
 }  // namespace pictavue

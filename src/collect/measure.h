@@ -48,8 +48,4 @@ MeasuredSize MeasurePicture(const ImageEntry& entry, const Plugins& plugins, Pic
 // True when the file's last two bytes are FF D9, the JPEG end marker.
 bool JpegHasEndMarker(const std::string& path);
 
-// Each character's code in upper-case hexadecimal without leading zeros, one after the other:
-// FF D9 gives "FFD9", 0A 00 gives "A0".
-std::string HexStr(std::string_view text);
-
 }  // namespace pictavue

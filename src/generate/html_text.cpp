@@ -4,16 +4,13 @@
 #include <charconv>
 
 #include "generate/character_reference_names.h"
+#include "platform/ascii_case.h"
 #include "platform/utf8.h"
 
 namespace pictavue {
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
-bool IsAsciiDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 bool IsAsciiHexDigit(char c) {
   return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');

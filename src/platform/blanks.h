@@ -14,4 +14,13 @@ constexpr std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The same with tabs: the profile files' reader trims both around names and values.
+constexpr std::string_view TrimBlanksAndTabs(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace pictavue

@@ -74,7 +74,9 @@ bool IsRootPath(std::string_view path, PathStyle style) {
   if (style == PathStyle::kPosix) {
     return !path.empty() && path.find_first_not_of('/') == std::string_view::npos;
   }
-  return IsDriveRoot(path, style) || IsShareRoot(path, style);
+  // A lone separator is the root of the current drive: "\Pictavue.ini", never "\\Pictavue.ini".
+  const bool lone_separator = path.size() == 1 && IsSeparator(path[0], style);
+  return lone_separator || IsDriveRoot(path, style) || IsShareRoot(path, style);
 }
 
 std::string WithTrailingSeparator(std::string_view path, PathStyle style) {
@@ -87,9 +89,10 @@ std::string WithTrailingSeparator(std::string_view path, PathStyle style) {
 
 std::string WithoutTrailingSeparator(std::string_view path, PathStyle style) {
   std::string_view trimmed = path;
-  // "C:" would name the drive's current folder, not its root, so a drive root keeps its
-  // separator; a lone separator is a root as well.
-  while (trimmed.size() > 1 && EndsWithSeparator(trimmed, style) && !IsDriveRoot(trimmed, style)) {
+  // "C:" would name the drive's current folder, not its root, so a Windows root keeps its
+  // separator; POSIX's "//" is "/".
+  while (trimmed.size() > 1 && EndsWithSeparator(trimmed, style) &&
+         !(style == PathStyle::kWindows && IsRootPath(trimmed, style))) {
     trimmed.remove_suffix(1);
   }
   return std::string(trimmed);

@@ -15,15 +15,16 @@ namespace pictavue {
 bool IsSeparator(char ch, PathStyle style);
 bool EndsWithSeparator(std::string_view path, PathStyle style);
 
-// Whether path names a root: "C:\", "C:" and "\\server\share" with or without its trailing
-// separator in Windows style; "/" (and "//", ...) in POSIX style.
+// Whether path names a root: "C:\", "C:", "\\server\share" with or without its trailing
+// separator, and "\" (the current drive's) in Windows style; "/" (and "//", ...) in POSIX style.
 bool IsRootPath(std::string_view path, PathStyle style);
 
 // path with one separator at its end (unchanged when it already ends in one; the empty text
 // stays empty, as it names no folder).
 std::string WithTrailingSeparator(std::string_view path, PathStyle style);
 
-// path without its trailing separators, except that a root keeps the one it has ("C:\", "/").
+// path without its trailing separators, except that a Windows root keeps one ("C:\",
+// "\\server\share\", "\") and POSIX's "//" becomes "/".
 std::string WithoutTrailingSeparator(std::string_view path, PathStyle style);
 
 // folder followed by name, with exactly the separator it needs between them.

@@ -312,24 +312,6 @@ std::optional<std::uint32_t> ReadBE32(ByteSource& source, std::uint64_t offset) 
   return ReadField<std::uint32_t>(source, offset, LoadBE32);
 }
 
-std::string_view HeaderErrorText(HeaderError error) {
-  switch (error) {
-    case HeaderError::kReadError:
-      return "the file could not be read";
-    case HeaderError::kTruncated:
-      return "the data ends inside the header";
-    case HeaderError::kWrongSignature:
-      return "the signature of the format is missing";
-    case HeaderError::kBadField:
-      return "a header field holds a value the format does not allow";
-    case HeaderError::kNoFrameHeader:
-      return "the JPEG data has no frame header";
-    case HeaderError::kTooManyMarkers:
-      return "the JPEG data holds more markers or filler than a picture has";
-  }
-  return "unknown failure";
-}
-
 // --- readers -----------------------------------------------------------------------------------
 
 GifScreenSize ReadGifScreenSize(ByteSource& source) {

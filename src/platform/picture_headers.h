@@ -109,8 +109,6 @@ enum class HeaderError {
   kTooManyMarkers,  // a JPEG walk met more markers or filler than any real file holds
 };
 
-std::string_view HeaderErrorText(HeaderError error);
-
 struct PictureHeader {
   std::int64_t width = 0;
   std::int64_t height = 0;

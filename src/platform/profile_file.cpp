@@ -4,24 +4,16 @@
 #include <utility>
 
 #include "platform/ascii_case.h"
+#include "platform/blanks.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
+#include "platform/text_lines.h"
 
 namespace pictavue {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineBreaks("\0\r\n", 3);
-// Editors that save UTF-8 often put one before the first section.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::string_view WithoutOuterQuotes(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -43,8 +35,8 @@ struct LineParts {
 LineParts Dissect(std::string_view text, bool first_line) {
   LineParts parts;
   std::size_t offset = 0;
-  if (first_line && text.starts_with(kByteOrderMark)) {
-    offset = kByteOrderMark.size();
+  if (first_line && text.starts_with(kUtf8ByteOrderMark)) {
+    offset = kUtf8ByteOrderMark.size();
   }
   const std::size_t start = text.find_first_not_of(kBlanks, offset);
   if (start == std::string_view::npos || text[start] == ';') {
@@ -54,7 +46,7 @@ LineParts Dissect(std::string_view text, bool first_line) {
     const std::size_t close = text.find(']', start + 1);
     if (close != std::string_view::npos) {
       parts.is_section = true;
-      parts.name = TrimBlanks(text.substr(start + 1, close - start - 1));
+      parts.name = TrimBlanksAndTabs(text.substr(start + 1, close - start - 1));
     }
     return parts;
   }
@@ -62,7 +54,7 @@ LineParts Dissect(std::string_view text, bool first_line) {
   if (equals == std::string_view::npos) {
     return parts;
   }
-  parts.name = TrimBlanks(text.substr(start, equals - start));
+  parts.name = TrimBlanksAndTabs(text.substr(start, equals - start));
   if (parts.name.empty()) {
     return parts;
   }
@@ -71,7 +63,7 @@ LineParts Dissect(std::string_view text, bool first_line) {
   if (parts.value_offset == std::string_view::npos) {
     parts.value_offset = text.size();
   }
-  parts.value = WithoutOuterQuotes(TrimBlanks(text.substr(parts.value_offset)));
+  parts.value = WithoutOuterQuotes(TrimBlanksAndTabs(text.substr(parts.value_offset)));
   return parts;
 }
 
@@ -96,7 +88,7 @@ int LeadingInteger(std::string_view text) {
     ++i;
   }
   std::uint32_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+  for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
     value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
   }
   if (negative) {
@@ -130,32 +122,19 @@ bool ProfileFile::IsText(std::string_view bytes) {
 
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
   ProfileFile profile;
-  // Counted first, with room for the lines a save adds: growing by doubling would need twice
-  // the memory for a file of millions of empty lines.
+  const std::vector<std::string_view> lines = SplitLines(bytes);
+  // With room for the lines a save adds: growing by doubling would need twice the memory for a
+  // file of millions of empty lines.
   constexpr std::size_t kRoomForNewLines = 128;
-  std::size_t line_ends = 0;
-  for (const char c : bytes) {
-    line_ends += c == '\r' || c == '\n' ? 1 : 0;
-  }
-  profile.lines_.reserve(line_ends + 1 + kRoomForNewLines);
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      end = bytes.size();
-    }
-    profile.lines_.push_back(
-        MakeLine(std::string(bytes.substr(start, end - start)), profile.lines_.empty()));
-    start = end + 1;
-    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') {
-      ++start;
-    }
+  profile.lines_.reserve(lines.size() + kRoomForNewLines);
+  for (const std::string_view line : lines) {
+    profile.lines_.push_back(MakeLine(std::string(line), profile.lines_.empty()));
   }
   return profile;
 }
 
 std::optional<std::size_t> ProfileFile::FindSection(std::string_view section) const {
-  const std::string_view wanted = TrimBlanks(section);
+  const std::string_view wanted = TrimBlanksAndTabs(section);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (lines_[i].kind == LineKind::kSection &&
         EqualsIgnoringAsciiCase(Dissect(lines_[i].text, i == 0).name, wanted)) {
@@ -175,7 +154,7 @@ std::size_t ProfileFile::SectionEnd(std::size_t section_line) const {
 
 std::optional<std::size_t> ProfileFile::FindKey(std::size_t section_line,
                                                 std::string_view key) const {
-  const std::string_view wanted = TrimBlanks(key);
+  const std::string_view wanted = TrimBlanksAndTabs(key);
   const std::size_t end = SectionEnd(section_line);
   for (std::size_t i = section_line + 1; i < end; ++i) {
     if (lines_[i].kind == LineKind::kKey &&
@@ -224,8 +203,8 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
 
 void ProfileFile::SetString(std::string_view section, std::string_view key, std::string_view value,
                             const CodePage& code_page) {
-  section = TrimBlanks(section);
-  key = TrimBlanks(key);
+  section = TrimBlanksAndTabs(section);
+  key = TrimBlanksAndTabs(key);
   if (!IsWritableSection(section) || !IsWritableKey(key)) {
     return;
   }

@@ -49,16 +49,12 @@ constexpr int kMinImagesPerPage = 1;
 constexpr int kMaxImagesPerPage = 999;
 constexpr int kMinDelaySeconds = 1;
 
-bool IsDigit(char ch) {
-  return ch >= '0' && ch <= '9';
-}
-
 // Digits with at most one point and at least one digit.
 bool IsPlainDecimal(std::string_view text) {
   bool seen_digit = false;
   bool seen_point = false;
   for (const char ch : text) {
-    if (IsDigit(ch)) {
+    if (IsAsciiDigit(ch)) {
       seen_digit = true;
     } else if (ch == '.' && !seen_point) {
       seen_point = true;

@@ -3,46 +3,18 @@
 #include <optional>
 #include <vector>
 
+#include "platform/ascii_case.h"
+#include "platform/blanks.h"
 #include "platform/file_io.h"
+#include "platform/text_lines.h"
 
 namespace pictavue {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kMaxTopicDigits = 5;
 
-bool IsDigit(char ch) {
-  return ch >= '0' && ch <= '9';
-}
-
-std::vector<std::string_view> SplitLines(std::string_view content) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    const std::size_t end = content.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(content.substr(start));
-      break;
-    }
-    lines.push_back(content.substr(start, end - start));
-    start = end + 1;
-    if (content[end] == '\r' && start < content.size() && content[start] == '\n') {
-      ++start;
-    }
-  }
-  return lines;
-}
-
 bool IsHeader(std::string_view line) {
-  return line.size() >= 2 && line[0] == '@' && IsDigit(line[1]);
-}
-
-std::string_view TrimmedBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return line.size() >= 2 && line[0] == '@' && IsAsciiDigit(line[1]);
 }
 
 struct Header {
@@ -54,7 +26,7 @@ struct Header {
 std::optional<Header> ParseHeader(std::string_view line) {
   std::size_t end = 1;
   int number = 0;
-  while (end < line.size() && IsDigit(line[end])) {
+  while (end < line.size() && IsAsciiDigit(line[end])) {
     if (end > kMaxTopicDigits) {
       return std::nullopt;
     }
@@ -64,11 +36,11 @@ std::optional<Header> ParseHeader(std::string_view line) {
   if (number > kMaxHelpTopic || (end < line.size() && line[end] != ' ')) {
     return std::nullopt;
   }
-  return Header{number, std::string(TrimmedBlanks(line.substr(end)))};
+  return Header{number, std::string(TrimBlanks(line.substr(end)))};
 }
 
 bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t") == std::string_view::npos;
+  return TrimBlanksAndTabs(line).empty();
 }
 
 std::string JoinText(const std::vector<std::string_view>& lines) {
@@ -93,8 +65,8 @@ std::string JoinText(const std::vector<std::string_view>& lines) {
 }  // namespace
 
 HelpTopicMap ParseHelpTopics(std::string_view content) {
-  if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    content.remove_prefix(kByteOrderMark.size());
+  if (content.starts_with(kUtf8ByteOrderMark)) {
+    content.remove_prefix(kUtf8ByteOrderMark.size());
   }
   HelpTopicMap topics;
   std::optional<Header> current;

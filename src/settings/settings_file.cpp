@@ -4,6 +4,7 @@
 
 #include "platform/file_io.h"
 #include "platform/path_kind.h"
+#include "platform/paths.h"
 #include "settings/option_fields.h"
 #include "settings/settings_values.h"
 
@@ -116,7 +117,7 @@ LoadedSettings LoadSettings(const ProfileFile& file, const CodePage& code_page,
     loaded.options.SearchDir = loaded.history.entries().front();
   }
   GalleryOptions defaults;
-  defaults.DirName = FolderWithoutTrailingSeparator(program_folder, style);
+  defaults.DirName = WithoutTrailingSeparator(program_folder, style);
   for (const OptionField& field : kOptionFields) {
     ReadField(field, file, code_page, defaults, loaded.options);
   }

@@ -16,10 +16,6 @@ constexpr std::array<int, 6> kIppCodes = {5, 4, 0, 1, 2, 3};
 constexpr int kIppDefaultPosition = 2;  // 100 per page
 constexpr int kIppTypedCode = -1;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // A decimal number as the old run-time accepted it in a boolean: sign, digits with an optional
 // fraction, an optional exponent. Returns whether it is one and whether its value is zero; the
 // mantissa digits decide that, so no floating-point conversion can under- or overflow.
@@ -35,12 +31,12 @@ NumberReading ReadDecimal(std::string_view text) {
     ++i;
   }
   bool any_digit = false;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
     any_digit = true;
     reading.is_zero = reading.is_zero && text[i] == '0';
   }
   if (i < text.size() && text[i] == '.') {
-    for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+    for (++i; i < text.size() && IsAsciiDigit(text[i]); ++i) {
       any_digit = true;
       reading.is_zero = reading.is_zero && text[i] == '0';
     }
@@ -54,7 +50,7 @@ NumberReading ReadDecimal(std::string_view text) {
       ++j;
     }
     const std::size_t exponent_start = j;
-    while (j < text.size() && IsDigit(text[j])) {
+    while (j < text.size() && IsAsciiDigit(text[j])) {
       ++j;
     }
     if (j == exponent_start) {
@@ -64,27 +60,6 @@ NumberReading ReadDecimal(std::string_view text) {
   }
   reading.is_number = i == text.size();
   return reading;
-}
-
-bool IsWindowsRoot(std::string_view folder) {
-  if (folder == "\\") {
-    return true;
-  }
-  if (folder.size() == 3 && folder[1] == ':' && folder[2] == '\\') {
-    return true;
-  }
-  // \\server\share\ : exactly two names after the leading pair of backslashes.
-  if (folder.size() < 5 || folder.substr(0, 2) != "\\\\" || folder.back() != '\\') {
-    return false;
-  }
-  const std::string_view names = folder.substr(2, folder.size() - 3);
-  const std::size_t separator = names.find('\\');
-  return separator != std::string_view::npos && separator > 0 && separator + 1 < names.size() &&
-         names.find('\\', separator + 1) == std::string_view::npos;
-}
-
-bool IsRoot(std::string_view folder, PathStyle style) {
-  return style == PathStyle::kWindows ? IsWindowsRoot(folder) : folder == "/";
 }
 
 }  // namespace
@@ -193,14 +168,6 @@ std::string TitleForFile(std::string_view title) {
     }
   }
   return stored;
-}
-
-std::string FolderWithoutTrailingSeparator(std::string_view folder, PathStyle style) {
-  const char separator = Separator(style);
-  while (!folder.empty() && folder.back() == separator && !IsRoot(folder, style)) {
-    folder.remove_suffix(1);
-  }
-  return std::string(folder);
 }
 
 }  // namespace pictavue

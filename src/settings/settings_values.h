@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/blanks.h"
-#include "platform/path_style.h"
 
 namespace pictavue {
 
@@ -45,9 +44,5 @@ int OutputDirPositionForValue(int value);
 std::string TitleFromFile(std::string_view stored);
 // Blanks trimmed, then every line break (CR LF, and a CR or LF alone) written as "\n".
 std::string TitleForFile(std::string_view title);
-
-// The program's folder as DirName's default: without trailing separators unless it is a root
-// ("C:\", "\\server\share\", "/").
-std::string FolderWithoutTrailingSeparator(std::string_view folder, PathStyle style);
 
 }  // namespace pictavue

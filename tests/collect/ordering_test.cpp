@@ -1,54 +1,28 @@
 #include "collect/ordering.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
+#include "support/cases.h"
+#include "support/image_paths.h"
 #include "support/recording_front_end.h"
 
 namespace pictavue {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
+using Names = std::vector<std::string>;
 
 // The root order, so that results do not depend on the machine's locale.
 const Collation& RootCollation() {
   static const Collation collation = Collation::ForLocale("C");
   return collation;
-}
-
-RunState StateWith(const std::vector<ImageEntry>& entries, int top_subfolder_count) {
-  RunState state;
-  for (const ImageEntry& entry : entries) {
-    EXPECT_TRUE(AppendImage(state, entry));
-  }
-  state.TopSubfolderCount = top_subfolder_count;
-  return state;
-}
-
-std::vector<std::string> Paths(const RunState& state) {
-  std::vector<std::string> paths;
-  for (int i = 0; i < state.ImageCount; ++i) {
-    paths.push_back(state.ImageList[static_cast<std::size_t>(i)].Folder +
-                    state.ImageList[static_cast<std::size_t>(i)].FileName);
-  }
-  return paths;
-}
-
-std::vector<std::string> Names(const std::vector<ImageEntry>& list) {
-  std::vector<std::string> names;
-  for (const ImageEntry& entry : list) {
-    names.push_back(entry.FileName);
-  }
-  return names;
 }
 
 // Entries from blank-separated paths, each split after its last '/'.
@@ -62,178 +36,87 @@ std::vector<ImageEntry> Entries(const std::string& paths) {
   return entries;
 }
 
+RunState StateWith(const std::vector<ImageEntry>& entries, int top_subfolder_count = 0) {
+  RunState state;
+  for (const ImageEntry& entry : entries) {
+    EXPECT_TRUE(AppendImage(state, entry));
+  }
+  state.TopSubfolderCount = top_subfolder_count;
+  return state;
+}
+
+Names FileNames(const std::vector<ImageEntry>& list) {
+  Names names;
+  for (const ImageEntry& entry : list) {
+    names.push_back(entry.FileName);
+  }
+  return names;
+}
+
 TEST(OrderImagesTest, PutsThePicturesInPageOrder) {
-  struct OrderCase {
-    const char* name;
-    const char* scanned;  // in scan order
-    int top_subfolder_count;
-    int sub_dir;
-    const char* expected;
-  };
-  for (const OrderCase& c : {
-           OrderCase{"OneFolderByName", "/s/c.gif /s/A.jpg /s/b.png", 0, kChecked,
-                     "/s/A.jpg /s/b.png /s/c.gif"},
-           OrderCase{"DigitsAreNotNumbers", "/s/2.jpg /s/10.jpg /s/1.jpg", 0, kChecked,
-                     "/s/1.jpg /s/10.jpg /s/2.jpg"},
-           OrderCase{"FoldersByNameIgnoringCase", "/s/x.jpg /s/Sub2/a.jpg /s/sub1/b.jpg", 2,
-                     kChecked, "/s/x.jpg /s/sub1/b.jpg /s/Sub2/a.jpg"},
-           OrderCase{"AFolderBeforeItsSubfolders", "/s/b/1.jpg /s/b/c/1.jpg /s/z.jpg /s/a/1.jpg", 2,
-                     kChecked, "/s/z.jpg /s/a/1.jpg /s/b/1.jpg /s/b/c/1.jpg"},
-           // Without subfolders the list is one folder in scan order: the folder sort is skipped
-           // (shown here by groups that would otherwise swap).
-           OrderCase{"SubfoldersOffSkipsTheFolderSort",
-                     "/s/b/2.jpg /s/b/1.jpg /s/a/2.jpg /s/a/1.jpg", 3, kUnchecked,
-                     "/s/b/1.jpg /s/b/2.jpg /s/a/1.jpg /s/a/2.jpg"},
-           OrderCase{"NoSubfolderFoundSkipsTheFolderSort", "/s/b/2.jpg /s/a/1.jpg", 0, kChecked,
-                     "/s/b/2.jpg /s/a/1.jpg"},
-           OrderCase{"DimmedSubDirSortsFolders", "/s/b/2.jpg /s/a/1.jpg", 1, kGrayed,
-                     "/s/a/1.jpg /s/b/2.jpg"},
-           OrderCase{"TwoEntries", "/s/b.jpg /s/a.jpg", 0, kChecked, "/s/a.jpg /s/b.jpg"},
-           // Names equal but for letter case come out in the same order whatever the scan order.
-           OrderCase{"CaseTiesLowerFirstInScan", "/s/a.jpg /s/b.jpg /s/A.jpg", 0, kChecked,
-                     "/s/A.jpg /s/a.jpg /s/b.jpg"},
-           OrderCase{"CaseTiesUpperFirstInScan", "/s/A.jpg /s/b.jpg /s/a.jpg", 0, kChecked,
-                     "/s/A.jpg /s/a.jpg /s/b.jpg"},
-           // Two folders equal but for letter case stay two unbroken groups.
-           OrderCase{"CaseTiedFoldersStayWhole",
-                     "/s/x.jpg /s/sub/b.jpg /s/sub/a.jpg /s/Sub/d.jpg /s/Sub/c.jpg", 2, kChecked,
-                     "/s/x.jpg /s/Sub/c.jpg /s/Sub/d.jpg /s/sub/a.jpg /s/sub/b.jpg"},
-           OrderCase{"AccentsAfterTheirLetter", "/s/f.jpg /s/\xC3\xA9.jpg /s/E.jpg", 0, kChecked,
-                     "/s/E.jpg /s/\xC3\xA9.jpg /s/f.jpg"},
-           OrderCase{"NamesThatAreNotUtf8SortLast", "/s/\xFF.jpg /s/z.jpg /s/a.jpg", 0, kChecked,
-                     "/s/a.jpg /s/z.jpg /s/\xFF.jpg"},
-       }) {
-    if (std::string(c.name) == "NamesThatAreNotUtf8SortLast" &&
-        NativePathStyle() == PathStyle::kWindows) {
-      continue;  // listed names are never ill-formed there, and its sort keys put U+FFFD first
+  for (const auto& c : testing::CaseTable("collect/collect.txt", "order")) {
+    if (c.size() > 4 && NativePathStyle() == PathStyle::kWindows) {
+      continue;  // POSIX only
     }
-    const std::vector<ImageEntry> scanned = Entries(c.scanned);
-    RunState state = StateWith(scanned, c.top_subfolder_count);
+    RunState state = StateWith(Entries(c[0]), c.Int(1));
     GalleryOptions options;
-    options.SubDir = c.sub_dir;
+    options.SubDir = c.Int(2);
     testing::RecordingFrontEnd front_end;
-    EXPECT_TRUE(OrderImages(state, options, RootCollation(), front_end)) << c.name;
-    EXPECT_EQ(state.ImageCount, static_cast<int>(scanned.size())) << c.name;
+    EXPECT_TRUE(OrderImages(state, options, RootCollation(), front_end)) << c;
     std::string paths;
-    for (const std::string& path : Paths(state)) {
+    for (const std::string& path : testing::ImagePaths(state)) {
       paths += (paths.empty() ? "" : " ") + path;
     }
-    EXPECT_EQ(paths, c.expected) << c.name;
+    EXPECT_EQ(paths, c[3]) << c;
   }
 }
 
-TEST(OrderImagesTest, MovesTheProgressBarAndYieldsOncePerEntry) {
-  RunState state =
-      StateWith({{"/s/", "b.jpg"}, {"/s/", "a.jpg"}, {"/s/t/", "d.jpg"}, {"/s/t/", "c.jpg"}}, 1);
-  testing::RecordingFrontEnd front_end;
-  front_end.RecordProgress(true);
-  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_THAT(front_end.Events(),
-              ElementsAre("value 1", "value 2", "value 3", "value 4", "value 0"));
-  EXPECT_EQ(front_end.YieldCount(), 4);
-}
-
-TEST(OrderImagesTest, CancelStopsTheOrderingAndEmptiesTheRun) {
-  RunState state = StateWith(
-      {{"/s/", "d.jpg"}, {"/s/", "c.jpg"}, {"/s/", "b.jpg"}, {"/s/", "a.jpg"}, {"/s/", "0.jpg"}},
-      0);
-  testing::RecordingFrontEnd front_end;
-  front_end.RecordProgress(true);
-  front_end.CancelAtYield(3);
-  EXPECT_FALSE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_EQ(state.ImageCount, 0);
-  EXPECT_TRUE(state.CancelRequested);
-  EXPECT_EQ(front_end.YieldCount(), 3);
-  EXPECT_THAT(front_end.Events(), ElementsAre("value 1", "value 2", "value 3"));
-}
-
-TEST(OrderImagesTest, OneEntryIsLeftAlone) {
-  RunState state = StateWith({{"/s/", "a.jpg"}}, 0);
-  testing::RecordingFrontEnd front_end;
-  front_end.RecordProgress(true);
-  EXPECT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_EQ(front_end.YieldCount(), 0);
-  EXPECT_TRUE(front_end.Events().empty());
-  EXPECT_EQ(state.ImageCount, 1);
+TEST(OrderImagesTest, ProgressYieldsAndCancel) {
+  const std::tuple<std::string, int, bool, int, Names> cases[] = {
+      // entries, cancel at yield, ordered, yields (one per entry), events
+      {"/s/b.jpg /s/a.jpg /s/t/d.jpg /s/t/c.jpg",
+       0,
+       true,
+       4,
+       {"value 1", "value 2", "value 3", "value 4", "value 0"}},
+      {"/s/d.jpg /s/c.jpg /s/b.jpg /s/a.jpg /s/0.jpg",
+       3,
+       false,
+       3,
+       {"value 1", "value 2", "value 3"}},
+      {"/s/a.jpg", 0, true, 0, {}},  // one entry is left alone
+  };
+  for (const auto& [paths, cancel_at, ordered, yields, events] : cases) {
+    const std::vector<ImageEntry> entries = Entries(paths);
+    RunState state = StateWith(entries, 1);
+    testing::RecordingFrontEnd front_end;
+    front_end.RecordProgress(true);
+    front_end.CancelAtYield(cancel_at);
+    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), ordered) << paths;
+    EXPECT_EQ(front_end.Events(), events) << paths;
+    EXPECT_EQ(front_end.YieldCount(), yields) << paths;
+    EXPECT_EQ(state.ImageCount, ordered ? static_cast<int>(entries.size()) : 0) << paths;
+    EXPECT_EQ(state.CancelRequested, !ordered) << paths;
+  }
 }
 
 TEST(OrderImagesTest, OnlyEntriesInUseAreOrderedAndWholeRecordsTravel) {
-  RunState state = StateWith(
-      {{"/s/", "c.jpg", 3000, 30, 31}, {"/s/", "b.jpg", 2000, 20, 21}, {"/s/", "a.jpg"}}, 0);
+  RunState state =
+      StateWith({{"/s/", "c.jpg", 3000, 30, 31}, {"/s/", "b.jpg", 2000, 20, 21}, {"/s/", "a.jpg"}});
   state.ImageCount = 2;
   testing::RecordingFrontEnd front_end;
   ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_THAT(Names(state.ImageList), ElementsAre("b.jpg", "c.jpg", "a.jpg"));
-  const ImageEntry& first = state.ImageList[0];
-  EXPECT_EQ(first.ByteSize, 2000);
-  EXPECT_EQ(first.Width, 20);
-  EXPECT_EQ(first.Height, 21);
+  EXPECT_EQ(FileNames(state.ImageList), (Names{"b.jpg", "c.jpg", "a.jpg"}));
+  EXPECT_EQ(state.ImageList[0].ByteSize, 2000);
+  EXPECT_EQ(state.ImageList[0].Width, 20);
+  EXPECT_EQ(state.ImageList[0].Height, 21);
 }
 
-// A folder whose pictures are not neighbours in the list (the sort works on runs of neighbours)
-// still comes out whole, its entries in their old order.
-TEST(SortByFolderTest, EqualFoldersKeepTheirOrderWhereverTheyStand) {
-  std::vector<ImageEntry> list = {{"/s/b/", "3"}, {"/s/b/", "1"}, {"/s/a/", "2"},
-                                  {"/s/B/", "4"}, {"/s/b/", "0"}, {"/s/a/", "5"}};
-  SortByFolder(list, 0, static_cast<int>(list.size()) - 1, RootCollation());
-  std::vector<std::string> paths;
-  for (const ImageEntry& entry : list) {
-    paths.push_back(entry.Folder + entry.FileName);
-  }
-  EXPECT_THAT(paths, ElementsAre("/s/a/2", "/s/a/5", "/s/B/4", "/s/b/3", "/s/b/1", "/s/b/0"));
-}
-
-// Names of many scripts, cases and accents come out in the order of their keys, equal keys
-// ordered by the bytes of the names.
-TEST(SortByNameTest, NamesComeOutInTheOrderOfTheirKeys) {
-  // Cases, accents, digits, punctuation, CJK, half- and full-width kana, a byte that is no UTF-8.
-  const char* const parts[] = {"a",  "A",  "b",  "é",    "É",   "e",   "10", "2",
-                               "_x", "x_", "写", "\xFF", "a b", "a-b", "ｱ",  "ア"};
+// Many equal folder keys once made the sort quadratic and as deep as the list (bench/run times
+// the same on a flat tree).
+TEST(OrderImagesTest, ThirtyThousandPicturesInOneFolder) {
   std::vector<ImageEntry> scanned;
-  for (std::size_t i = 0; i < 1500; ++i) {
-    scanned.push_back({"/s/", std::string(parts[i % 16]) + parts[(i / 16) % 16] +
-                                  std::to_string(i % 7) + ".jpg"});
-  }
-  std::vector<std::string> expected = Names(scanned);
-  std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
-    const std::string key_a = RootCollation().SortKey(a);
-    const std::string key_b = RootCollation().SortKey(b);
-    return key_a != key_b ? key_a < key_b : a < b;
-  });
-
-  std::vector<ImageEntry> many = scanned;
-  SortByName(many, 0, static_cast<int>(many.size()) - 1, RootCollation());
-  EXPECT_EQ(Names(many), expected);
-}
-
-TEST(SortByNameTest, SortsOnlyTheGivenRange) {
-  struct Case {
-    int low;
-    int high;
-    std::vector<std::string> expected;
-  };
-  const Case cases[] = {
-      {1, 3, {"e", "b", "c", "d", "a"}},
-      {0, 4, {"a", "b", "c", "d", "e"}},
-      {2, 2, {"e", "d", "c", "b", "a"}},
-      // Ranges that are empty or reach outside the list sort nothing.
-      {3, 1, {"e", "d", "c", "b", "a"}},
-      {-1, 3, {"e", "d", "c", "b", "a"}},
-      {0, 5, {"e", "d", "c", "b", "a"}},
-  };
-  for (const Case& c : cases) {
-    std::vector<ImageEntry> list = {
-        {"/s/", "e"}, {"/s/", "d"}, {"/s/", "c"}, {"/s/", "b"}, {"/s/", "a"}};
-    SortByName(list, c.low, c.high, RootCollation());
-    EXPECT_THAT(Names(list), ElementsAreArray(c.expected)) << c.low << ".." << c.high;
-  }
-}
-
-// Many equal folder keys once made the sort quadratic and as deep as the list.
-TEST(OrderImagesTest, ThirtyThousandPicturesInOneFolderOrderQuickly) {
-  constexpr int kOwnPictures = 30000;
-  std::vector<ImageEntry> scanned;
-  for (int i = kOwnPictures - 1; i >= 0; --i) {
+  for (int i = 29999; i >= 0; --i) {
     char name[16];
     std::snprintf(name, sizeof name, "p%05d.jpg", i);
     scanned.push_back({"/s/", name});
@@ -241,21 +124,50 @@ TEST(OrderImagesTest, ThirtyThousandPicturesInOneFolderOrderQuickly) {
   scanned.push_back({"/s/sub/", "a.jpg"});
   RunState state = StateWith(scanned, 1);
   testing::RecordingFrontEnd front_end;
-
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                std::chrono::steady_clock::now() - start)
-                                .count();
-
-  EXPECT_LT(milliseconds, 10000);
-  EXPECT_EQ(front_end.YieldCount(), kOwnPictures + 1);
-  EXPECT_EQ(state.ImageList.front().FileName, "p00000.jpg");
-  EXPECT_EQ(state.ImageList[kOwnPictures - 1].FileName, "p29999.jpg");
+  EXPECT_EQ(front_end.YieldCount(), 30001);
   EXPECT_EQ(state.ImageList.back().Folder, "/s/sub/");
   EXPECT_TRUE(std::is_sorted(
       state.ImageList.begin(), state.ImageList.end() - 1,
       [](const ImageEntry& a, const ImageEntry& b) { return a.FileName < b.FileName; }));
+}
+
+TEST(SortTest, FoldersStayWholeAndNamesFollowTheirKeys) {
+  // A folder whose pictures are not neighbours still comes out whole, in its old order.
+  std::vector<ImageEntry> list = Entries("/s/b/3 /s/b/1 /s/a/2 /s/B/4 /s/b/0 /s/a/5");
+  SortByFolder(list, 0, static_cast<int>(list.size()) - 1, RootCollation());
+  EXPECT_EQ(FileNames(list), (Names{"2", "5", "4", "3", "1", "0"}));
+
+  // Names of many scripts, cases and accents in the order of their keys, then of their bytes.
+  const char* const parts[] = {"a",  "A",  "b",  "é",    "É",   "e",   "10", "2",
+                               "_x", "x_", "写", "\xFF", "a b", "a-b", "ｱ",  "ア"};
+  std::vector<ImageEntry> many;
+  for (std::size_t i = 0; i < 1500; ++i) {
+    many.push_back({"/s/", std::string(parts[i % 16]) + parts[(i / 16) % 16] +
+                               std::to_string(i % 7) + ".jpg"});
+  }
+  Names expected = FileNames(many);
+  std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+    const std::string key_a = RootCollation().SortKey(a);
+    const std::string key_b = RootCollation().SortKey(b);
+    return key_a != key_b ? key_a < key_b : a < b;
+  });
+  SortByName(many, 0, static_cast<int>(many.size()) - 1, RootCollation());
+  EXPECT_EQ(FileNames(many), expected);
+
+  // Only the range given; ranges that are empty or reach outside the list sort nothing.
+  const std::pair<std::pair<int, int>, std::string> ranges[] = {
+      {{1, 3}, "ebcda"}, {{0, 4}, "abcde"},  {{2, 2}, "edcba"},
+      {{3, 1}, "edcba"}, {{-1, 3}, "edcba"}, {{0, 5}, "edcba"}};
+  for (const auto& [range, order] : ranges) {
+    std::vector<ImageEntry> five = Entries("/s/e /s/d /s/c /s/b /s/a");
+    SortByName(five, range.first, range.second, RootCollation());
+    std::string names;
+    for (const std::string& name : FileNames(five)) {
+      names += name;
+    }
+    EXPECT_EQ(names, order) << range.first << ".." << range.second;
+  }
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     if (fs::is_directory(argv[i], error)) {
       for (const auto& entry : fs::recursive_directory_iterator(argv[i])) {
-        if (entry.is_regular_file()) inputs.push_back(entry.path());
+        if (entry.is_regular_file())
+          inputs.push_back(entry.path());
       }
     } else if (fs::exists(argv[i], error)) {
       inputs.push_back(argv[i]);

@@ -1,3 +1,6 @@
+// Whole-file reads and writes, temporary files and the yes/no probes, through the system's
+// services: one contract, run on POSIX and under Windows.
+
 #include "platform/file_io.h"
 
 #include <cstring>
@@ -5,20 +8,27 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
+#include "platform/code_page.h"
+#include "platform/file_probe.h"
+#include "platform/paths.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 
 namespace pictavue {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 using testing::TempFolder;
+
+const bool kPosix = NativePathStyle() == PathStyle::kPosix;
+constexpr LinkAtPath kLinks[] = {LinkAtPath::kFollow, LinkAtPath::kReplace};
 
 std::string Pattern(std::size_t size) {
   std::string bytes(size, '\0');
@@ -28,127 +38,126 @@ std::string Pattern(std::size_t size) {
   return bytes;
 }
 
-mode_t PermissionBits(const std::string& path) {
-  struct stat info {};
-  ::stat(path.c_str(), &info);
-  return info.st_mode & 07777;
+Status Write(const std::string& path, std::string_view bytes,
+             LinkAtPath link = LinkAtPath::kReplace) {
+  return WriteFileAtomically(path, bytes, link, Flush::kToDisk);
 }
 
-TEST(FileIoTest, ReadFileBoundedReadsUpToItsLimit) {
-  struct Case {
-    std::size_t file_size;
-    std::size_t max_bytes;
-    bool truncated;
-  };
-  const Case cases[] = {
-      {0, 10, false}, {10, 10, false},        {11, 10, true},
-      {10, 0, true},  {200000, 150000, true}, {200000, 200000, false},
-  };
-  TempFolder folder;
-  for (const Case& c : cases) {
-    const std::string content = Pattern(c.file_size);
-    const ReadResult read = ReadFileBounded(folder.WriteFile("f", content), c.max_bytes);
-    EXPECT_TRUE(read.status.ok());
-    EXPECT_EQ(read.bytes, content.substr(0, c.max_bytes)) << c.file_size << "/" << c.max_bytes;
-    EXPECT_EQ(read.truncated, c.truncated) << c.file_size << "/" << c.max_bytes;
+std::size_t EntryCount(const std::string& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// The system's words for an error: strerror on POSIX; any text under Windows.
+void ExpectFailure(const Status& status, int posix_error, const std::string& what) {
+  EXPECT_FALSE(status.ok()) << what;
+  if (kPosix) {
+    EXPECT_EQ(status.description(), std::strerror(posix_error)) << what;
+  } else {
+    EXPECT_FALSE(status.description().empty()) << what;
   }
 }
 
-struct ErrorCase {
-  std::string path;
-  int error;
-};
-
-TEST(FileIoTest, ReadFileBoundedFailsWithTheSystemsWords) {
+TEST(FileIoTest, ReadsAFileUpToItsBound) {
   TempFolder folder;
-  const std::string fifo = folder.Path("pipe");
-  ASSERT_TRUE(testing::MakeFifo(fifo));
-  const ErrorCase cases[] = {
+  const std::size_t cases[][3] = {
+      // file size, bound, truncated
+      {0, 10, 0}, {10, 10, 0}, {11, 10, 1}, {10, 0, 1}, {200000, 150000, 1}, {200000, 200000, 0},
+  };
+  for (const auto& [size, bound, truncated] : cases) {
+    const ReadResult read = ReadFileBounded(folder.WriteFile("f", Pattern(size)), bound);
+    EXPECT_TRUE(read.status.ok());
+    EXPECT_EQ(read.bytes, Pattern(size).substr(0, bound)) << size << "/" << bound;
+    EXPECT_EQ(read.truncated, truncated != 0) << size << "/" << bound;
+  }
+  const std::pair<std::string, int> failures[] = {
       {folder.Path("missing"), ENOENT},
       {folder.Path("missing/below"), ENOENT},
       {folder.MakeFolder("dir"), EISDIR},
-      {fifo, EINVAL},  // and it does not wait for a writer
+      {folder.Path("pipe"), EINVAL},  // and it does not wait for a writer
   };
-  for (const ErrorCase& c : cases) {
-    const ReadResult read = ReadFileBounded(c.path, 100);
-    EXPECT_FALSE(read.status.ok()) << c.path;
-    EXPECT_EQ(read.status.description(), std::strerror(c.error)) << c.path;
-    EXPECT_EQ(read.bytes, "");
-  }
-}
-
-TEST(FileIoTest, WritesCreateOrReplaceTheWholeFile) {
-  for (const LinkAtPath link : {LinkAtPath::kFollow, LinkAtPath::kReplace}) {
-    TempFolder folder;
-    const std::string path = folder.Path("page.htm");
-    ASSERT_TRUE(WriteFileAtomically(path, "first, longer content", link, Flush::kToDisk).ok());
-    EXPECT_EQ(ReadFileBytes(path), "first, longer content");
-    ASSERT_TRUE(WriteFileAtomically(path, Pattern(300000), link, Flush::kToDisk).ok());
-    EXPECT_EQ(ReadFileBytes(path), Pattern(300000));
-    ASSERT_TRUE(WriteFileAtomically(path, "", link, Flush::kToDisk).ok());
-    EXPECT_EQ(ReadFileBytes(path), "");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-
-    const ErrorCase failures[] = {{folder.Path("missing/page.htm"), ENOENT},
-                                  {folder.MakeFolder("dir"), EISDIR}};
-    for (const ErrorCase& c : failures) {
-      EXPECT_EQ(WriteFileAtomically(c.path, "bytes", link, Flush::kToDisk).description(),
-                std::strerror(c.error))
-          << c.path;
+  for (const auto& [path, error] : failures) {
+    if (path != folder.Path("pipe") || testing::MakeFifo(path)) {
+      const ReadResult read = ReadFileBounded(path, 100);
+      ExpectFailure(read.status, error, path);
+      EXPECT_EQ(read.bytes, "");
     }
   }
 }
 
-// A link at the name: followed for the settings file a person keeps elsewhere, replaced for a
-// page, whose folder anyone may have planted it in.
-TEST(FileIoTest, ALinkIsFollowedOrReplacedAsAsked) {
-  for (const LinkAtPath link : {LinkAtPath::kFollow, LinkAtPath::kReplace}) {
+TEST(FileIoTest, AWriteReplacesTheWholeFileOrNothing) {
+  for (const LinkAtPath link : kLinks) {
     TempFolder folder;
-    const std::string real = folder.WriteFile("elsewhere/victim", "old");
-    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
-    const std::string path = folder.Path("Pictavue.ini");
-    ASSERT_EQ(::symlink(real.c_str(), path.c_str()), 0);
-
-    ASSERT_TRUE(WriteFileAtomically(path, "new", link, Flush::kToDisk).ok());
-    const bool follow = link == LinkAtPath::kFollow;
-    EXPECT_EQ(std::filesystem::is_symlink(path), follow);
-    EXPECT_EQ(ReadFileBytes(path), "new");
-    EXPECT_EQ(ReadFileBytes(real), follow ? "new" : "old");
-    EXPECT_EQ(PermissionBits(real), 0640u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("elsewhere")), {}), 1);
+    const std::string path = folder.Path("page.htm");
+    for (const std::string& bytes :
+         {std::string("first, longer"), Pattern(300000), std::string()}) {
+      ASSERT_TRUE(Write(path, bytes, link).ok());
+      EXPECT_EQ(ReadFileBytes(path), bytes);
+    }
+    const fs::perms owner = fs::perms::owner_read | fs::perms::owner_write;  // umask permitting
+    EXPECT_EQ(fs::status(path).permissions() & owner, owner);
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+    ExpectFailure(Write(folder.Path("missing/page.htm"), "x", link), ENOENT, "missing folder");
+    ExpectFailure(Write(folder.MakeFolder("dir"), "x", link), EISDIR, "a folder");
+  }
+  TempFolder folder;  // a read-only file is not replaced
+  const std::string path = folder.WriteFile("Pictavue.ini", "old");
+  if (testing::FileSizeLimit::Supported()) {  // the write fails part-way
+    const testing::FileSizeLimit limit(4096);
+    ExpectFailure(Write(path, Pattern(20000)), EFBIG, "part-way");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+  }
+  if (!kPosix || testing::PermissionsAreEnforced()) {
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
+    ExpectFailure(Write(path, "new"), EACCES, "read-only file");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
   }
 }
 
-TEST(FileIoTest, AReplacedFileKeepsItsOwnerAndMode) {
+#ifndef _WIN32  // links, owners and permission bits
+// A link at the name: followed for the settings file a person keeps elsewhere, replaced for a
+// page, whose folder anyone may have planted it in. A replaced file keeps its owner and mode.
+TEST(FileIoTest, LinksOwnersAndModes) {
+  for (const LinkAtPath link : kLinks) {
+    TempFolder folder;
+    const std::string real = folder.WriteFile("elsewhere/victim", "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string path = folder.Path("Pictavue.ini");
+    fs::create_symlink(real, path);
+    ASSERT_TRUE(Write(path, "new", link).ok());
+    const bool follow = link == LinkAtPath::kFollow;
+    EXPECT_EQ(fs::is_symlink(path), follow);
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_EQ(ReadFileBytes(real), follow ? "new" : "old");
+    EXPECT_EQ(fs::status(real).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(EntryCount(folder.Path("elsewhere")), 1u);
+  }
   TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", "old");
   ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
-  // As root, on another user's file: the user must still own it afterwards.
-  const bool root = ::geteuid() == 0;
+  const bool root = ::geteuid() == 0;  // then on another user's file, who must still own it
   if (root) {
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
   }
-  ASSERT_TRUE(WriteFileAtomically(path, "new", LinkAtPath::kFollow, Flush::kToDisk).ok());
+  ASSERT_TRUE(Write(path, "new", LinkAtPath::kFollow).ok());
   struct stat info {};
   ASSERT_EQ(::stat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0604u);
   EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
   EXPECT_EQ(info.st_gid, root ? 65534u : ::getegid());
-}
-
-TEST(FileIoTest, AtomicWriteLeavesReadOnlyFilesAlone) {
-  if (!testing::PermissionsAreEnforced()) {
-    GTEST_SKIP() << "permission bits do not stop root";
+  if (testing::PermissionsAreEnforced()) {  // a read-only folder takes no new file
+    fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
+    ExpectFailure(Write(path, "newer"), EACCES, "read-only folder");
+    EXPECT_EQ(ReadFileBytes(path), "new");
   }
-  TempFolder folder;
-  const std::string path = folder.WriteFile("Pictavue.ini", "old");
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  EXPECT_EQ(WriteFileAtomically(path, "new", LinkAtPath::kReplace, Flush::kToDisk).description(),
-            std::strerror(EACCES));
-  EXPECT_EQ(ReadFileBytes(path), "old");
 }
+#endif
 
-TEST(FileIoTest, TemporaryFileNamesAreRecognisable) {
+// What a killed write left goes; what is being written, and whatever is not provably ours, stays.
+TEST(FileIoTest, TemporaryFilesAndOnlyStaleOnesOfOursRemoved) {
   const std::string long_name = std::string(60, 'a') + "写真.htm";
   for (const std::string& name : {std::string("Pictavue001.htm"), std::string(), long_name}) {
     const std::string temp = TemporaryFileName(name);
@@ -162,35 +171,68 @@ TEST(FileIoTest, TemporaryFileNamesAreRecognisable) {
                            ".xabcdefgh.pictavue-tmp", ".x.abcdefgh.pictavue-tmp~"}) {
     EXPECT_FALSE(IsTemporaryFileName(name)) << name;
   }
-}
 
-// What a killed write left goes; what is being written, and whatever is not provably ours, stays.
-TEST(FileIoTest, OnlyStaleTemporaryFilesOfOursAreRemoved) {
   TempFolder folder;
   const std::string stale = folder.WriteFile(TemporaryFileName("Pictavue001.htm"), "half");
   const std::string busy = folder.WriteFile(TemporaryFileName("Pictavue002.htm"), "half");
-  const std::string alike = folder.WriteFile(".Pictavue003.htm.abcdefgh.tmp", "someone's");
+  std::vector<std::string> kept = {busy, folder.WriteFile(".Pictavue003.htm.abcdefgh.tmp", "x")};
+#ifndef _WIN32  // links to what is not ours, and another user's file
   const std::string victim = folder.WriteFile("victim", "keep");
-  const std::string link = folder.Path(TemporaryFileName("Pictavue004.htm"));
-  ASSERT_EQ(::symlink(victim.c_str(), link.c_str()), 0);
-  const std::string linked = folder.Path(TemporaryFileName("Pictavue005.htm"));
-  ASSERT_EQ(::link(victim.c_str(), linked.c_str()), 0);
-  std::vector<std::string> kept = {busy, alike, victim, link, linked};
+  kept.push_back(folder.Path(TemporaryFileName("Pictavue004.htm")));
+  fs::create_symlink(victim, kept.back());
+  kept.push_back(folder.Path(TemporaryFileName("Pictavue005.htm")));
+  fs::create_hard_link(victim, kept.back());
   if (::geteuid() == 0) {
-    const std::string foreign = folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs");
-    ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
-    kept.push_back(foreign);
+    kept.push_back(folder.WriteFile(TemporaryFileName("Pictavue.ini"), "theirs"));
+    ASSERT_EQ(::chown(kept.back().c_str(), 65534, 65534), 0);
   }
-  const int held = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);  // as a write in progress holds it
-
-  RemoveStaleTemporaryFiles(folder.path().string());
-  ::close(held);
-  EXPECT_FALSE(std::filesystem::exists(stale));
+#endif
+  {
+    const testing::HeldFile held(busy);  // as a write in progress holds it
+    RemoveStaleTemporaryFiles(folder.Path());
+  }
+  EXPECT_FALSE(fs::exists(stale));
   for (const std::string& path : kept) {
-    EXPECT_TRUE(std::filesystem::is_symlink(path) || std::filesystem::exists(path)) << path;
+    EXPECT_TRUE(fs::is_symlink(path) || fs::exists(path)) << path;
   }
-  EXPECT_EQ(ReadFileBytes(victim), "keep");
+}
+
+TEST(FileIoTest, Probes) {
+  TempFolder folder;
+  const std::string file = folder.WriteFile("page.htm", "x");
+  const std::string sub = folder.MakeFolder("sub");
+  EXPECT_TRUE(IsNonFolderEntry(file));
+  EXPECT_FALSE(IsNonFolderEntry(sub));
+  EXPECT_FALSE(IsNonFolderEntry(folder.Path("missing.htm")));
+  EXPECT_FALSE(IsNonFolderEntry(""));
+  EXPECT_TRUE(ProbeFileCreation(folder.Path("new.htm")));
+  EXPECT_FALSE(IsNonFolderEntry(folder.Path("new.htm")));  // the probe leaves nothing
+  EXPECT_TRUE(ProbeFileCreation(file));
+  EXPECT_FALSE(IsNonFolderEntry(file));  // an existing page is gone after a probe
+  EXPECT_FALSE(ProbeFileCreation(sub));
+  EXPECT_FALSE(ProbeFileCreation(folder.Path("no/such/page.htm")));
+  EXPECT_EQ(ProbeFileCreation(folder.Path("bad|name.htm")), kPosix);  // no name under Windows
+}
+
+// Paths are UTF-8 inside the program and in the system code page at the system's door.
+TEST(FileIoTest, NamesInTheSystemCodePage) {
+  if (kPosix || CodePage::System().is_utf8()) {
+    GTEST_SKIP() << "the system takes the program's bytes as they are";
+  }
+  TempFolder folder;
+  // Hangul is in neither Shift_JIS nor the Western code pages: as "?" it would be a wildcard.
+  const std::string hangul = JoinPath(folder.Path(), "\xED\x95\x9C.htm", PathStyle::kWindows);
+  EXPECT_FALSE(Write(hangul, "x").ok());
+  EXPECT_FALSE(ProbeFileCreation(hangul));
+  EXPECT_FALSE(ReadFileBounded(hangul, 10).status.ok());
+  EXPECT_EQ(NativeFileName(hangul), "");
+  if (CodePage::System().name() == "CP932") {
+    // 表 ends in the byte of a backslash in Shift_JIS.
+    const std::string path = JoinPath(folder.Path(), "表紙.ini", PathStyle::kWindows);
+    ASSERT_TRUE(Write(path, "cover", LinkAtPath::kFollow).ok());
+    EXPECT_EQ(ReadFileBounded(path, 100).bytes, "cover");
+    EXPECT_TRUE(NativeFileName(path).ends_with("\x95\x5C\x8E\x86.ini"));
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_style.h"
 #include "support/data_table.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
@@ -18,6 +19,24 @@ namespace pictavue {
 namespace {
 
 namespace fs = std::filesystem;
+
+const bool kPosix = NativePathStyle() == PathStyle::kPosix;
+
+// What both systems' launchers share: a program that starts gives its task (process) identifier,
+// one that cannot start gives 0; the Windows shell reports a missing document by its own number.
+TEST(SystemLauncherTest, StartsWhatCanRunAndReportsWhatCannot) {
+  const auto launcher = MakeSystemLauncher();
+  testing::TempFolder folder;
+  const ProgramCommand quick =
+      kPosix ? ProgramCommand{"/bin/true", {}}
+             : ProgramCommand{"C:\\windows\\system32\\cmd.exe", {"/c", "exit"}};
+  EXPECT_NE(launcher->StartProgram(quick), 0);
+  EXPECT_EQ(launcher->StartProgram({folder.Path("missing.exe"), {"page.htm"}}), 0);
+  EXPECT_EQ(launcher->StartProgram({"", {}}), 0);
+  if (!kPosix) {
+    EXPECT_EQ(launcher->OpenDocument(folder.Path("missing.htm")), kOpenFileNotFound);
+  }
+}
 
 TEST(BrowserCommandTest, QuotesTheBrowserOnceAndThePageAlways) {
   for (const testing::Row& row : testing::ReadTable("platform/browser_commands.tsv")) {
@@ -31,6 +50,9 @@ TEST(BrowserCommandTest, QuotesTheBrowserOnceAndThePageAlways) {
 // The POSIX launcher, with shell scripts that record their arguments (the count first, one a
 // line) and then run a tail.
 TEST(SystemLauncherTest, EachArgumentArrivesWholeWithoutAShellAndTheAssociationAnswers) {
+  if (!kPosix) {
+    GTEST_SKIP() << "shell scripts and xdg-open";
+  }
   const testing::TempFolder folder;
   const std::string record = folder.Path("record.txt");
   const auto recorder = [&](const std::string& name, const std::string& tail) {

@@ -1,3 +1,6 @@
+// What the file system says about paths, the program's own place and where its settings live,
+// through the system's services: one contract, run on POSIX and under Windows.
+
 #include "platform/path_kind.h"
 
 #include <filesystem>
@@ -5,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/paths.h"
+#include "platform/program_folder.h"
+#include "platform/settings_location.h"
+#include "support/cases.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 
@@ -13,80 +20,174 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileSystemTest : public ::testing::Test {
- protected:
-  FileSystemTest() {
-    temp_.MakeFolder("Photos/Trip");
-    temp_.WriteFile("Photos/a.gif", "GIF89a");
-    fs::create_directory_symlink(temp_.Path("Photos"), temp_.Path("to-photos"));
-    fs::create_symlink(temp_.Path("Photos/a.gif"), temp_.Path("to-file"));
-    fs::create_symlink(temp_.Path("gone"), temp_.Path("broken"));
-  }
-  testing::TempFolder temp_;
-};
+const bool kPosix = NativePathStyle() == PathStyle::kPosix;
+const std::string kSeparator(1, Separator(NativePathStyle()));
 
-TEST_F(FileSystemTest, TellsFoldersFromFilesAndMissingPaths) {
-  struct Case {
-    std::string path;
-    FileKind kind;
+TEST(SystemPathsTest, KindsOfPaths) {
+  testing::TempFolder temp;
+  const std::string folder = temp.MakeFolder("Photos");
+  const std::string file = temp.WriteFile("Photos/a.gif", "GIF89a");
+  const std::pair<std::string, FileKind> cases[] = {
+      {folder, FileKind::kFolder},
+      {folder + kSeparator, FileKind::kFolder},
+      {file, FileKind::kFile},
+      {temp.Path("missing"), FileKind::kMissing},
+      {file + kSeparator + "x", FileKind::kMissing},
+      {"", FileKind::kMissing},
+      {folder + std::string(1, '\0') + "x", FileKind::kMissing},
+      {kPosix ? "/dev/null" : "C:\\", kPosix ? FileKind::kFile : FileKind::kFolder},
   };
-  const Case cases[] = {
-      {temp_.Path("Photos"), FileKind::kFolder},
-      {temp_.Path("Photos/a.gif"), FileKind::kFile},
-      {temp_.Path("to-photos"), FileKind::kFolder},
-      {temp_.Path("to-file"), FileKind::kFile},
-      {temp_.Path("broken"), FileKind::kMissing},
-      {temp_.Path("missing"), FileKind::kMissing},
-      {temp_.Path("Photos/a.gif/x"), FileKind::kMissing},
-      {std::string("/dev/null"), FileKind::kFile},
-      {std::string(), FileKind::kMissing},
-      {temp_.Path("Photos") + std::string(1, '\0') + "x", FileKind::kMissing},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(PathKind(c.path), c.kind) << c.path;
+  for (const auto& [path, kind] : cases) {
+    EXPECT_EQ(PathKind(path), kind) << path;
+  }
+  if (kPosix) {  // links are followed
+    fs::create_directory_symlink(folder, temp.Path("to-photos"));
+    fs::create_symlink(temp.Path("gone"), temp.Path("broken"));
+    EXPECT_EQ(PathKind(temp.Path("to-photos")), FileKind::kFolder);
+    EXPECT_EQ(PathKind(temp.Path("broken")), FileKind::kMissing);
+  } else {  // a pattern is no name
+    EXPECT_EQ(PathKind(temp.Path("Photos/*.gif")), FileKind::kMissing);
   }
 }
 
-TEST_F(FileSystemTest, NormalizesFolderPathsByTextAndChecksThatTheyExist) {
-  const std::string base = fs::canonical(temp_.Path()).string();
-  testing::CurrentFolderChange change(temp_.Path("Photos"));
-  struct Case {
-    std::string path;
-    std::string normalized;
-  };
-  const Case cases[] = {
-      {base + "/Photos/Trip/", base + "/Photos/Trip"},
-      {base + "/Photos/Trip/..", base + "/Photos"},
-      {"Trip", base + "/Photos/Trip"},
-      {"..", base},
-      {".", base + "/Photos"},
-      {base + "/to-photos/Trip", base + "/to-photos/Trip"},  // the link stays as written
-      {base + "/Photos/Missing/..", base + "/Photos"},       // ".." goes by text
-      {base + "/Photos/Missing", ""},
-      {base + "/broken", ""},
-      {"/", "/"},
+TEST(SystemPathsTest, CanonicalFolders) {
+  testing::TempFolder temp;
+  temp.MakeFolder("Photos/Trip");
+  const std::string base = NormalizeFolderPath(temp.Path());
+  ASSERT_FALSE(base.empty());
+  const std::string photos = base + kSeparator + "Photos";
+  const std::pair<std::string, std::string> cases[] = {
+      {temp.Path("Photos/Trip") + kSeparator, photos + kSeparator + "Trip"},
+      {temp.Path("Photos/Trip") + kSeparator + "..", photos},
+      {temp.Path("Photos/Missing") + kSeparator + "..", photos},  // ".." goes by text
+      {temp.Path("Photos/Missing"), ""},
       {"", ""},
+      {kPosix ? "/" : "c:", kPosix ? "/" : "C:\\"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NormalizeFolderPath(c.path), c.normalized) << c.path;
+  for (const auto& [path, normalized] : cases) {
+    EXPECT_EQ(NormalizeFolderPath(path), normalized) << path;
   }
+  if (kPosix) {  // relative to the current folder; links stay as written
+    fs::create_directory_symlink(temp.Path("Photos"), temp.Path("to-photos"));
+    const testing::CurrentFolderChange change(temp.Path("Photos"));
+    EXPECT_EQ(NormalizeFolderPath("Trip"), photos + "/Trip");
+    EXPECT_EQ(NormalizeFolderPath(".."), base);
+    EXPECT_EQ(NormalizeFolderPath(base + "/to-photos/Trip"), base + "/to-photos/Trip");
+  } else {  // every name as stored, whatever the letter case typed
+    std::string upper = temp.Path("Photos/Trip");
+    for (char& c : upper) {
+      c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    EXPECT_EQ(NormalizeFolderPath("  " + upper + "  "), photos + "\\Trip");
+    EXPECT_EQ(NormalizeFolderPath(temp.Path("Photos/Tr*")), "");  // a pattern names nothing
+  }
+  const testing::CurrentFolderChange change(temp.Path("Photos"));
+  EXPECT_EQ(NormalizeFolderPath(CurrentFolder()), photos);
 }
 
-TEST_F(FileSystemTest, FindsTheHomeFolder) {
+TEST(SystemPathsTest, HomeAndDefaultSearchFolder) {
+  EXPECT_EQ(PathKind(HomeFolder()), FileKind::kFolder);
+  if (!kPosix) {  // the root of the Windows folder's drive
+    EXPECT_EQ(DefaultSearchFolder().substr(1), ":\\");
+    return;
+  }
+  testing::TempFolder temp;
   {
-    testing::ScopedEnvironment home("HOME", temp_.Path().c_str());
-    EXPECT_EQ(HomeFolder(), temp_.Path());
-    EXPECT_EQ(DefaultSearchFolder(), temp_.Path());
+    const testing::ScopedEnvironment home("HOME", temp.Path().c_str());
+    EXPECT_EQ(HomeFolder(), temp.Path());
+    EXPECT_EQ(DefaultSearchFolder(), temp.Path());
   }
-  testing::ScopedEnvironment no_home("HOME", nullptr);
-  const std::string from_password_database = HomeFolder();
-  EXPECT_FALSE(from_password_database.empty());
-  EXPECT_EQ(PathKind(from_password_database), FileKind::kFolder);
+  const testing::ScopedEnvironment no_home("HOME", nullptr);  // the password database's
+  EXPECT_EQ(PathKind(HomeFolder()), FileKind::kFolder);
 }
 
-TEST_F(FileSystemTest, ReportsTheCurrentFolder) {
-  testing::CurrentFolderChange change(temp_.Path("Photos/Trip"));
-  EXPECT_EQ(CurrentFolder(), fs::canonical(temp_.Path("Photos/Trip")).string());
+TEST(SystemPathsTest, TheProgramsOwnFolder) {
+  const std::string file = ProgramFilePath("");
+  ASSERT_EQ(PathKind(file), FileKind::kFile);
+  EXPECT_EQ(LastComponent(file, NativePathStyle()).rfind("platform_test", 0), 0u);
+  EXPECT_EQ(ProgramFolder("") + kSeparator + LastComponent(file, NativePathStyle()), file);
+
+  // The program from the name it was started by, as the shell finds it.
+  testing::TempFolder temp;
+  const std::string tool = temp.WriteFile(kPosix ? "bin/tool" : "bin/tool.exe", "MZ");
+  fs::permissions(tool, fs::perms::owner_all);
+  const std::string bin = temp.Path("bin");
+  const std::string list = temp.Path("other") + (kPosix ? ":" : ";") + bin;
+  const std::string cases[][4] = {
+      // name, current folder, search list, found
+      {tool, bin, "", tool},
+      {std::string("bin") + kSeparator + (kPosix ? "tool" : "tool.exe"), temp.Path(), "", tool},
+      {"tool", temp.Path(), list, tool},
+      {"tool", temp.Path(), temp.Path("other"), ""},
+      {"", bin, list, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ResolveProgramFile(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[2];
+  }
+  if (kPosix) {  // an empty entry is the current folder; a file that may not run is no program
+    EXPECT_EQ(ResolveProgramFile("tool", bin, ":" + temp.Path("other")), tool);
+    temp.WriteFile("other/tool", "not executable");
+    EXPECT_EQ(ResolveProgramFile("tool", "/", temp.Path("other")), "");
+  }
+}
+
+TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
+  const PathStyle kWin = PathStyle::kWindows;
+  constexpr ProgramLayout kInstalled{"../lib/x86_64-linux-gnu/pictavue", "../share/pictavue",
+                                     "../share/doc/pictavue"};
+  for (const auto& c : testing::CaseTable("platform/settings_location.txt", "program files")) {
+    const ProgramFiles files =
+        ProgramFilesIn(c[1], c[2] == "installed" ? kInstalled : kPortableLayout, c.Bool(3),
+                       c[0] == "win" ? kWin : PathStyle::kPosix);
+    EXPECT_EQ(files.program_folder + "|" + files.library_folder + "|" + files.data_folder + "|" +
+                  files.docs_folder,
+              c[1] + "|" + c[4] + "|" + c[5] + "|" + c[6])
+        << c;
+  }
+  for (const auto& c : testing::CaseTable("platform/settings_location.txt", "choose")) {
+    const SettingsLocationInputs inputs{c[0] == "win" ? kWin : PathStyle::kPosix,
+                                        c[1],
+                                        c.Bool(2),
+                                        c.Bool(3),
+                                        c.Bool(4),
+                                        c[5],
+                                        c[6]};
+    const SettingsLocation got = ChooseSettingsLocation(inputs);
+    EXPECT_EQ(got.settings_file_path, c[7]) << c;
+    EXPECT_EQ(got.settings_folder, c[8]) << c;
+    EXPECT_EQ(got.default_output_folder, c[9]) << c;
+    EXPECT_EQ(got.portable, c.Bool(10)) << c;
+  }
+
+  testing::TempFolder temp;
+  const std::string program = temp.MakeFolder("program");
+  const auto portable = [](const std::string& folder) { return LocateProgramFiles(folder); };
+  const SettingsLocation beside = LocateSettings(portable(program), true);
+  EXPECT_TRUE(beside.portable);
+  EXPECT_EQ(beside.settings_file_path, program + kSeparator + "Pictavue.ini");
+
+  // A program folder the user cannot write: the user's configuration folder, made when asked,
+  // unless the settings file is there already.
+  const std::string home = temp.MakeFolder("home");
+  const std::string kept = temp.MakeFolder("kept");
+  temp.WriteFile("kept/Pictavue.ini", "[Option]\r\n");
+  for (const std::string& read_only : {program, kept}) {
+    fs::permissions(read_only, fs::perms::owner_write, fs::perm_options::remove);
+  }
+  fs::permissions(home, fs::perms::all);  // also the home of the unprivileged user below
+  const testing::ScopedEnvironment home_change("HOME", home.c_str());
+  const testing::ScopedEnvironment xdg_change("XDG_CONFIG_HOME", nullptr);
+  const testing::UnprivilegedScope unprivileged;  // root may write anywhere
+  if (unprivileged.failed() || !kPosix) {
+    return;
+  }
+  EXPECT_EQ(PathKind(LocateSettings(portable(program), false).settings_folder), FileKind::kMissing);
+  const SettingsLocation location = LocateSettings(portable(program), true);
+  EXPECT_FALSE(location.portable);
+  EXPECT_EQ(location.settings_file_path, home + "/.config/pictavue/Pictavue.ini");
+  EXPECT_EQ(location.default_output_folder, home);
+  EXPECT_EQ(PathKind(location.settings_folder), FileKind::kFolder);
+  EXPECT_TRUE(LocateSettings(portable(kept), true).portable);
 }
 
 }  // namespace

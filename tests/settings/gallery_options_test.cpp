@@ -2,28 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
+
 namespace pictavue {
 namespace {
 
-TEST(GalleryOptionsTest, IppTextIsTheListEntryOrTheTypedNumber) {
-  struct Case {
-    int ipp;
-    const char* ipp_free;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {0, "", "20"},    {2, "30", "100"}, {5, "", "無制限"},
-      {-1, "30", "30"}, {-1, "", ""},     {7, "12", "12"},
-  };
-  for (const Case& c : cases) {
+TEST(GalleryOptionsTest, PicturesPerPageTextAndThumbnailSize) {
+  for (const auto& c : testing::CaseTable("settings/settings.txt", "ipp text")) {
     GalleryOptions options;
-    options.IPP = c.ipp;
-    options.IppFree = c.ipp_free;
-    EXPECT_EQ(IppText(options), c.expected) << "IPP=" << c.ipp;
+    options.IPP = c.Int(0);
+    options.IppFree = c[1];
+    EXPECT_EQ(IppText(options), c[2]) << c;
   }
-}
-
-TEST(GalleryOptionsTest, ThumbnailSizeFollowsTheSizeListAndIs100WithoutAChoice) {
   for (const auto& [position, size] : {std::pair{0, 50}, {5, 300}, {kNoListPosition, 100}}) {
     GalleryOptions options;
     options.Pixel = position;

@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <poll.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -50,43 +49,28 @@ std::vector<char*> PointersOf(const std::vector<std::string>& texts) {
   _exit(127);
 }
 
-// Reads whatever the two pipes hold until both are closed or the deadline passes.
-bool Collect(int out_fd, int err_fd, Clock::time_point deadline, ChildResult& result) {
-  std::array<pollfd, 2> fds{pollfd{out_fd, POLLIN, 0}, pollfd{err_fd, POLLIN, 0}};
-  std::array<std::string*, 2> sinks{&result.out, &result.err};
-  int open_count = 2;
-  std::array<char, 4096> buffer{};
-  while (open_count > 0) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) {
-      return false;
-    }
-    // After an interrupted poll the revents are last round's: a read on them could block past
-    // the deadline.
-    if (poll(fds.data(), fds.size(), static_cast<int>(left)) < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    for (std::size_t i = 0; i < fds.size(); ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0) {
-        continue;
-      }
-      const ssize_t got = read(fds[i].fd, buffer.data(), buffer.size());
-      if (got > 0) {
-        sinks[i]->append(buffer.data(), static_cast<std::size_t>(got));
-      } else if (got == 0 || errno != EINTR) {
-        fds[i].fd = -1;
-        --open_count;
-      }
-    }
+// An unnamed file for one of the child's streams: unlike a pipe it never fills up, and it is read
+// once the child has ended.
+int StreamFile() {
+  char name[] = "/tmp/pictavue-child-XXXXXX";
+  const int fd = mkostemp(name, O_CLOEXEC);
+  if (fd >= 0) {
+    unlink(name);
   }
-  return true;
+  return fd;
 }
 
-// A child may close its output and still run on.
+std::string ReadBack(int fd) {
+  std::string text;
+  std::array<char, 4096> buffer{};
+  for (ssize_t got;
+       (got = pread(fd, buffer.data(), buffer.size(), static_cast<off_t>(text.size()))) > 0;) {
+    text.append(buffer.data(), static_cast<std::size_t>(got));
+  }
+  close(fd);
+  return text;
+}
+
 bool WaitUntil(pid_t pid, Clock::time_point deadline, int& status) {
   for (;;) {
     const pid_t done = waitpid(pid, &status, WNOHANG);
@@ -119,45 +103,31 @@ std::string ChildResult::Describe() const {
 }
 
 Child::Child(const ChildRequest& request) : time_limit_(request.time_limit) {
-  if (request.argv.empty()) {
-    result_.failure = "no program";
-    return;
-  }
-  std::array<int, 2> out_pipe{};
-  std::array<int, 2> err_pipe{};
-  if (pipe2(out_pipe.data(), O_CLOEXEC) != 0) {
-    result_.failure = std::strerror(errno);
-    return;
-  }
-  if (pipe2(err_pipe.data(), O_CLOEXEC) != 0) {
-    result_.failure = std::strerror(errno);
-    close(out_pipe[0]);
-    close(out_pipe[1]);
+  out_fd_ = StreamFile();
+  err_fd_ = StreamFile();
+  if (request.argv.empty() || out_fd_ < 0 || err_fd_ < 0) {
+    result_.failure = request.argv.empty() ? "no program" : std::strerror(errno);
     return;
   }
   const std::vector<char*> argv = PointersOf(request.argv);
   const std::vector<char*> envp = PointersOf(request.environment);
   pid_ = fork();
   if (pid_ == 0) {
-    StartProgram(request, argv.data(), envp.data(), out_pipe[1], err_pipe[1]);
+    StartProgram(request, argv.data(), envp.data(), out_fd_, err_fd_);
   }
-  close(out_pipe[1]);
-  close(err_pipe[1]);
-  if (pid_ < 0) {
-    result_.failure = std::strerror(errno);
-    close(out_pipe[0]);
-    close(err_pipe[0]);
-    return;
-  }
-  result_.started = true;
-  out_fd_ = out_pipe[0];
-  err_fd_ = err_pipe[0];
+  result_.started = pid_ > 0;
+  result_.failure = pid_ > 0 ? "" : std::strerror(errno);
 }
 
 Child::~Child() {
-  if (pid_ > 0 && out_fd_ >= 0) {
+  if (result_.started && out_fd_ >= 0) {
     time_limit_ = std::chrono::seconds{0};
     Wait();
+  }
+  for (const int fd : {out_fd_, err_fd_}) {
+    if (fd >= 0) {
+      close(fd);
+    }
   }
 }
 
@@ -165,13 +135,8 @@ ChildResult Child::Wait() {
   if (!result_.started || out_fd_ < 0) {
     return result_;
   }
-  const Clock::time_point deadline = Clock::now() + time_limit_;
-  const bool closed = Collect(out_fd_, err_fd_, deadline, result_);
-  close(out_fd_);
-  close(err_fd_);
-  out_fd_ = err_fd_ = -1;
   int status = 0;
-  if (!closed || !WaitUntil(pid_, deadline, status)) {
+  if (!WaitUntil(pid_, Clock::now() + time_limit_, status)) {
     result_.timed_out = true;
     kill(-pid_, SIGKILL);
     kill(pid_, SIGKILL);
@@ -183,6 +148,9 @@ ChildResult Child::Wait() {
   } else if (WIFSIGNALED(status)) {
     result_.signal = WTERMSIG(status);
   }
+  result_.out = ReadBack(out_fd_);
+  result_.err = ReadBack(err_fd_);
+  out_fd_ = err_fd_ = -1;
   return result_;
 }
 

@@ -42,6 +42,7 @@ class MemoryDirectory final : public DirectoryLister {
 
  private:
   struct Node {
+    Node(std::string_view given_name, bool folder) : name(given_name), is_folder(folder) {}
     std::string name;
     bool is_folder = false;
     bool unreadable = false;
@@ -56,7 +57,6 @@ class MemoryDirectory final : public DirectoryLister {
   std::optional<std::size_t> Find(std::string_view path, bool follow_last, int depth) const;
   std::optional<std::size_t> Follow(std::size_t node, int depth) const;
   std::size_t MakePath(std::string_view path, bool last_is_folder);
-  std::size_t NewNode(std::string name, bool is_folder);
 
   std::vector<Node> nodes_;
   std::map<std::string, std::size_t> roots_;  // by upper-case root text ("D:", "\\SERVER\SHARE")

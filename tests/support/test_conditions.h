@@ -83,4 +83,17 @@ bool PermissionsAreEnforced();
 // Makes a named pipe at path; false where the file system holds none (Windows).
 bool MakeFifo(const std::string& path);
 
+// Holds a file open as a write in progress does (a lock on POSIX, no sharing under Windows), so
+// that the cleaning of stale temporary files leaves it.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path);
+  ~HeldFile();
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+ private:
+  std::intptr_t handle_;
+};
+
 }  // namespace pictavue::testing

@@ -1,6 +1,8 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +58,14 @@ bool PermissionsAreEnforced() {
 
 bool MakeFifo(const std::string& path) {
   return ::mkfifo(path.c_str(), 0600) == 0;
+}
+
+HeldFile::HeldFile(const std::string& path) : handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  ::flock(static_cast<int>(handle_), LOCK_EX);
+}
+
+HeldFile::~HeldFile() {
+  ::close(static_cast<int>(handle_));
 }
 
 namespace {

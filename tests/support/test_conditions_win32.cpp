@@ -33,6 +33,15 @@ bool MakeFifo(const std::string& /*path*/) {
   return false;
 }
 
+HeldFile::HeldFile(const std::string& path)
+    : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                          nullptr))) {}
+
+HeldFile::~HeldFile() {
+  CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
 UnprivilegedScope::UnprivilegedScope() : failed_(true) {}
 UnprivilegedScope::~UnprivilegedScope() = default;
 

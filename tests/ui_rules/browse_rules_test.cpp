@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_table.h"
+
 namespace pictavue {
 namespace {
 
@@ -22,33 +24,12 @@ FileKind KindInFakeTree(std::string_view path) {
   return found == kinds.end() ? FileKind::kMissing : found->second;
 }
 
-struct Case {
-  const char* text;
-  const char* start;  // the folder the chooser opens at
-};
-
-TEST(BrowseRulesTest, AFolderChooserOpensAtAnExistingFolderOnly) {
-  for (const Case& c :
-       {Case{"C:\\Program Files\\Browser", "C:\\Program Files\\Browser"}, Case{"  D:\\  ", "D:\\"},
-        Case{"browser.exe", ""}, Case{"E:\\Nothing", ""}, Case{"", ""}}) {
-    EXPECT_EQ(FolderBrowseStart(c.text, KindInFakeTree), c.start) << c.text;
-  }
-}
-
-TEST(BrowseRulesTest, AFileChooserOpensAtTheFolderOfThePath) {
-  const char* folder = "C:\\Program Files\\Browser\\";
-  for (const Case& c : {
-           Case{"C:\\Program Files\\Browser\\browser.exe", folder},
-           Case{"  C:\\Program Files\\Browser\\browser.exe ", folder},
-           Case{"C:\\Program Files\\Browser\\gone.exe", folder},  // a missing file
-           Case{folder, folder},
-           Case{"C:\\Gone\\browser.exe", ""},
-           Case{"browser.exe", ""},       // no folder part, a file
-           Case{"Pictures", "Pictures"},  // no folder part, but a folder
-           Case{"D:\\browser.exe", "D:\\"},
-           Case{"", ""},
-       }) {
-    EXPECT_EQ(FileBrowseStart(c.text, PathStyle::kWindows, KindInFakeTree), c.start) << c.text;
+TEST(BrowseRulesTest, AChooserOpensAtAnExistingFolderOfThePath) {
+  for (const testing::Row& row : testing::ReadTable("ui/browse_start.tsv")) {
+    EXPECT_EQ(row[0] == "folder" ? FolderBrowseStart(row[1], KindInFakeTree)
+                                 : FileBrowseStart(row[1], PathStyle::kWindows, KindInFakeTree),
+              row[2])
+        << row.Text();
   }
 }
 

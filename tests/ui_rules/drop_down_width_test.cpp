@@ -5,29 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_table.h"
+
 namespace pictavue {
 namespace {
 
 TEST(DropDownWidthTest, DropDownCapIsTwiceTheBoxWidthInPixels) {
-  struct Case {
-    double box_twips;
-    double twips_per_pixel;
-    int cap;
-  };
-  const Case cases[] = {
-      {2400, 15, 320},
-      {2407.25, 15, 320},  // 4814.5 rounds to the even 4814, not up to 4815 (which gives 321)
-      {2407.75, 15, 321},  // 4815.5 rounds to 4816
-      {2400, 12.5, 400},   // 12.5 rounds to 12
-      {2400, 13.5, 342},   // 13.5 rounds to 14
-      {100, 15, 13},       // integer division
-      {0, 15, 0},
-      {2400, 0, 4800},  // a screen without a size counts one twip per pixel
-      {2400, 0.4, 4800},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DropDownCap(c.box_twips, c.twips_per_pixel), c.cap)
-        << c.box_twips << " twips at " << c.twips_per_pixel;
+  for (const testing::Row& row : testing::ReadTable("ui/drop_down_cap.tsv")) {
+    EXPECT_EQ(DropDownCap(std::stod(row[0]), std::stod(row[1])), std::stoi(row[2])) << row.Text();
   }
 }
 

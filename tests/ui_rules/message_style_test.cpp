@@ -1,40 +1,25 @@
 #include "ui/rules/message_style.h"
 
-#include <vector>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include "generate/front_end.h"
+#include "support/data_table.h"
 
 namespace pictavue {
 namespace {
 
 TEST(MessageStyleTest, ButtonsIconAndDefaultComeFromTheStyleBits) {
-  struct Case {
-    int style;
-    std::vector<int> buttons;
-    int default_button;
-    MessageIcon icon;
-  };
-  const int yes_no[] = {kButtonYes, kButtonNo};
-  for (const Case& c : {
-           Case{kStyleStop, {kButtonOk}, kButtonOk, MessageIcon::kStop},
-           Case{kStyleWarning, {kButtonOk}, kButtonOk, MessageIcon::kWarning},
-           Case{kStyleQuestion, {yes_no[0], yes_no[1]}, kButtonYes, MessageIcon::kQuestion},
-           Case{kStyleQuestionDefaultNo, {yes_no[0], yes_no[1]}, kButtonNo, MessageIcon::kQuestion},
-           Case{0, {kButtonOk}, kButtonOk, MessageIcon::kNone},
-           Case{1, {kButtonOk, kButtonCancel}, kButtonOk, MessageIcon::kNone},
-           Case{64 + 3 + 512,
-                {kButtonYes, kButtonNo, kButtonCancel},
-                kButtonCancel,
-                MessageIcon::kInformation},
-           Case{48 + 512, {kButtonOk}, kButtonOk, MessageIcon::kWarning},  // default beyond the set
-           Case{7, {kButtonOk}, kButtonOk, MessageIcon::kNone},            // unknown button set
-       }) {
-    const MessageLook look = LookOfStyle(c.style);
-    EXPECT_EQ(look.buttons, c.buttons) << c.style;
-    EXPECT_EQ(look.default_button, c.default_button) << c.style;
-    EXPECT_EQ(look.icon, c.icon) << c.style;
+  const char* const icons[] = {"none", "stop", "question", "warning", "information"};
+  for (const testing::Row& row : testing::ReadTable("ui/message_style.tsv")) {
+    const MessageLook look = LookOfStyle(std::stoi(row[0]));
+    std::string buttons;
+    for (const int button : look.buttons) {
+      buttons += (buttons.empty() ? "" : " ") + std::to_string(button);
+    }
+    EXPECT_EQ(buttons, row[1]) << row.Text();
+    EXPECT_EQ(std::to_string(look.default_button), row[2]) << row.Text();
+    EXPECT_EQ(icons[static_cast<int>(look.icon)], row[3]) << row.Text();
   }
 }
 
