@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -39,11 +40,8 @@ Texts RunText(const std::string& text, const Texts& settings) {
 
 TEST(CommandLineTest, EntryModeWindowCommandLineAndRuns) {
   for (const testing::Row& row : testing::ReadTable("app/command_line.tsv")) {
-    Texts arguments;
     std::istringstream words(row[1]);
-    for (std::string word; words >> word;) {
-      arguments.push_back(word);
-    }
+    const Texts arguments{std::istream_iterator<std::string>(words), {}};
     Texts result;
     if (row[0] == "EntryMode") {
       result = {ChooseEntryMode(arguments) == EntryMode::kConsole ? "console" : "window"};

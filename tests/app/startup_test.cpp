@@ -54,13 +54,13 @@ class FakeStartupSystem final : public StartupSystem {
 
 TEST(StartupTest, StepsInOrderAndWhatTheyGive) {
   for (const testing::Row& row : testing::ReadTable("app/startup.tsv")) {
-    StartupInputs inputs;
-    inputs.style = testing::StyleOf(row[0]);
-    inputs.program_folder = row[1];
-    inputs.program_file_name = row[2];
-    if (row[3] != "-") {
-      inputs.settings_file = row[3];
-    }
+    const StartupInputs inputs{
+        .program_folder = row[1],
+        .program_file_name = row[2],
+        .settings_file = row[3] == "-" ? std::nullopt : std::optional(row[3]),
+        .language = std::nullopt,
+        .code_page = CodePage("UTF-8"),
+        .style = testing::StyleOf(row[0])};
     FakeStartupSystem system(row);
     const std::optional<Session> session = Startup(inputs, system);
     EXPECT_EQ(system.calls, testing::Items(row[8])) << row.Text();

@@ -7,48 +7,19 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { makeGallery, useBrowser } from './support/gallery.mjs';
+import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs';
 
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
 
 // The names, below the search folder. A lone surrogate \uDC80-\uDCFF stands for the raw byte
-// 0x80-0xFF, so that names which are not UTF-8 fit in the table.
-const names = [
-  'javascript:alert(1);x={}.gif',
-  'JaVaScRiPt:alert(1);y={}.gif',
-  ' javascript:alert(1);z={}.gif',
-  'javascript:alert(2);x={}/a.gif',
-  'http:/127.0.0.1:8765/b.gif',
-  'file:/etc/f.gif',
-  'data:text,hi.gif',
-  'Trip:2020/c.gif',
-  'a:b.gif',
-  'a|/d.gif',
-  ' lead.gif',
-  ' /n.gif',
-  'trail /t.gif',
-  '<script>alert(3)</script>.gif',
-  'q"uote\'s.gif',
-  '</a><img src=x onerror=alert(4)>.gif',
-  '&amp;&copy 100% #1?.gif',
-  'back\\slash.gif',
-  'line\u2028sep.gif',
-  '\u202Egnp.gif',
-  'bad\uDCE9name.gif',
-  'new\nline.gif',
-  'tab\there.gif',
-];
+// 0x80-0xFF, so that names which are not UTF-8 fit in the list.
+const names = JSON.parse(fs.readFileSync(new URL('../data/browser/hostile_names.json', import.meta.url)));
 
-function bytesOf(name) {
-  const parts = [];
-  for (const character of name) {
-    const code = character.codePointAt(0);
-    parts.push(code >= 0xDC80 && code <= 0xDCFF ? Buffer.from([code - 0xDC00])
-      : Buffer.from(character, 'utf8'));
-  }
-  return Buffer.concat(parts);
-}
+const bytesOf = (name) => Buffer.concat([...name].map((character) => {
+  const code = character.codePointAt(0);
+  return code >= 0xDC80 && code <= 0xDCFF ? Buffer.from([code - 0xDC00]) : Buffer.from(character, 'utf8');
+}));
 
 // The bytes of the file a file: address names, as latin1 text: the URL parser leaves the path
 // ASCII and every other byte percent-escaped, which unescape turns back into that byte.
@@ -57,7 +28,7 @@ const fileBytesOf = (url) => unescape(new URL(url).pathname);
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
 
-// Once, on the first test's page: the browser is only there once the tests run.
+// Once, by the first test: the browser is only there once the tests run.
 let watching;
 async function watch() {
   await browser.context.exposeBinding('pictavueRecord', (_source, ...entry) => { record.push(entry); });
@@ -78,15 +49,6 @@ async function watch() {
   });
 }
 
-async function newPage(t) {
-  watching ??= watch();
-  await watching;
-  record = [];
-  const page = await browser.context.newPage();
-  t.after(() => page.close());
-  return page;
-}
-
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
 // that a loaded image tells which file it came from.
 function makeHostileGallery(t, options) {
@@ -104,38 +66,18 @@ function makeHostileGallery(t, options) {
 }
 
 // Waits until the record holds what the condition looks for.
-async function recorded(condition) {
-  for (let waited = 0; waited < 3000 && !record.some(condition); waited += 10) {
-    await new Promise((resolve) => { setTimeout(resolve, 10); });
-  }
-  return record.filter(condition);
-}
+const recorded = async (condition) => (await until(() => record.some(condition)), record.filter(condition));
 
 // Everything that runs script on a page must be the program's own.
-async function foreignScript(page) {
-  return page.evaluate(() => {
-    const found = [];
-    for (const element of document.querySelectorAll('*')) {
-      for (const attribute of element.attributes) {
-        const own = attribute.name.toLowerCase() === 'onclick' && attribute.value === 'change(this.value)';
-        if (attribute.name.toLowerCase().startsWith('on') && !own) {
-          found.push(`${element.tagName} ${attribute.name}=${attribute.value}`);
-        }
-      }
-    }
-    for (const script of document.scripts) {
-      if (!/^\s*<!--\s*(function change|function NewWindow)/.test(script.text)) {
-        found.push(`script ${script.text.slice(0, 40)}`);
-      }
-    }
-    return found;
-  });
-}
+const foreignScript = (page) => page.evaluate(() => [
+  ...[...document.querySelectorAll('*')].flatMap((e) => [...e.attributes]
+    .filter((a) => /^on/i.test(a.name) && !(/^onclick$/i.test(a.name) && a.value === 'change(this.value)'))
+    .map((a) => `${e.tagName} ${a.name}=${a.value}`)),
+  ...[...document.scripts].filter((s) => !/^\s*<!--\s*(function change|function NewWindow)/.test(s.text))
+    .map((s) => `script ${s.text.slice(0, 40)}`)]);
 
 async function checkImages(page, gallery) {
-  const images = await page.$$eval('img', (all) => all.map((img) => ({
-    src: img.currentSrc || img.src, width: img.naturalWidth,
-  })));
+  const images = await page.$$eval('img', (all) => all.map((img) => ({ src: img.currentSrc || img.src, width: img.naturalWidth })));
   for (const image of images) {
     const file = image.src.startsWith('file:') ? fileBytesOf(image.src) : image.src;
     assert.ok(gallery.files.has(file), `image ${image.src} is no picture of the gallery`);
@@ -179,7 +121,10 @@ async function clickEveryLink(page, frame, url) {
 }
 
 async function checkGallery(t, options) {
-  const page = await newPage(t);
+  watching ??= watch();
+  await watching;
+  record = [];
+  const page = await openPage(t, browser, 'about:blank');
   const gallery = makeHostileGallery(t, options);
   const reachedPictures = new Set();
   let images = 0;
@@ -211,20 +156,14 @@ async function checkGallery(t, options) {
   assert.equal(images, options.NotThumbnail ? 0 : names.length);
 }
 
-const relative = { OutputDir: 1 };
-const absolute = { OutputDir: 0 };
-const plain = { SubWin: 0 };
-const subWindow = { SubWin: 1, AutoSize: 0 };
-const sized = (onlyOne) => ({ SubWin: 1, AutoSize: 1, OnlyOne: onlyOne });
-
 for (const [label, options] of [
-  ['relative addresses, same window', { ...relative, ...plain }],
-  ['absolute addresses, same window', { ...absolute, ...plain }],
-  ['relative addresses, one sub-window', { ...relative, ...subWindow }],
-  ['relative addresses, NewWindow with OnlyOne', { ...relative, ...sized(1) }],
-  ['absolute addresses, NewWindow without OnlyOne', { ...absolute, ...sized(0) }],
-  ['relative addresses, file names instead of thumbnails', { ...relative, ...sized(0), NotThumbnail: 1 }],
-  ['relative addresses, frame set and menu', { ...relative, ...plain, IPP: -1, IppFree: 8, FrameMenu: 1 }],
+  ['relative addresses, same window', { OutputDir: 1, SubWin: 0 }],
+  ['absolute addresses, same window', { OutputDir: 0, SubWin: 0 }],
+  ['relative addresses, one sub-window', { OutputDir: 1, SubWin: 1, AutoSize: 0 }],
+  ['relative addresses, NewWindow with OnlyOne', { OutputDir: 1, SubWin: 1, AutoSize: 1, OnlyOne: 1 }],
+  ['absolute addresses, NewWindow without OnlyOne', { OutputDir: 0, SubWin: 1, AutoSize: 1, OnlyOne: 0 }],
+  ['relative addresses, file names instead of thumbnails', { OutputDir: 1, SubWin: 1, AutoSize: 1, OnlyOne: 0, NotThumbnail: 1 }],
+  ['relative addresses, frame set and menu', { OutputDir: 1, SubWin: 0, IPP: -1, IppFree: 8, FrameMenu: 1 }],
 ]) {
   test(`hostile names, ${label}`, (t) => checkGallery(t, options));
 }

@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath as fileOf } from 'node:url';
-import { makeGallery, openPage, useBrowser } from './support/gallery.mjs';
+import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs';
 
 const browser = useBrowser();
 
@@ -43,18 +43,6 @@ async function serve(t, folder) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   t.after(() => server.close());
   return `http://127.0.0.1:${server.address().port}/`;
-}
-
-// Polls check until it gives something, for up to five seconds.
-async function until(check) {
-  for (let tries = 0; tries < 100; tries++) {
-    const result = check();
-    if (result) {
-      return result;
-    }
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-  return undefined;
 }
 
 // The gallery's first page (from file://, or from http:// with the pages beside the pictures),

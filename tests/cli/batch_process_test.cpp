@@ -31,10 +31,12 @@ class BatchProcessTest : public ::testing::Test {
     folder_.WriteFile("pictures/b.gif", testing::MakeGif(90, 120));
   }
 
-  testing::ChildRequest Request(const std::string& program, const Arguments& arguments) const {
+  testing::ChildRequest Request(const std::string& program, const Arguments& arguments,
+                                const Arguments& more = {}) const {
     testing::ChildRequest request;
     request.argv = {program};
     request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
+    request.argv.insert(request.argv.end(), more.begin(), more.end());
     request.environment = testing::HeadlessEnvironment(
         {{"HOME", folder_.MakeFolder("home")}, {"XDG_CONFIG_HOME", folder_.Path("home/.config")}});
     return request;
@@ -45,10 +47,10 @@ class BatchProcessTest : public ::testing::Test {
     return folder_.WriteFile("settings.ini", "[PageFormat]\r\nIPP=-1\r\nIppFree=1\r\n" + more +
                                                  "[OutFile]\r\nOutputDir=1\r\n");
   }
-  Arguments BatchArguments(const Arguments& options = {}) const {
+  Arguments BatchArguments(const Arguments& options = {}, const std::string& folder = "") const {
     Arguments arguments = {"--batch", "--settings", settings_};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    arguments.push_back(pictures_);
+    arguments.push_back(folder.empty() ? pictures_ : folder);
     return arguments;
   }
   testing::ChildResult Batch(const Arguments& options = {}) const {
@@ -67,39 +69,33 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
   struct Case {
     Arguments arguments;
     int status;
-    std::string out;  // its start
-    std::string err;  // its start
+    std::string out, err;  // their start
   };
   folder_.MakeFolder("taken/Pictavue002.htm");  // a folder where a page goes
   folder_.WriteFile("taken/a.gif", testing::MakeGif(1, 1));
   folder_.WriteFile("taken/b.gif", testing::MakeGif(1, 1));
+  const std::string usage =
+      "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER\n";
+  const std::string missing = folder_.Path("missing"), taken = folder_.Path("taken");
   // English from the translation beside the program: asked for with --lang en or Language=en in
   // the settings file, which --lang outranks.
   const std::string english = folder_.WriteFile("english.ini", "[Option]\r\nLanguage=en\r\n");
-  const std::string nowhere = folder_.Path("nowhere");
-  const std::string in_english = "Pictavue: " + nowhere + " is a folder that does not exist.\n";
-  const std::string in_japanese = "Pictavue: " + nowhere + " は存在しないフォルダです。\n";
+  const std::string in_english = "Pictavue: " + missing + " is a folder that does not exist.\n";
   for (const Case& c : {
            Case{{"--help", "--lang", "en"}, 0, "Usage: pictavue --batch [--settings", ""},
-           Case{{"--batch", "--lang=en", "--settings", settings_, nowhere}, 1, "", in_english},
-           Case{{"--batch", "--settings", english, nowhere}, 1, "", in_english},
-           Case{{"--batch", "--lang", "ja", "--settings", english, nowhere}, 1, "", in_japanese},
-           Case{{"--version"}, 0, "Pictavue 1.26\n", ""},
-           Case{
-               {"--help"},
-               0,
-               "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER\n",
-               ""},
-           Case{{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n使い方: pictavue"},
-           Case{BatchArguments(), 0, Page() + "\n", ""},
-           Case{{"--batch", "--settings", settings_, folder_.Path("missing")},
+           Case{BatchArguments({"--lang=en"}, missing), 1, "", in_english},
+           Case{{"--batch", "--settings", english, missing}, 1, "", in_english},
+           Case{{"--batch", "--lang", "ja", "--settings", english, missing},
                 1,
                 "",
-                "Pictavue: " + folder_.Path("missing") + " は存在しないフォルダです。\n"},
-           Case{{"--batch", "--settings", settings_, folder_.Path("taken")},
-                3,
-                "",
-                "Pictavue: 次の理由により処理を中止します。\n\n"},
+                "Pictavue: " + missing + " は存在しないフォルダです。\n"},
+           Case{{"--version"}, 0, "Pictavue 1.26\n", ""},
+           Case{{"--help"}, 0, usage, ""},
+           Case{{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n" + usage},
+           Case{BatchArguments(), 0, Page() + "\n", ""},
+           Case{BatchArguments({}, missing), 1, "",
+                "Pictavue: " + missing + " は存在しないフォルダです。\n"},
+           Case{BatchArguments({}, taken), 3, "", "Pictavue: 次の理由により処理を中止します。\n\n"},
        }) {
     const testing::ChildResult result = testing::RunChild(Request(PICTAVUE_PROGRAM, c.arguments));
     EXPECT_EQ(result.exit_code, c.status) << result.Describe() << " " << c.arguments.back();
@@ -153,10 +149,8 @@ TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
   };
   for (const Case& c : cases) {
     fs::remove(Page());
-    Arguments arguments = {"-c", c.shell, "sh", PICTAVUE_PROGRAM};
-    const Arguments batch = BatchArguments();
-    arguments.insert(arguments.end(), batch.begin(), batch.end());
-    const testing::ChildResult result = testing::RunChild(Request("/bin/sh", arguments));
+    const testing::ChildResult result = testing::RunChild(
+        Request("/bin/sh", {"-c", c.shell, "sh", PICTAVUE_PROGRAM}, BatchArguments()));
     EXPECT_EQ(result.exit_code, 3) << c.shell << ": " << result.Describe();
     EXPECT_NE(result.err.find(c.err), std::string::npos) << c.shell << ": " << result.err;
     EXPECT_EQ(fs::exists(Page()), c.pages) << c.shell;

@@ -33,23 +33,23 @@ class WindowModuleTest : public ::testing::Test {
     fs::permissions(opener, fs::perms::owner_all);
   }
 
-  // Batch mode is asked for by a first argument of "--batch".
-  testing::ChildResult Run(const std::string& program, bool batch,
-                           std::vector<std::string> more_environment = {}) {
+  // The program in an environment of its own plus more. Gallery: the arguments over the test's
+  // settings and pictures, in batch mode or not.
+  testing::ChildResult Run(const std::string& program, std::vector<std::string> arguments,
+                           const std::vector<std::string>& more = {"QT_QPA_PLATFORM=offscreen"}) {
     testing::ChildRequest request;
     request.argv = {program};
-    if (batch) {
-      request.argv.push_back("--batch");
-    }
-    request.argv.insert(request.argv.end(),
-                        {"--settings", folder_.Path("settings.ini"), folder_.Path("pictures")});
+    request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
     request.environment = {"PATH=" + folder_.Path("bin") + ":/usr/bin:/bin",
                            "HOME=" + folder_.Path(), "XDG_RUNTIME_DIR=" + folder_.Path(),
-                           "QT_QPA_PLATFORM=offscreen", "LANG=C.UTF-8"};
-    request.environment.insert(request.environment.end(), more_environment.begin(),
-                               more_environment.end());
-    request.time_limit = std::chrono::seconds{60};
+                           "LANG=C.UTF-8"};
+    request.environment.insert(request.environment.end(), more.begin(), more.end());
     return testing::RunChild(request);
+  }
+  std::vector<std::string> Gallery(bool batch = false) const {
+    const std::vector<std::string> arguments = {
+        "--batch", "--settings", folder_.Path("settings.ini"), folder_.Path("pictures")};
+    return {arguments.begin() + (batch ? 0 : 1), arguments.end()};
   }
 
   std::string Page() const { return folder_.Path("out/Pictavue001.htm"); }
@@ -58,7 +58,7 @@ class WindowModuleTest : public ::testing::Test {
 };
 
 TEST_F(WindowModuleTest, TheWindowRunsFromItsLibrary) {
-  const testing::ChildResult result = Run(PICTAVUE_PROGRAM, false);
+  const testing::ChildResult result = Run(PICTAVUE_PROGRAM, Gallery());
   ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
   EXPECT_TRUE(fs::exists(Page()));
   EXPECT_EQ(testing::ReadFileBytes(folder_.Path("opened")), Page() + "\n");
@@ -66,7 +66,8 @@ TEST_F(WindowModuleTest, TheWindowRunsFromItsLibrary) {
 
 // The dynamic loader lists every library it loads when asked to (glibc's LD_DEBUG).
 TEST_F(WindowModuleTest, BatchModeLoadsNoQt) {
-  const testing::ChildResult result = Run(PICTAVUE_PROGRAM, true, {"LD_DEBUG=files"});
+  const testing::ChildResult result =
+      Run(PICTAVUE_PROGRAM, Gallery(true), {"QT_QPA_PLATFORM=offscreen", "LD_DEBUG=files"});
   ASSERT_EQ(result.exit_code, 0) << result.Describe() << "\n" << result.err;
   if (result.err.find("file=") == std::string::npos) {
     GTEST_SKIP() << "the dynamic loader does not report the libraries it loads";
@@ -81,15 +82,41 @@ TEST_F(WindowModuleTest, WithoutItsLibraryTheProgramKeepsBatchMode) {
   const std::string program = folder_.MakeFolder("alone") + "/pictavue";
   fs::copy_file(PICTAVUE_PROGRAM, program);
 
-  const testing::ChildResult window = Run(program, false);
+  const testing::ChildResult window = Run(program, Gallery());
   EXPECT_EQ(window.exit_code, 2) << window.Describe();
   EXPECT_THAT(window.err, HasSubstr("Pictavue: the window cannot be shown ("));
   EXPECT_THAT(window.err, HasSubstr(PICTAVUE_WINDOW_MODULE));
   EXPECT_FALSE(fs::exists(Page()));
 
-  const testing::ChildResult batch = Run(program, true);
+  const testing::ChildResult batch = Run(program, Gallery(true));
   EXPECT_EQ(batch.exit_code, 0) << batch.Describe() << "\n" << batch.err;
   EXPECT_EQ(batch.out, Page() + "\n");
+}
+
+// Where no window can be shown (no display, or one no X server serves): one line about batch mode
+// and status 2, never Qt's abort, and the settings untouched.
+using NoDisplayTest = WindowModuleTest;
+TEST_F(NoDisplayTest, EveryWindowedStartSaysHowToUseBatchMode) {
+  const std::string settings = testing::ReadFileBytes(folder_.Path("settings.ini"));
+  int unserved = 640;
+  while (fs::exists("/tmp/.X11-unix/X" + std::to_string(unserved))) {
+    ++unserved;
+  }
+  for (const std::string& display : {std::string(), "DISPLAY=:" + std::to_string(unserved)}) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {folder_.Path("pictures")}, {"--unknown"}, Gallery()}) {
+      const testing::ChildResult result = Run(
+          PICTAVUE_PROGRAM, arguments, std::vector<std::string>(display.empty() ? 0 : 1, display));
+      EXPECT_EQ(result.exit_code, 2) << display << " " << ::testing::PrintToString(arguments)
+                                     << ": " << result.Describe() << "\n"
+                                     << result.err;
+      EXPECT_THAT(result.err, ::testing::MatchesRegex(
+                                  "Pictavue: no display is available for the window \\([^\n]*\\); "
+                                  "pictavue --batch \\[--settings FILE\\] \\[--yes\\] \\[--open\\] "
+                                  "FOLDER makes a gallery without a window\n"));
+    }
+  }
+  EXPECT_EQ(testing::ReadFileBytes(folder_.Path("settings.ini")), settings);
 }
 
 }  // namespace

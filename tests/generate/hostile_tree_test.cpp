@@ -58,11 +58,7 @@ void MakeEntry(const TempFolder& folder, const std::string& relative, const std:
     std::size_t value = 0;
     return in >> value ? value : throw std::runtime_error("a number is missing");
   };
-  const auto bytes_of = [&in] {
-    std::string piece;
-    in >> piece;
-    return piece;
-  };
+  std::string piece;  // the BYTES of a change
   const fs::path path = folder.Path(relative);
   fs::create_directories(path.parent_path());
   if (kind == "folder") {
@@ -77,9 +73,8 @@ void MakeEntry(const TempFolder& folder, const std::string& relative, const std:
   for (bool more = !in.fail(); more; more = static_cast<bool>(in >> change)) {
     if (change == "cut") {
       bytes = Truncated(bytes, number());
-    } else if (change == "cut-after") {
-      const std::string marker = bytes_of();
-      bytes.resize(bytes.find(marker) + number());
+    } else if (change == "cut-after" && in >> piece) {
+      bytes.resize(bytes.find(piece) + number());
     } else if (change == "le16" || change == "le32") {
       const std::size_t offset = number();
       const std::size_t value = number();
@@ -88,10 +83,11 @@ void MakeEntry(const TempFolder& folder, const std::string& relative, const std:
       }
     } else if (change == "insert") {
       const std::size_t offset = number();
-      bytes.insert(offset, bytes_of());
+      in >> piece;
+      bytes.insert(offset, piece);
     } else if (change == "repeat") {
       const std::size_t times = number();
-      const std::string piece = bytes_of();
+      in >> piece;
       for (std::size_t i = 0; i < times; ++i) {
         bytes += piece;
       }

@@ -1,11 +1,14 @@
 #include "generate/index_page.h"
 
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "generate/frame_set.h"
 #include "generate/gallery_fixture.h"
+#include "generate/page_layout.h"
 #include "support/data_table.h"
 #include "support/recording_front_end.h"
 
@@ -15,17 +18,35 @@ namespace {
 using testing::ReadTable;
 using testing::Row;
 
+// The pictures of tree ("windows" or "posix" of pictures.tsv, in page order; or a number of them,
+// which is all a menu needs), paginated as a run with options does.
+RunState Paginated(const std::string& tree, const GalleryOptions& options) {
+  RunState run;
+  for (const Row& row : ReadTable("generate/pictures.tsv")) {
+    if (row[0] == tree) {
+      EXPECT_TRUE(AppendImage(
+          run, {row[1], row[2], std::stoll(row[3]), static_cast<std::int16_t>(std::stoi(row[4])),
+                static_cast<std::int16_t>(std::stoi(row[5]))}));
+    }
+  }
+  if (std::isdigit(static_cast<unsigned char>(tree[0]))) {
+    run.ImageCount = std::stoi(tree);
+  }
+  run.ImagesPerPage = IsUnlimited(options) ? 0 : ImagesPerPage(IppText(options)).value_or(0);
+  run.PageCount = IsUnlimited(options) ? 1 : PageCount(run.ImageCount, run.ImagesPerPage);
+  return run;
+}
+
 // Every page of pages.tsv, byte for byte.
 TEST(IndexPageTest, MatchesTheHandCheckedPages) {
   for (const Row& row : ReadTable("generate/pages.tsv")) {
     const bool posix = row[1] == "posix";
-    RunState run = testing::Tree(row[1]);
     GalleryOptions options =
         testing::OptionsFor(posix ? "/home/me/Photos" : "C:\\Photos", row[2], row.From(7));
     options.Title = row[4];
     options.Name = row[5];
     options.Email = row[6];
-    testing::Paginate(options, run);
+    const RunState run = Paginated(row[1], options);
     const PageContext context{options, run, posix ? PathStyle::kPosix : PathStyle::kWindows,
                               posix ? testing::kPosixHome : testing::kWindowsHome,
                               testing::kFixedNow};
@@ -33,6 +54,19 @@ TEST(IndexPageTest, MatchesTheHandCheckedPages) {
     std::string page;
     ASSERT_TRUE(WriteIndexPage(context, std::stoi(row[3]), feedback, page).ok()) << row[0];
     EXPECT_EQ(page, testing::DataFile("generate/golden/" + row[0], page)) << row[0];
+  }
+}
+
+TEST(FrameSetTest, MatchesTheHandCheckedFrameSetsAndMenus) {
+  for (const Row& row : ReadTable("generate/frame_sets.tsv")) {
+    const GalleryOptions options = testing::OptionsFor("C:\\Photos", row[3], row.From(4));
+    const RunState run = Paginated(row[2], options);
+    const PageContext context{options, run, PathStyle::kWindows, testing::kWindowsHome,
+                              testing::kFixedNow};
+    std::string frame_set, menu;
+    ASSERT_TRUE(WriteFrameSet(context, frame_set, menu).ok()) << row.Text();
+    EXPECT_EQ(frame_set, testing::DataFile("generate/golden/" + row[0], frame_set)) << row.Text();
+    EXPECT_EQ(menu, testing::DataFile("generate/golden/" + row[1], menu)) << row.Text();
   }
 }
 
@@ -47,9 +81,8 @@ TEST(IndexPageTest, LinesBetweenFolderGroups) {
 
 // A page once begun is finished: the yields only let the window repaint.
 TEST(IndexPageTest, ReportsEachPictureAsProgressAndYieldsAfterIt) {
-  RunState run = testing::Tree("windows");
   const GalleryOptions options = testing::OptionsFor("C:\\Photos", "2");
-  testing::Paginate(options, run);
+  const RunState run = Paginated("windows", options);
   const PageContext context{options, run, PathStyle::kWindows, "", testing::kFixedNow};
   testing::RecordingFrontEnd feedback;
   feedback.RecordProgress(true);

@@ -18,11 +18,6 @@ SizeRule RuleOf(const std::string& cell) {
                             : SizeRule::kLonger;
 }
 
-// "640x480" as two numbers.
-std::pair<int, int> SizeOf(const std::string& cell) {
-  return {std::stoi(cell), std::stoi(cell.substr(cell.find('x') + 1))};
-}
-
 TEST(PictureLineTest, SizesKilobytesAndLines) {
   for (const Row& row : testing::ReadTable("generate/picture_line.tsv")) {
     std::string result;
@@ -34,9 +29,11 @@ TEST(PictureLineTest, SizesKilobytesAndLines) {
     } else if (row[0] == "KilobyteText") {
       result = KilobyteText(std::stoll(row[1]));
     } else {
-      const auto [width, height] = SizeOf(row[5]);
-      const ImageEntry entry{row[3], row[4], std::stoll(row[6]), static_cast<std::int16_t>(width),
-                             static_cast<std::int16_t>(height)};
+      const auto side = [&row](std::size_t at) {  // of "640x480"
+        return static_cast<std::int16_t>(std::stoi(row[5].substr(at)));
+      };
+      const ImageEntry entry{row[3], row[4], std::stoll(row[6]), side(0),
+                             side(row[5].find('x') + 1)};
       const GalleryOptions options = testing::OptionsFromSettings(row.From(8));
       WritePictureLine(entry, std::stoi(row[2]),
                        PictureLineFormatOf(options, testing::StyleOf(row[1])), result);

@@ -3,7 +3,7 @@
 // fresh profile; never a browser download. Everything lives in temporary folders.
 
 import { after, before } from 'node:test';
-import { spawnSync } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -13,13 +13,8 @@ import { chromium } from 'playwright-core';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const bin = path.join(path.resolve(process.env.PICTAVUE_BUILD ?? path.join(here, '../../../build')), 'bin');
 
-function run(program, args, input, env) {
-  const result = spawnSync(program, args, { input, env });
-  if (result.status !== 0) {
-    throw new Error(`${program} exited with ${result.status}: ${result.error ?? result.stderr}`);
-  }
-  return result.stdout;
-}
+// Its standard output; a failure throws with the program's standard error.
+const run = (program, args, input, env) => execFileSync(program, args, { input, env });
 
 // A gallery of pictures ([{ kind, width, height, path }], paths below the tree, a Buffer for a name
 // that is no UTF-8) with the given settings keys over every kind on, the pages in <temp>/out, or
@@ -93,4 +88,16 @@ export async function openPage(t, browser, url) {
   t.after(() => page.close());
   await page.goto(url);
   return page;
+}
+
+// Polls check until it gives something, for up to five seconds; gives that, or undefined.
+export async function until(check) {
+  for (let tries = 0; tries < 100; tries++) {
+    const result = check();
+    if (result) {
+      return result;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return undefined;
 }
