@@ -1,12 +1,15 @@
 // Renders the main window on each tab page, the progress window, the output-folder and browser
 // dialog in both modes and the About window to PNG files, for the README and for review:
-//   pictavue_screenshots OUTPUT_FOLDER
-// Run on Qt's offscreen platform (scripts/screenshot sets it), so no display is needed.
+//   pictavue_screenshots [--lang en] OUTPUT_FOLDER
+// Run on Qt's offscreen platform (scripts/screenshot sets it), so no display is needed. With
+// --lang en the windows speak English, from the translation beside the program.
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTranslator>
 #include <cstdio>
+#include <cstring>
 
 #include "collect/plugin_probe.h"
 #include "generate/generation_run.h"
@@ -22,17 +25,32 @@
 #include "ui/frm_sub1.h"
 #include "ui/path_chooser.h"
 #include "ui/progress_runner.h"
+#include "ui/translated.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: pictavue_screenshots OUTPUT_FOLDER\n");
+  const bool english =
+      argc == 4 && std::strcmp(argv[1], "--lang") == 0 && std::strcmp(argv[2], "en") == 0;
+  if (argc != 2 && !english) {
+    std::fprintf(stderr, "usage: pictavue_screenshots [--lang en] OUTPUT_FOLDER\n");
     return 2;
   }
-  const QDir output(QString::fromLocal8Bit(argv[1]));
+  const char* output_name = argv[argc - 1];
+  const QDir output(QString::fromLocal8Bit(output_name));
   if (!output.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "pictavue_screenshots: cannot create %s\n", argv[1]);
+    std::fprintf(stderr, "pictavue_screenshots: cannot create %s\n", output_name);
     return 1;
+  }
+  QTranslator translator;
+  if (english) {
+    const std::string file = pictavue::TranslationFilePath(
+        pictavue::LocateProgramFiles(pictavue::ProgramFolder(argv[0])).data_folder,
+        pictavue::Language::kEnglish, pictavue::NativePathStyle());
+    if (!translator.load(QString::fromStdString(file))) {
+      std::fprintf(stderr, "pictavue_screenshots: cannot read %s\n", file.c_str());
+      return 1;
+    }
+    QApplication::installTranslator(&translator);
   }
 
   // A first start with the defaults and one folder of an earlier run.
@@ -71,7 +89,7 @@ int main(int argc, char** argv) {
   pictavue::ProgressRunner runner(active, &window);
   bool saved = false;
   runner.RunModal([&] {
-    runner.SetStatus(pictavue::kStatusMeasuring);
+    runner.SetStatus(pictavue::Translated(pictavue::kStatusMeasuring).toStdString());
     runner.SetProgressRange(0, 100);
     runner.SetProgressValue(40);
     runner.ProcessEvents();

@@ -13,11 +13,43 @@
 #include "platform/program_folder.h"
 #include "request/request_checks.h"
 #include "request/request_run.h"
+#include "settings/settings_file.h"
 
 namespace pictavue {
 namespace {
 
 constexpr char kPrefix[] = "Pictavue: ";
+
+constexpr SourceText kUsageLine = PICTAVUE_TEXT(
+    "BatchMode",
+    "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER");
+constexpr SourceText kHelpText =
+    PICTAVUE_TEXT("BatchMode",
+                  "保存されている設定で、FOLDER の画像のギャラリーをウィンドウなしで作成します。\n"
+                  "\n"
+                  "  --settings FILE  設定を FILE から読み込み、最後に FILE へ保存します\n"
+                  "  --yes            すべての質問に「はい」と答えます\n"
+                  "  --open           作成したページを最後に開きます\n"
+                  "  --lang LANG      メッセージの言語: ja（日本語、既定）または en（英語）\n"
+                  "  --help           この説明を表示します\n"
+                  "  --version        バージョンを表示します\n"
+                  "\n"
+                  "開くページのパスを標準出力に書き出します。\n"
+                  "終了状態: 0 ページを作成した、1 何も作成しなかった、2 使い方の誤り、\n"
+                  "3 失敗により処理を中止した、130 キャンセルされた。\n");
+constexpr SourceText kTryHelp =
+    PICTAVUE_TEXT("BatchMode", "詳しくは 'pictavue --help' を見てください。");
+constexpr SourceText kSettingsNeedsFile =
+    PICTAVUE_TEXT("BatchMode", "--settings の後に FILE を指定してください。");
+constexpr SourceText kLangNeedsCode =
+    PICTAVUE_TEXT("BatchMode", "--lang の後に ja か en を指定してください。");
+constexpr SourceText kUnknownOption = PICTAVUE_TEXT("BatchMode", "%1 は不明なオプションです。");
+constexpr SourceText kBatchMissing = PICTAVUE_TEXT("BatchMode", "--batch がありません。");
+constexpr SourceText kFolderMissing = PICTAVUE_TEXT("BatchMode", "FOLDER を指定してください。");
+constexpr SourceText kOneFolderOnly = PICTAVUE_TEXT(
+    "BatchMode", "FOLDER はひとつだけ指定してください（空白を含む名前は引用符で囲みます）。");
+constexpr SourceText kSaveFailed =
+    PICTAVUE_TEXT("BatchMode", "設定を %1 に保存できませんでした: %2");
 
 struct BatchArguments {
   bool batch = false;
@@ -26,18 +58,39 @@ struct BatchArguments {
   bool yes = false;
   bool open = false;
   std::optional<std::string> settings_file;
+  std::optional<Language> language;
   std::vector<std::string> folders;
 };
 
-// The arguments, or the reason they make no sense.
+// Why the arguments make no sense: a text and the argument it names.
+struct UsageError {
+  SourceText text;
+  std::string argument;
+};
+
+// The arguments, and the first reason they make no sense. The scan goes on past an error, so
+// that --lang is heard wherever it stands.
 struct Parsed {
   BatchArguments arguments;
-  std::string error;
+  std::optional<UsageError> error;
 };
 
 Parsed ParseArguments(const std::vector<std::string>& list) {
   Parsed parsed;
   BatchArguments& a = parsed.arguments;
+  const auto fail = [&parsed](SourceText text, std::string argument = {}) {
+    if (!parsed.error) {
+      parsed.error = UsageError{text, std::move(argument)};
+    }
+  };
+  // The value of an option: the next argument, or after "=" in the same one.
+  const auto value = [&list](std::size_t& i, std::string_view option) {
+    const std::string& argument = list[i];
+    if (argument == option) {
+      return i + 1 < list.size() ? std::optional(list[++i]) : std::nullopt;
+    }
+    return std::optional(argument.substr(option.size() + 1));
+  };
   bool options_ended = false;
   for (std::size_t i = 0; i < list.size(); ++i) {
     const std::string& argument = list[i];
@@ -55,30 +108,30 @@ Parsed ParseArguments(const std::vector<std::string>& list) {
       a.yes = true;
     } else if (argument == "--open") {
       a.open = true;
-    } else if (argument == "--settings") {
-      if (i + 1 == list.size()) {
-        parsed.error = "--settings needs a FILE";
-        return parsed;
+    } else if (argument == "--settings" || argument.starts_with("--settings=")) {
+      a.settings_file = value(i, "--settings");
+      if (!a.settings_file || a.settings_file->empty()) {
+        fail(kSettingsNeedsFile);
       }
-      a.settings_file = list[++i];
-    } else if (argument.starts_with("--settings=")) {
-      a.settings_file = argument.substr(std::string_view("--settings=").size());
+    } else if (argument == "--lang" || argument.starts_with("--lang=")) {
+      const std::optional<std::string> code = value(i, "--lang");
+      a.language = code ? LanguageForCode(*code) : std::nullopt;
+      if (!a.language) {
+        fail(kLangNeedsCode);
+      }
     } else {
-      parsed.error = "unknown option " + argument;
-      return parsed;
+      fail(kUnknownOption, argument);
     }
   }
   if (a.help || a.version) {
     return parsed;
   }
   if (!a.batch) {
-    parsed.error = "--batch is missing";
+    fail(kBatchMissing);
   } else if (a.folders.empty()) {
-    parsed.error = "FOLDER is missing";
+    fail(kFolderMissing);
   } else if (a.folders.size() > 1) {
-    parsed.error = "one FOLDER only (quote a name with blanks)";
-  } else if (a.settings_file && a.settings_file->empty()) {
-    parsed.error = "--settings needs a FILE";
+    fail(kOneFolderOnly);
   }
   return parsed;
 }
@@ -106,7 +159,8 @@ int ExitStatusFor(RequestOutcome outcome, bool interrupted) {
 // nobody.
 bool TakeFolder(const std::string& folder, Session& session, FrontEnd& front_end) {
   if (PathKind(folder) != FileKind::kFolder) {
-    ShowMessage(front_end, MissingFolderFailure(folder).message, kStyleWarning);
+    ShowMessage(front_end, MissingFolderFailure(folder, session.translation).message,
+                kStyleWarning);
     return false;
   }
   session.options.SearchDir = NormalizeFolderPath(folder);
@@ -122,36 +176,45 @@ std::string FolderOf(const std::string& path) {
   return WithoutTrailingSeparator(path.substr(0, path.size() - name.size()), NativePathStyle());
 }
 
+// The words of what is said before start-up (the usage, the help): in the language of --lang,
+// else in that of the settings file start-up would read, found without creating its folder.
+Session WordsBeforeStartup(const BatchArguments& a, const BatchServices& services) {
+  Session words;
+  words.files = services.startup->LocateProgramFiles(FolderOf(services.program_file));
+  Language language = Language::kJapanese;
+  if (a.language) {
+    language = *a.language;
+  } else {
+    const std::string settings_file = a.settings_file.value_or(
+        services.startup->LocateSettings(words.files, false).settings_file_path);
+    language = ReadLanguage(services.startup->LoadProfile(settings_file));
+  }
+  UseLanguage(language, words);
+  return words;
+}
+
 }  // namespace
 
-std::string BatchHelpText() {
-  return "Usage: pictavue --batch [--settings FILE] [--yes] [--open] FOLDER\n"
-         "Makes a gallery of the pictures in FOLDER with the saved settings, without a window.\n"
-         "\n"
-         "  --settings FILE  read the settings from FILE and save them there\n"
-         "  --yes            answer every question with Yes\n"
-         "  --open           open the created page afterwards\n"
-         "  --help           show this help\n"
-         "  --version        show the version\n"
-         "\n"
-         "The path of the page to open is written to standard output.\n"
-         "Exit status: 0 pages written, 1 nothing written, 2 usage error,\n"
-         "3 the run stopped on a failure, 130 cancelled.\n";
+std::string BatchHelpText(const Translation& translation) {
+  return std::string(translation.Of(kUsageLine)) + '\n' + std::string(translation.Of(kHelpText));
 }
 
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
              const BatchServices& services) {
   const Parsed parsed = ParseArguments(arguments);
-  if (!parsed.error.empty()) {
-    err << kPrefix << parsed.error << '\n'
-        << "Usage: pictavue --batch [--settings FILE] [--yes] [--open] FOLDER\n"
-        << "Try 'pictavue --help' for more.\n";
-    return kExitUsage;
-  }
   const BatchArguments& a = parsed.arguments;
-  if (a.help) {
-    out << BatchHelpText();
-    return kExitPagesWritten;
+  if (parsed.error || a.help) {
+    const Session words = WordsBeforeStartup(a, services);
+    const Translation& translation = words.translation;
+    WarnWithoutEnglish(words, err);
+    if (!parsed.error) {
+      out << BatchHelpText(translation);
+      return kExitPagesWritten;
+    }
+    err << kPrefix << translation.Format(parsed.error->text, {parsed.error->argument}) << '\n'
+        << translation.Of(kUsageLine) << '\n'
+        << translation.Of(kTryHelp) << '\n';
+    return kExitUsage;
   }
   if (a.version) {
     out << kProductName << ' ' << VersionText(kProgramVersion) << '\n';
@@ -162,16 +225,20 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
   inputs.program_folder = FolderOf(services.program_file);
   inputs.program_file_name = FileNameOf(services.program_file);
   inputs.settings_file = a.settings_file;
+  inputs.language = a.language;
   inputs.code_page = services.code_page;
   std::optional<Session> session = Startup(inputs, *services.startup);
   if (!session) {
     return kExitNothingWritten;  // only a windowed start-up ends here
   }
+  WarnWithoutEnglish(*session, err);
+  const Translation& translation = session->translation;
 
   ConsoleFrontEnd::Settings console;
   console.answer_yes = a.yes;
   console.show_progress = services.show_progress;
   console.interrupted = services.interrupted;
+  console.translation = translation;
   ConsoleFrontEnd front_end(err, console);
 
   int status = kExitNothingWritten;
@@ -187,8 +254,10 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
   }
 
   if (const Status saved = SaveSessionSettings(*session); !saved.ok()) {
-    err << kPrefix << "the settings could not be saved to " << session->settings_file_path << ": "
-        << saved.description() << '\n';
+    err << kPrefix
+        << translation.Format(kSaveFailed, {session->settings_file_path,
+                                            translation.Of(kFailureContext, saved.description())})
+        << '\n';
   }
   if (status == kExitPagesWritten) {
     // The path is the run's result for whoever started it: when it cannot be delivered (a

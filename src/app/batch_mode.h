@@ -35,9 +35,9 @@ struct BatchServices {
   CodePage code_page{"UTF-8"};
 };
 
-// pictavue --batch [--settings FILE] [--yes] [--open] FOLDER: one generation with the saved
-// settings and no window. Same checks, messages and order as the Create button, written to err;
-// questions take their default button, or Yes with --yes; the open step (question included)
+// pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER: one generation with
+// the saved settings and no window. Same checks, messages and order as the Create button, written
+// to err; questions take their default button, or Yes with --yes; the open step (question included)
 // only with --open; the page to open on out. Settings and history are saved at the end, and a
 // failed save is reported. Returns the exit status. --help and --version print to out.
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -49,6 +49,6 @@ int RunBatch(const std::string& argv0, const std::vector<std::string>& arguments
              std::ostream& err, const GalleryRunFactory& make_run = MakeGalleryRun);
 
 // The usage line and the options, as --help prints them.
-std::string BatchHelpText();
+std::string BatchHelpText(const Translation& translation);
 
 }  // namespace pictavue

@@ -8,6 +8,18 @@ namespace pictavue {
 namespace {
 
 constexpr std::string_view kSettingsOption = "--settings";
+constexpr std::string_view kLanguageOption = "--lang";
+
+// How many arguments the window's own options take at the front: "--settings FILE" and
+// "--lang LANG", each with its value, in any order.
+std::size_t LeadingWindowOptions(const std::vector<std::string>& arguments) {
+  std::size_t taken = 0;
+  while (arguments.size() - taken >= 2 &&
+         (arguments[taken] == kSettingsOption || arguments[taken] == kLanguageOption)) {
+    taken += 2;
+  }
+  return taken;
+}
 
 std::string JoinArguments(std::vector<std::string>::const_iterator first,
                           std::vector<std::string>::const_iterator last) {
@@ -24,22 +36,27 @@ std::string JoinArguments(std::vector<std::string>::const_iterator first,
 }  // namespace
 
 EntryMode ChooseEntryMode(const std::vector<std::string>& arguments) {
-  if (arguments.empty()) {
+  const std::size_t options = LeadingWindowOptions(arguments);
+  if (options == arguments.size()) {
     return EntryMode::kWindow;
   }
-  const std::string& first = arguments.front();
+  const std::string& first = arguments[options];
   return first == "--batch" || first == "--help" || first == "--version" ? EntryMode::kConsole
                                                                          : EntryMode::kWindow;
 }
 
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments) {
   WindowCommandLine command_line;
-  auto rest = arguments.begin();
-  if (arguments.size() >= 2 && arguments.front() == kSettingsOption) {
-    command_line.settings_file = arguments[1];
-    rest += 2;
+  const std::size_t options = LeadingWindowOptions(arguments);
+  for (std::size_t i = 0; i < options; i += 2) {
+    if (arguments[i] == kSettingsOption) {
+      command_line.settings_file = arguments[i + 1];
+    } else {
+      command_line.language = LanguageForCode(arguments[i + 1]).value_or(Language::kJapanese);
+    }
   }
-  command_line.text = JoinArguments(rest, arguments.end());
+  command_line.text =
+      JoinArguments(arguments.begin() + static_cast<std::ptrdiff_t>(options), arguments.end());
   return command_line;
 }
 

@@ -9,6 +9,7 @@
 #include "generate/front_end.h"
 #include "platform/launch.h"
 #include "platform/status.h"
+#include "platform/translation.h"
 #include "request/gallery_run.h"
 #include "request/session.h"
 
@@ -20,13 +21,16 @@ enum class EntryMode {
   kConsole,  // batch mode, --help or --version: no window, no display needed
 };
 
-// kConsole when the first argument is --batch, --help or --version.
+// kConsole when the first argument after the window's options (below) is --batch, --help or
+// --version.
 EntryMode ChooseEntryMode(const std::vector<std::string>& arguments);
 
-// The windowed program's command line: an optional leading "--settings FILE", then the text that
-// names a folder.
+// The windowed program's command line: "--settings FILE" and "--lang LANG" at its front, then the
+// text that names a folder. A language other than ja and en means Japanese: the window has no
+// place to say that it does not know one.
 struct WindowCommandLine {
   std::optional<std::string> settings_file;
+  std::optional<Language> language;
   std::string text;  // the other arguments joined by blanks, as the system gave one text
 };
 

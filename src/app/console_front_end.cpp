@@ -27,6 +27,11 @@ bool IsQuestion(int style) {
   return style == kStyleQuestion || style == kStyleQuestionDefaultNo;
 }
 
+constexpr SourceText kAnsweredYesAsTold =
+    PICTAVUE_TEXT("BatchMode", "「はい」と答えました（--yes）");
+constexpr SourceText kAnsweredYes = PICTAVUE_TEXT("BatchMode", "「はい」と答えました（既定）");
+constexpr SourceText kAnsweredNo = PICTAVUE_TEXT("BatchMode", "「いいえ」と答えました（既定）");
+
 }  // namespace
 
 std::string ProgressLine(const std::string& status, int min, int max, int value, int width) {
@@ -52,8 +57,10 @@ int ConsoleFrontEnd::ShowMessageBox(const std::string& prompt, int style, const 
   int answer = kButtonOk;
   if (IsQuestion(style)) {
     answer = settings_.answer_yes || style == kStyleQuestion ? kButtonYes : kButtonNo;
-    err_ << kPrefix << "answered " << (answer == kButtonYes ? "Yes" : "No")
-         << (settings_.answer_yes ? " (--yes)" : " (default)") << '\n';
+    const SourceText said = settings_.answer_yes   ? kAnsweredYesAsTold
+                            : answer == kButtonYes ? kAnsweredYes
+                                                   : kAnsweredNo;
+    err_ << kPrefix << settings_.translation.Of(said) << '\n';
   }
   err_.flush();
   return answer;

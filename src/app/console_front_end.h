@@ -5,6 +5,7 @@
 #include <string>
 
 #include "generate/front_end.h"
+#include "platform/translation.h"
 
 namespace pictavue {
 
@@ -23,6 +24,7 @@ class ConsoleFrontEnd final : public FrontEnd {
     bool show_progress = false;  // the error stream is a terminal
     // Whether the user has asked to cancel (Ctrl+C); asked at every poll point of the run.
     std::function<bool()> interrupted;
+    Translation translation;  // the words of the answers
   };
 
   ConsoleFrontEnd(std::ostream& err, Settings settings);

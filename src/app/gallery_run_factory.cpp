@@ -25,6 +25,7 @@ class SessionGalleryRun final : public GalleryRun {
                      .loader = *loader_,
                      .collation = collation_,
                      .code_page = session.code_page,
+                     .translation = session.translation,
                      .style = session.style,
                      .default_output_folder = session.default_output_folder,
                      .home_address = HomePageAddress(session.files.docs_folder, session.style)} {}

@@ -89,8 +89,11 @@ class WindowRequests {
 
 // Qt's own texts (the file and folder choosers, the context menus of text boxes) in the
 // window's language: where Qt keeps its translations, or beside the program in a copy that
-// brings its Qt along.
-void LoadToolkitTexts(QApplication& app, QTranslator& translator) {
+// brings its Qt along. Qt speaks English untranslated.
+void LoadToolkitTexts(QApplication& app, QTranslator& translator, Language language) {
+  if (language == Language::kEnglish) {
+    return;
+  }
   const QString name = QStringLiteral("qtbase_ja");
   if (translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
       translator.load(name,
@@ -123,8 +126,6 @@ int RunGuiApplication(int& argc, char** argv) {
   }
   QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
   QApplication::setWindowIcon(ProgramIcon());
-  QTranslator toolkit_texts;
-  LoadToolkitTexts(app, toolkit_texts);
   // QApplication has taken its own options out of argv by now.
   const std::vector<std::string> arguments = ProgramArguments(argc, argv);
   const WindowCommandLine command_line = ParseWindowCommandLine(arguments);
@@ -135,16 +136,30 @@ int RunGuiApplication(int& argc, char** argv) {
   inputs.program_folder = ProgramFolder(argc > 0 ? argv[0] : "");
   inputs.program_file_name = program_name;
   inputs.settings_file = command_line.settings_file;
+  inputs.language = command_line.language;
   inputs.code_page = CodePage::System();
   // Held for the program's whole life: later copies find this one through it.
   SingleInstance instance(UserInstancePlace());
-  SystemStartup system([&instance] { return IsPreviousInstanceRunning(instance); });
+  SystemStartup system([&instance](const std::string& message) {
+    return IsPreviousInstanceRunning(instance, [&message] { ShowAlreadyRunningMessage(message); });
+  });
   std::optional<Session> session = Startup(inputs, system);
   if (!session) {
     return 0;  // another copy runs; it has been brought to the front
   }
   // A copy that may run beside others (PrevInstance 1) still lets a later copy find one.
   instance.Claim();
+  // The window's words come from the file the core's came from.
+  WarnWithoutEnglish(*session, std::cerr);
+  QTranslator translator;
+  const bool in_english = !session->translation_file.empty() &&
+                          translator.load(QString::fromStdString(session->translation_file));
+  if (in_english) {
+    QCoreApplication::installTranslator(&translator);
+  }
+  // Qt's own texts follow the window's, also when English was asked for but could not be read.
+  QTranslator toolkit_texts;
+  LoadToolkitTexts(app, toolkit_texts, in_english ? Language::kEnglish : Language::kJapanese);
 
   const auto focus = std::make_shared<FocusState>();
   MainWindowSetup setup;

@@ -1,10 +1,17 @@
 #include "app/startup.h"
 
+#include "generate/front_end.h"
 #include "platform/path_kind.h"
 #include "platform/paths.h"
 #include "settings/settings_file.h"
 
 namespace pictavue {
+namespace {
+
+constexpr SourceText kAlreadyRunningMessage =
+    PICTAVUE_TEXT("Startup", "%1 は既に起動されています。");
+
+}  // namespace
 
 ProgramFiles SystemStartup::LocateProgramFiles(const std::string& program_folder) {
   return pictavue::LocateProgramFiles(program_folder);
@@ -19,8 +26,8 @@ ProfileFile SystemStartup::LoadProfile(const std::string& path) {
   return ProfileFile::Load(path);
 }
 
-bool SystemStartup::IsPreviousInstanceRunning() {
-  return second_copy_check_ && second_copy_check_();
+bool SystemStartup::IsPreviousInstanceRunning(const std::string& message) {
+  return second_copy_check_ && second_copy_check_(message);
 }
 
 Plugins SystemStartup::LoadPlugins(const std::string& folder, const CodePage& code_page) {
@@ -44,6 +51,26 @@ std::string HelpFileName(std::string_view program_file_name) {
   return std::string(stem) + ".hlp";
 }
 
+void UseLanguage(Language language, Session& session) {
+  session.language = language;
+  const std::string path = TranslationFilePath(session.files.data_folder, language, session.style);
+  if (path.empty()) {
+    return;
+  }
+  if (std::optional<Translation> translation = Translation::Read(path)) {
+    session.translation = std::move(*translation);
+    session.translation_file = path;
+  }
+}
+
+void WarnWithoutEnglish(const Session& session, std::ostream& err) {
+  if (session.language == Language::kEnglish && session.translation_file.empty()) {
+    err << "Pictavue: no English translation was found (" +
+               TranslationFilePath(session.files.data_folder, Language::kEnglish, session.style) +
+               "); the words stay Japanese.\n";
+  }
+}
+
 std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& system) {
   Session session;
   session.code_page = inputs.code_page;
@@ -57,7 +84,9 @@ std::optional<Session> Startup(const StartupInputs& inputs, StartupSystem& syste
   session.default_output_folder = location.default_output_folder;
 
   const ProfileFile profile = system.LoadProfile(session.settings_file_path);
-  if (ReadPrevInstance(profile) == 0 && system.IsPreviousInstanceRunning()) {
+  UseLanguage(inputs.language.value_or(ReadLanguage(profile)), session);
+  if (ReadPrevInstance(profile) == 0 && system.IsPreviousInstanceRunning(session.translation.Format(
+                                            kAlreadyRunningMessage, {kProgramTitle}))) {
     return std::nullopt;
   }
 

@@ -79,7 +79,7 @@ bool IsPosixTrashItem(std::string_view path) {
 }
 
 Status TooManyImages() {
-  return Status::Failure(kTooManyImagesMessage);
+  return Status::Failure(kTooManyImagesMessage.text);
 }
 
 struct Subfolder {

@@ -8,6 +8,7 @@
 #include "platform/dir_listing.h"
 #include "platform/path_style.h"
 #include "platform/status.h"
+#include "platform/translation.h"
 
 namespace pictavue {
 
@@ -32,7 +33,8 @@ struct ScanRequest {
 };
 
 // The stop of a scan that found more than the image list can hold.
-inline constexpr char kTooManyImagesMessage[] = "画像ファイルの数が上限（32760）を超えています。";
+inline constexpr SourceText kTooManyImagesMessage =
+    PICTAVUE_TEXT("Failure", "画像ファイルの数が上限（32760）を超えています。");
 
 // The text after the last "." of file_name, in the name's own letter case; the empty text when
 // the name holds no "." or ends in one.

@@ -31,7 +31,7 @@ Status WriteFrameSet(const PageContext& context, std::string& frame_set, std::st
   for (int v = 1; v <= run.PageCount; ++v) {
     const std::int64_t last = static_cast<std::int64_t>(v) * run.ImagesPerPage;
     if (last > kMaxPageArithmetic) {
-      return Status::Failure(kOverflowDescription);
+      return Status::Failure(kOverflowDescription.text);
     }
     menu_text += "<a href=\"";
     AppendAddress(menu_text, PageFileName(options.FileName, false, v), AddressKind::kRelative,

@@ -13,7 +13,8 @@
 namespace pictavue {
 namespace {
 
-constexpr char kAbortLead[] = "次の理由により処理を中止します。";
+constexpr SourceText kAbortMessage =
+    PICTAVUE_TEXT("GenerationRun", "次の理由により処理を中止します。\r\n\r\n%1");
 
 // One run from its first status line to its end. Each phase answers whether the run goes on.
 class Generation {
@@ -37,7 +38,7 @@ class Generation {
 
  private:
   bool Collect() {
-    front_end_.SetStatus(kStatusCollecting);
+    SetStatus(kStatusCollecting);
     state_.TopSubfolderCount = 0;
     state_.CancelRequested = false;
 
@@ -56,14 +57,14 @@ class Generation {
       return Cancelled();
     }
     if (state_.ImageCount == 0) {
-      ShowMessage(front_end_, kNoPicturesMessage, kStyleWarning);
+      ShowMessage(front_end_, std::string(Words(kNoPicturesMessage)), kStyleWarning);
       return false;
     }
     return true;
   }
 
   bool Measure() {
-    front_end_.SetStatus(kStatusMeasuring);
+    SetStatus(kStatusMeasuring);
     front_end_.SetProgressRange(0, state_.ImageCount);
     front_end_.SetProgressValue(0);
     // With SameSize every picture is taken to be as large as the first one found.
@@ -90,14 +91,14 @@ class Generation {
     if (state_.ImageCount < 2) {
       return true;
     }
-    front_end_.SetStatus(kStatusSorting);
+    SetStatus(kStatusSorting);
     front_end_.ProcessEvents();
     // On a cancel the ordering has already set ImageCount to 0.
     return OrderImages(state_, options_, environment_.collation, front_end_);
   }
 
   bool WritePages() {
-    front_end_.SetStatus(kStatusWriting);
+    SetStatus(kStatusWriting);
     front_end_.ProcessEvents();
     const bool unlimited = IsUnlimited(options_);
     if (unlimited) {
@@ -105,7 +106,7 @@ class Generation {
     } else {
       const std::optional<int> images_per_page = ImagesPerPage(IppText(options_));
       if (!images_per_page) {
-        return Abort(Status::Failure(kBadImagesPerPageDescription));
+        return Abort(Status::Failure(kBadImagesPerPageDescription.text));
       }
       state_.ImagesPerPage = *images_per_page;
       state_.PageCount = PageCount(state_.ImageCount, state_.ImagesPerPage);
@@ -164,6 +165,9 @@ class Generation {
     return written.ok() ? written : Status::Failure(path + ": " + written.description());
   }
 
+  std::string_view Words(SourceText text) const { return environment_.translation.Of(text); }
+  void SetStatus(SourceText text) { front_end_.SetStatus(std::string(Words(text))); }
+
   bool PollCancel() {
     if (front_end_.YieldEvents()) {
       state_.CancelRequested = true;
@@ -179,7 +183,8 @@ class Generation {
   }
 
   bool Abort(const Status& failure) {
-    ShowMessage(front_end_, AbortMessage(failure.description()), kStyleStop);
+    ShowMessage(front_end_, AbortMessage(failure.description(), environment_.translation),
+                kStyleStop);
     state_.RunAborted = true;
     return false;
   }
@@ -236,11 +241,8 @@ PictureKinds PictureKindsOf(const GalleryOptions& options, const PluginNames& pl
   return kinds;
 }
 
-std::string AbortMessage(std::string_view description) {
-  std::string message = kAbortLead;
-  message += "\r\n\r\n";
-  message += description;
-  return message;
+std::string AbortMessage(std::string_view description, const Translation& translation) {
+  return translation.Format(kAbortMessage, {translation.Of(kFailureContext, description)});
 }
 
 Status WritePageFile(const std::string& path, std::string_view bytes) {

@@ -16,22 +16,25 @@
 #include "platform/path_style.h"
 #include "platform/picture_loader.h"
 #include "platform/status.h"
+#include "platform/translation.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
 
 // The status line of each phase of a run.
-inline constexpr char kStatusCollecting[] = "ファイル情報収集中...";
-inline constexpr char kStatusMeasuring[] = "画像情報調査中...";
-inline constexpr char kStatusSorting[] = "ソート中...";
-inline constexpr char kStatusWriting[] = "ＨＴＭＬ生成中...";
+inline constexpr SourceText kStatusCollecting =
+    PICTAVUE_TEXT("GenerationRun", "ファイル情報収集中...");
+inline constexpr SourceText kStatusMeasuring = PICTAVUE_TEXT("GenerationRun", "画像情報調査中...");
+inline constexpr SourceText kStatusSorting = PICTAVUE_TEXT("GenerationRun", "ソート中...");
+inline constexpr SourceText kStatusWriting = PICTAVUE_TEXT("GenerationRun", "ＨＴＭＬ生成中...");
 
-inline constexpr char kNoPicturesMessage[] = "指定されたフォルダには画像ファイルが存在しません。";
+inline constexpr SourceText kNoPicturesMessage =
+    PICTAVUE_TEXT("GenerationRun", "指定されたフォルダには画像ファイルが存在しません。");
 
 // The run only starts after the request has checked the pictures-per-page text; a run started
 // without that check stops with the check's own words instead of guessing a page size.
-inline constexpr char kBadImagesPerPageDescription[] =
-    "１ページ内の画像数は１～９９９の数値を入力してください。";
+inline constexpr SourceText kBadImagesPerPageDescription =
+    PICTAVUE_TEXT("Failure", "１ページ内の画像数は１～９９９の数値を入力してください。");
 
 // Writes one generated file whole, replacing what is there.
 using FileWriter = std::function<Status(const std::string& path, std::string_view bytes)>;
@@ -49,6 +52,8 @@ struct RunEnvironment {
   PictureLoader& loader;
   const Collation& collation;
   const CodePage& code_page;  // the pages' encoding
+  // The words of the status line and of the messages; the pages keep theirs.
+  Translation translation{};
   PathStyle style = NativePathStyle();
   std::function<DateTime()> clock = LocalDateTime;
   FileWriter write_file = WritePageFile;
@@ -70,7 +75,9 @@ std::string ListingPattern(const GalleryOptions& options);
 PictureKinds PictureKindsOf(const GalleryOptions& options, const PluginNames& plugin_names);
 
 // The stop message of a run that failed: the lead text, a blank line, the failure's own words.
-std::string AbortMessage(std::string_view description);
+// The program's own descriptions (context "Failure") are translated here, where they are shown;
+// the system's come in the words it chose.
+std::string AbortMessage(std::string_view description, const Translation& translation);
 
 // One generation run, driven through front_end: collects the pictures of options.SearchDir,
 // measures them, orders them, writes the index pages (and the frame set with its menu when asked

@@ -203,7 +203,7 @@ Status WriteIndexPage(const PageContext& context, int page, RunFeedback& feedbac
   const std::optional<PageSlice> slice =
       SliceOfPage(page, image_count, run.ImagesPerPage, unlimited);
   if (!slice) {
-    return Status::Failure(kOverflowDescription);
+    return Status::Failure(kOverflowDescription.text);
   }
 
   out.reserve(out.size() + EstimatedPageBytes(run, *slice));

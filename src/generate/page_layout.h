@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/path_style.h"
+#include "platform/translation.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
@@ -12,7 +13,8 @@ namespace pictavue {
 // Page numbers, picture indexes and counts of the pages are signed 16-bit values; a result
 // beyond this stops the run with kOverflowDescription instead of wrapping.
 inline constexpr int kMaxPageArithmetic = 32767;
-inline constexpr char kOverflowDescription[] = "オーバーフローしました。";
+inline constexpr SourceText kOverflowDescription =
+    PICTAVUE_TEXT("Failure", "オーバーフローしました。");
 
 // Every picture on one page ("無制限").
 bool IsUnlimited(const GalleryOptions& options);

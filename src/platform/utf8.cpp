@@ -31,4 +31,26 @@ Utf8Character DecodeUtf8(std::string_view text, std::size_t at) {
   return {value, length};
 }
 
+void AppendUtf8(char32_t code_point, std::string& text) {
+  if ((code_point >= 0xD800 && code_point <= 0xDFFF) || code_point > 0x10FFFF) {
+    code_point = 0xFFFD;
+  }
+  const auto put = [&text](char32_t bits) { text += static_cast<char>(bits); };
+  if (code_point < 0x80) {
+    put(code_point);
+  } else if (code_point < 0x800) {
+    put(0xC0 | (code_point >> 6));
+    put(0x80 | (code_point & 0x3F));
+  } else if (code_point < 0x10000) {
+    put(0xE0 | (code_point >> 12));
+    put(0x80 | ((code_point >> 6) & 0x3F));
+    put(0x80 | (code_point & 0x3F));
+  } else {
+    put(0xF0 | (code_point >> 18));
+    put(0x80 | ((code_point >> 12) & 0x3F));
+    put(0x80 | ((code_point >> 6) & 0x3F));
+    put(0x80 | (code_point & 0x3F));
+  }
+}
+
 }  // namespace pictavue

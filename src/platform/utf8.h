@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace pictavue {
@@ -15,6 +16,10 @@ struct Utf8Character {
 };
 
 Utf8Character DecodeUtf8(std::string_view text, std::size_t at = 0);
+
+// Appends code_point in UTF-8; a surrogate or a value above U+10FFFF, which has no UTF-8 form,
+// becomes U+FFFD.
+void AppendUtf8(char32_t code_point, std::string& text);
 
 // How many bytes a sequence starting with lead claims to hold (1 for a byte that starts none),
 // for cutting text before a sequence whose end has not arrived yet.

@@ -6,6 +6,7 @@
 
 #include "generate/front_end.h"
 #include "platform/launch.h"
+#include "platform/translation.h"
 #include "settings/gallery_options.h"
 
 namespace pictavue {
@@ -17,11 +18,7 @@ int OpenWithAssociation(const std::string& document, Launcher& launcher);
 // Shows the created page: with the browser the user configured when Browser is on, else through
 // the association. Each failure is told in one message (style 16). The result: with a browser,
 // its task identifier or 0 when none was started; with the association, its result.
-std::int64_t OpenResult(const std::string& page, const GalleryOptions& options, Launcher& launcher,
-                        FrontEnd& front_end);
-
-// The association's failure message: the code in upper-case hexadecimal without leading zeros,
-// "(1F)" for 31.
-std::string AssociationFailureMessage(int result);
+std::int64_t OpenResult(const std::string& page, const GalleryOptions& options,
+                        const Translation& translation, Launcher& launcher, FrontEnd& front_end);
 
 }  // namespace pictavue

@@ -12,7 +12,33 @@
 namespace pictavue {
 namespace {
 
-constexpr char kCrLf[] = "\r\n";
+constexpr SourceText kNoKindMessage =
+    PICTAVUE_TEXT("RequestRun", "画像の形式がひとつも選択されていません。");
+constexpr SourceText kNoFileNameMessage =
+    PICTAVUE_TEXT("RequestRun", "出力ファイル名が入力されていません。");
+constexpr SourceText kForbiddenCharMessage =
+    PICTAVUE_TEXT("RequestRun", "ファイル名に \\ / : * ? \" < > | は使えません。");
+constexpr SourceText kControlCharMessage =
+    PICTAVUE_TEXT("RequestRun", "出力ファイル名に不正な文字（改行コード等）が含まれています。");
+constexpr SourceText kReservedNameMessage =
+    PICTAVUE_TEXT("RequestRun", "このファイル名は予約デバイス名のため、使用できません。");
+constexpr SourceText kNoSearchDirMessage =
+    PICTAVUE_TEXT("RequestRun", "検索フォルダ名が入力されていません。");
+constexpr SourceText kBadDelayMessage =
+    PICTAVUE_TEXT("RequestRun", "スライドショーの間隔が数値でないか０秒です。");
+constexpr SourceText kMissingFolderMessage =
+    PICTAVUE_TEXT("RequestRun",
+                  "%1 は存在しないフォルダです。\r\n\r\n"
+                  "リムーバブルドライブの場合はメディアが挿入されているかどうか確認してください。");
+constexpr SourceText kTooLongMessage = PICTAVUE_TEXT("RequestRun", "出力ファイル名が長すぎます。");
+constexpr SourceText kOverwriteQuestion =
+    PICTAVUE_TEXT("RequestRun", "%1 は存在します。\r\n\r\n上書きしますか？");
+constexpr SourceText kCannotCreateMessage =
+    PICTAVUE_TEXT("RequestRun",
+                  "%1 を作成できません。\r\n\r\n"
+                  "出力先フォルダが書込み可能かどうか確認してください。\r\n"
+                  "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は\r\n"
+                  "出力ファイル名を確認してください。");
 
 constexpr FocusTarget kKindsFocus{0, ControlId::chkGIF, FocusAction::kFocus};
 constexpr FocusTarget kSearchDirFocus{0, ControlId::cmbSearchDir, FocusAction::kFocus};
@@ -48,20 +74,25 @@ bool HasPictureKind(const GalleryOptions& options, std::string_view png_plugin_n
          IsOn(options.EMF) || (IsOn(options.PNG) && !png_plugin_name.empty());
 }
 
-std::optional<CheckFailure> CheckFileName(std::string_view file_name) {
+// The message of a failed check in the user's language.
+CheckFailure Failure(const Translation& translation, SourceText message, FocusTarget focus) {
+  return CheckFailure{std::string(translation.Of(message)), focus};
+}
+
+std::optional<CheckFailure> CheckFileName(std::string_view file_name,
+                                          const Translation& translation) {
   const std::string_view name = TrimBlanks(file_name);
   if (name.empty()) {
-    return CheckFailure{"出力ファイル名が入力されていません。", kFileNameFocus};
+    return Failure(translation, kNoFileNameMessage, kFileNameFocus);
   }
   if (HasForbiddenFileNameChar(name)) {
-    return CheckFailure{"ファイル名に \\ / : * ? \" < > | は使えません。", kFileNameFocus};
+    return Failure(translation, kForbiddenCharMessage, kFileNameFocus);
   }
   if (HasControlChars(name)) {
-    return CheckFailure{"出力ファイル名に不正な文字（改行コード等）が含まれています。",
-                        kFileNameFocus};
+    return Failure(translation, kControlCharMessage, kFileNameFocus);
   }
   if (IsReservedDeviceName(name)) {
-    return CheckFailure{"このファイル名は予約デバイス名のため、使用できません。", kFileNameFocus};
+    return Failure(translation, kReservedNameMessage, kFileNameFocus);
   }
   return std::nullopt;
 }
@@ -131,30 +162,28 @@ std::optional<double> NumericValue(std::string_view text) {
 }
 
 std::optional<CheckFailure> CheckSettings(const GalleryOptions& options,
-                                          std::string_view png_plugin_name) {
+                                          std::string_view png_plugin_name,
+                                          const Translation& translation) {
   if (!HasPictureKind(options, png_plugin_name)) {
-    return CheckFailure{"画像の形式がひとつも選択されていません。", kKindsFocus};
+    return Failure(translation, kNoKindMessage, kKindsFocus);
   }
-  if (std::optional<CheckFailure> failure = CheckFileName(options.FileName)) {
+  if (std::optional<CheckFailure> failure = CheckFileName(options.FileName, translation)) {
     return failure;
   }
   if (TrimBlanks(options.SearchDir).empty()) {
-    return CheckFailure{"検索フォルダ名が入力されていません。", kSearchDirFocus};
+    return Failure(translation, kNoSearchDirMessage, kSearchDirFocus);
   }
   if (!IsImagesPerPageValid(options)) {
-    return CheckFailure{kBadImagesPerPageDescription, kIppFocus};
+    return Failure(translation, kBadImagesPerPageDescription, kIppFocus);
   }
   if (!IsDelayValid(options)) {
-    return CheckFailure{"スライドショーの間隔が数値でないか０秒です。", kDelayFocus};
+    return Failure(translation, kBadDelayMessage, kDelayFocus);
   }
   return std::nullopt;
 }
 
-CheckFailure MissingFolderFailure(std::string_view search_dir) {
-  return CheckFailure{std::string(search_dir) + " は存在しないフォルダです。" + kCrLf + kCrLf +
-                          "リムーバブルドライブの場合はメディアが" +
-                          "挿入されているかどうか確認してください。",
-                      kSearchDirFocus};
+CheckFailure MissingFolderFailure(std::string_view search_dir, const Translation& translation) {
+  return CheckFailure{translation.Format(kMissingFolderMessage, {search_dir}), kSearchDirFocus};
 }
 
 std::string OutputPathFor(const GalleryOptions& options, std::string_view default_folder,
@@ -162,20 +191,16 @@ std::string OutputPathFor(const GalleryOptions& options, std::string_view defaul
   return OutputFolder(options, default_folder, style) + FirstPageName(options);
 }
 
-CheckFailure OutputPathTooLongFailure() {
-  return CheckFailure{"出力ファイル名が長すぎます。", kFileNameFocus};
+CheckFailure OutputPathTooLongFailure(const Translation& translation) {
+  return Failure(translation, kTooLongMessage, kFileNameFocus);
 }
 
-std::string OverwriteQuestion(const GalleryOptions& options) {
-  return FirstPageName(options) + " は存在します。" + kCrLf + kCrLf + "上書きしますか？";
+std::string OverwriteQuestion(const GalleryOptions& options, const Translation& translation) {
+  return translation.Format(kOverwriteQuestion, {FirstPageName(options)});
 }
 
-CheckFailure CannotCreateFailure(std::string_view output_path) {
-  return CheckFailure{std::string(output_path) + " を作成できません。" + kCrLf + kCrLf +
-                          "出力先フォルダが書込み可能かどうか確認してください。" + kCrLf +
-                          "ファイル名の長さに制限のあるネットワーク上のフォルダの場合は" + kCrLf +
-                          "出力ファイル名を確認してください。",
-                      kFileNameFocus};
+CheckFailure CannotCreateFailure(std::string_view output_path, const Translation& translation) {
+  return CheckFailure{translation.Format(kCannotCreateMessage, {output_path}), kFileNameFocus};
 }
 
 }  // namespace pictavue

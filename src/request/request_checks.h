@@ -6,6 +6,7 @@
 
 #include "generate/front_end.h"
 #include "platform/path_style.h"
+#include "platform/translation.h"
 #include "settings/control_id.h"
 #include "settings/gallery_options.h"
 
@@ -56,10 +57,11 @@ std::optional<double> NumericValue(std::string_view text);
 // unlimited) and the slide-show interval (at least 1 when the slide show is on). The first
 // failure, or nothing when all pass.
 std::optional<CheckFailure> CheckSettings(const GalleryOptions& options,
-                                          std::string_view png_plugin_name);
+                                          std::string_view png_plugin_name,
+                                          const Translation& translation);
 
 // The search folder as typed does not name an existing folder.
-CheckFailure MissingFolderFailure(std::string_view search_dir);
+CheckFailure MissingFolderFailure(std::string_view search_dir, const Translation& translation);
 
 // OutputPath: the first page's full path. The output folder (the one rule every part of a run
 // uses), then the file name as typed (blanks included) and "001.htm", or ".htm" when every
@@ -71,15 +73,16 @@ std::string OutputPathFor(const GalleryOptions& options, std::string_view defaul
 inline constexpr std::size_t kMaxOutputPathBytes = 255;
 
 // OutputPath is longer than kMaxOutputPathBytes.
-CheckFailure OutputPathTooLongFailure();
+CheckFailure OutputPathTooLongFailure(const Translation& translation);
 
 // The question before an existing first page is overwritten.
-std::string OverwriteQuestion(const GalleryOptions& options);
+std::string OverwriteQuestion(const GalleryOptions& options, const Translation& translation);
 
 // The first page cannot be created at output_path.
-CheckFailure CannotCreateFailure(std::string_view output_path);
+CheckFailure CannotCreateFailure(std::string_view output_path, const Translation& translation);
 
 // The question after a run when AutoOpenMode is on.
-inline constexpr char kOpenQuestion[] = "作成されたHTMLを開きますか？";
+inline constexpr SourceText kOpenQuestion =
+    PICTAVUE_TEXT("RequestRun", "作成されたHTMLを開きますか？");
 
 }  // namespace pictavue

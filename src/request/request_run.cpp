@@ -23,25 +23,27 @@ RequestResult Stop(FrontEnd& front_end, const CheckFailure& failure) {
 // Every check before the run, and the overwrite question. Nothing when the run may start.
 std::optional<RequestResult> CheckRequest(const Session& session, FrontEnd& front_end) {
   const GalleryOptions& options = session.options;
+  const Translation& translation = session.translation;
   if (std::optional<CheckFailure> failure =
-          CheckSettings(options, session.plugins.names().PngPluginName)) {
+          CheckSettings(options, session.plugins.names().PngPluginName, translation)) {
     return Stop(front_end, *failure);
   }
   if (PathKind(options.SearchDir) != FileKind::kFolder) {
-    return Stop(front_end, MissingFolderFailure(options.SearchDir));
+    return Stop(front_end, MissingFolderFailure(options.SearchDir, translation));
   }
   const std::string output_path =
       OutputPathFor(options, session.default_output_folder, session.style);
   if (session.code_page.ByteLength(output_path) > kMaxOutputPathBytes) {
-    return Stop(front_end, OutputPathTooLongFailure());
+    return Stop(front_end, OutputPathTooLongFailure(translation));
   }
   if (OutputFileExists(output_path, session.style) &&
-      ShowMessage(front_end, OverwriteQuestion(options), kStyleQuestionDefaultNo) != kButtonYes) {
+      ShowMessage(front_end, OverwriteQuestion(options, translation), kStyleQuestionDefaultNo) !=
+          kButtonYes) {
     PointAt(front_end, kFileNameFocus);
     return RequestResult{RequestOutcome::kDeclined, {}};
   }
   if (CannotCreateFile(output_path)) {
-    return Stop(front_end, CannotCreateFailure(output_path));
+    return Stop(front_end, CannotCreateFailure(output_path, translation));
   }
   return std::nullopt;
 }
@@ -49,10 +51,11 @@ std::optional<RequestResult> CheckRequest(const Session& session, FrontEnd& fron
 void OpenCreatedPage(const Session& session, const std::string& page, Launcher& launcher,
                      FrontEnd& front_end) {
   if (IsOn(session.options.AutoOpenMode) &&
-      ShowMessage(front_end, kOpenQuestion, kStyleQuestion) != kButtonYes) {
+      ShowMessage(front_end, std::string(session.translation.Of(kOpenQuestion)), kStyleQuestion) !=
+          kButtonYes) {
     return;
   }
-  OpenResult(page, session.options, launcher, front_end);
+  OpenResult(page, session.options, session.translation, launcher, front_end);
 }
 
 }  // namespace

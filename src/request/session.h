@@ -6,6 +6,7 @@
 #include "platform/code_page.h"
 #include "platform/path_style.h"
 #include "platform/program_folder.h"
+#include "platform/translation.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
 
@@ -26,6 +27,12 @@ struct Session {
 
   CodePage code_page{"UTF-8"};
   PathStyle style = NativePathStyle();
+
+  // The language asked for (--lang, else the settings file), the words of the messages in it,
+  // and the file they were read from: empty for Japanese, and when no translation was found.
+  Language language = Language::kJapanese;
+  Translation translation;
+  std::string translation_file;
 };
 
 }  // namespace pictavue

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/translation.h"
+
 namespace pictavue {
 
 // Check-box states as the settings file stores them.
@@ -18,13 +20,14 @@ constexpr bool IsOn(int check_state) {
   return check_state != kUnchecked;
 }
 
-// Entries of the three lists of the main window, in list order.
+// Entries of the three lists of the main window, in list order; the window shows the words
+// (PICTAVUE_TEXT) in the chosen language.
 inline constexpr std::array<std::string_view, 6> kSizeListEntries = {"50",  "100", "150",
                                                                      "200", "250", "300"};
-inline constexpr std::array<std::string_view, 6> kIppListEntries = {"20",  "50",  "100",
-                                                                    "150", "200", "無制限"};
-inline constexpr std::array<std::string_view, 2> kOutputDirListEntries = {"任意のﾌｫﾙﾀﾞ",
-                                                                          "検索対象ﾌｫﾙﾀﾞ"};
+inline constexpr std::array<std::string_view, 6> kIppListEntries = {
+    "20", "50", "100", "150", "200", PICTAVUE_TEXT("frmMain", "無制限").text};
+inline constexpr std::array<std::string_view, 2> kOutputDirListEntries = {
+    PICTAVUE_TEXT("frmMain", "任意のﾌｫﾙﾀﾞ").text, PICTAVUE_TEXT("frmMain", "検索対象ﾌｫﾙﾀﾞ").text};
 
 inline constexpr int kNoListPosition = -1;
 inline constexpr int kIppUnlimited = 5;  // "無制限": every picture on one page

@@ -98,6 +98,26 @@ HelpTopicMap ParseHelpTopics(std::string_view content) {
   return topics;
 }
 
+std::vector<std::string> HelpParagraphs(std::string_view text) {
+  std::vector<std::string> paragraphs;
+  std::vector<std::string_view> lines;
+  const auto finish_paragraph = [&] {
+    if (!lines.empty()) {
+      paragraphs.push_back(JoinText(lines));
+    }
+    lines.clear();
+  };
+  for (const std::string_view line : SplitLines(text)) {
+    if (IsBlank(line)) {
+      finish_paragraph();
+    } else {
+      lines.push_back(line);
+    }
+  }
+  finish_paragraph();
+  return paragraphs;
+}
+
 HelpTopicMap ReadHelpFile(const std::string& path) {
   const ReadResult read = ReadFileBounded(path, kMaxHelpFileBytes);
   if (!read.status.ok() || read.truncated) {

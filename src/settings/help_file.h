@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pictavue {
 
@@ -42,6 +43,10 @@ using HelpTopicMap = std::map<int, HelpTopic>;
 
 // The topics of the help file's text.
 HelpTopicMap ParseHelpTopics(std::string_view content);
+
+// The paragraphs of a topic's text: its runs of lines between blank lines, each run's lines
+// joined with "\n". They are the units its translators translate, one by one.
+std::vector<std::string> HelpParagraphs(std::string_view text);
 
 // The topics of the file at path; none when the file is missing, cannot be read or is too
 // large. Nothing is reported: a program without help still works.

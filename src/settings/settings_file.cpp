@@ -142,7 +142,7 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
   // huge file) would be lost for good.
   const ReadResult read = ReadFileBounded(path, ProfileFile::kMaxFileBytes);
   if (read.truncated) {
-    return Status::Failure(path + " は大きすぎるため、設定を保存できません。");
+    return Status::Failure(kSettingsFileTooLarge.text);
   }
   if (!read.status.ok() && PathKind(path) != FileKind::kMissing) {
     return read.status;
@@ -151,7 +151,7 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
   // it would become neither its old form nor text. It was written by hand or by another program,
   // so it is left as it is rather than read and written in a second encoding.
   if (!ProfileFile::IsText(read.bytes)) {
-    return Status::Failure(path + " はテキストファイルではないため、設定を保存できません。");
+    return Status::Failure(kSettingsFileNotText.text);
   }
   ProfileFile file = ProfileFile::Parse(read.bytes);
   SaveSettings(options, history, code_page, file);
@@ -160,6 +160,11 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
 
 int ReadPrevInstance(const ProfileFile& file) {
   return file.GetInt(kOption, "PrevInstance", 0) == 1 ? 1 : 0;
+}
+
+Language ReadLanguage(const ProfileFile& file) {
+  const std::optional<std::string> code = file.RawValue(kOption, "Language");
+  return code ? LanguageForCode(*code).value_or(Language::kJapanese) : Language::kJapanese;
 }
 
 }  // namespace pictavue

@@ -7,6 +7,7 @@
 #include "platform/path_style.h"
 #include "platform/profile_file.h"
 #include "platform/status.h"
+#include "platform/translation.h"
 #include "settings/folder_history.h"
 #include "settings/gallery_options.h"
 
@@ -41,5 +42,17 @@ Status SaveSettingsFile(const std::string& path, const GalleryOptions& options,
 
 // PrevInstance of section "Option": 1 allows a second copy, anything else counts as 0.
 int ReadPrevInstance(const ProfileFile& file);
+
+// Language of section "Option": "en" (in any letter case) chooses English, anything else
+// Japanese. Like every key of "Option" it is set by hand and never written: a file keeps the line
+// it has, and one without it gains none, whatever language a run was told to speak.
+Language ReadLanguage(const ProfileFile& file);
+
+// Why a settings file was left alone: it is larger than the program reads, or it is no text of
+// the code page. Whoever shows the failure names the file.
+inline constexpr SourceText kSettingsFileTooLarge =
+    PICTAVUE_TEXT("Failure", "ファイルが大きすぎます。");
+inline constexpr SourceText kSettingsFileNotText =
+    PICTAVUE_TEXT("Failure", "テキストファイルではありません。");
 
 }  // namespace pictavue

@@ -15,24 +15,26 @@
 #include "request/open_result.h"
 #include "ui/active_window.h"
 #include "ui/program_icon.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
 
+// The lines of missing plug-ins have always been English: nothing to translate.
 struct PluginTexts {
   PluginKind kind;
   const char* missing_line;
-  const char* tool_tip;
+  SourceText tool_tip;
   const char* page;
 };
 
 constexpr PluginTexts kPluginTexts[] = {
-    {PluginKind::kJpeg, "Susie JPEG plug-in is not found.", "Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ",
-     "ifjpeg.html"},
-    {PluginKind::kPng, "Susie PNG plug-in is not found.", "Susie32 PNG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ",
-     "ifpng.html"},
-    {PluginKind::kWmf, "Susie WMF plug-in is not found.", "Susie32 WMF ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ",
-     "ifwmf.html"},
+    {PluginKind::kJpeg, "Susie JPEG plug-in is not found.",
+     PICTAVUE_TEXT("frmAbout", "Susie32 JPEG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"), "ifjpeg.html"},
+    {PluginKind::kPng, "Susie PNG plug-in is not found.",
+     PICTAVUE_TEXT("frmAbout", "Susie32 PNG ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"), "ifpng.html"},
+    {PluginKind::kWmf, "Susie WMF plug-in is not found.",
+     PICTAVUE_TEXT("frmAbout", "Susie32 WMF ﾌﾟﾗｸﾞｲﾝのﾀﾞｳﾝﾛｰﾄﾞ"), "ifwmf.html"},
 };
 
 const PluginTexts& TextsOf(PluginKind kind) {
@@ -106,7 +108,7 @@ std::string PluginPagePath(PluginKind kind, const std::string& docs_folder, Path
 frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* owner)
     : QDialog(owner), services_(services) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("Pictavue バージョン情報"));
+  setWindowTitle(Translated(PICTAVUE_TEXT("frmAbout", "Pictavue バージョン情報")));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
   home_page_ = HomePagePath(services_.docs_folder, services_.style);
@@ -139,9 +141,9 @@ frmAbout::frmAbout(const PluginNames& names, const Services& services, QWidget* 
       MakeLabel(QString::fromStdString(PluginLine(PluginKind::kPng, names)), "lblIFPNG", this);
   lblIFWMF =
       MakeLabel(QString::fromStdString(PluginLine(PluginKind::kWmf, names)), "lblIFWMF", this);
-  lblIFJPEG->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kJpeg).tool_tip));
-  lblIFPNG->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kPng).tool_tip));
-  lblIFWMF->setToolTip(QString::fromUtf8(TextsOf(PluginKind::kWmf).tool_tip));
+  lblIFJPEG->setToolTip(Translated(TextsOf(PluginKind::kJpeg).tool_tip));
+  lblIFPNG->setToolTip(Translated(TextsOf(PluginKind::kPng).tool_tip));
+  lblIFWMF->setToolTip(Translated(TextsOf(PluginKind::kWmf).tool_tip));
 
   lblHP = MakeLabel(QString::fromStdString(HomePageAddress(services_.docs_folder, services_.style)),
                     "lblHP", this);

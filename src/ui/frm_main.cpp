@@ -38,16 +38,19 @@
 #include "ui/cls_tool_tip.h"
 #include "ui/path_chooser.h"
 #include "ui/rules/browse_rules.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
 
-constexpr char kAutoSizeTipText[] = "ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞに合わせて\r\nｳｨﾝﾄﾞｳの大きさを自動的に調整";
-constexpr char kSizeTipText[] =
-    "幅または高さのｻｲｽﾞ\r\n上で選択していない方は元画像の\r\n比率に従い自動的に決定";
+constexpr SourceText kAutoSizeTipText =
+    PICTAVUE_TEXT("frmMain", "ｵﾘｼﾞﾅﾙ画像のｻｲｽﾞに合わせて\r\nｳｨﾝﾄﾞｳの大きさを自動的に調整");
+constexpr SourceText kSizeTipText = PICTAVUE_TEXT(
+    "frmMain", "幅または高さのｻｲｽﾞ\r\n上で選択していない方は元画像の\r\n比率に従い自動的に決定");
 constexpr int kTipKey = 1;
 constexpr int kTipMaxWidth = 200;
-constexpr char kBrowseTitle[] = "検索するフォルダを選択してください。";
+constexpr SourceText kBrowseTitle =
+    PICTAVUE_TEXT("frmMain", "検索するフォルダを選択してください。");
 constexpr double kTwipsPerInch = 1440.0;
 
 QString ToQt(std::string_view utf8) {
@@ -165,7 +168,7 @@ void frmMain::Load() {
   const auto fill = [](QComboBox* combo, const auto& entries) {
     const QSignalBlocker blocker(combo);
     for (std::string_view entry : entries) {
-      combo->addItem(ToQt(entry));
+      combo->addItem(TranslatedWindowText(entry));
     }
     combo->setCurrentIndex(kNoListPosition);
   };
@@ -184,10 +187,10 @@ void frmMain::Load() {
   SizeTip = new clsToolTip(this);
   SizeTip->setObjectName(QStringLiteral("SizeTip"));
   AutoSizeTip->mCreate(c.chkAutoSize);
-  AutoSizeTip->mToolAdd(kTipKey, QString::fromUtf8(kAutoSizeTipText), 0, 0, 0, 0);
+  AutoSizeTip->mToolAdd(kTipKey, Translated(kAutoSizeTipText), 0, 0, 0, 0);
   AutoSizeTip->pMaxWidth(kTipMaxWidth);
   SizeTip->mCreate(c.cmbSize);
-  SizeTip->mToolAdd(kTipKey, QString::fromUtf8(kSizeTipText), 0, 0, 0, 0);
+  SizeTip->mToolAdd(kTipKey, Translated(kSizeTipText), 0, 0, 0, 0);
   SizeTip->pMaxWidth(kTipMaxWidth);
 
   c.TabPanels->setCurrentWidget(c.FrmTS[0]);
@@ -345,7 +348,7 @@ void frmMain::ShowFileNameHint(const FileNameHint& hint) {
     return;  // released at unload
   }
   FileNameTip->mCreate(controls_.txtFileName);
-  FileNameTip->mToolAdd(kTipKey, ToQt(hint.tool_text), 0, 0, 0, 0);
+  FileNameTip->mToolAdd(kTipKey, TranslatedWindowText(hint.tool_text), 0, 0, 0, 0);
   FileNameTip->pMaxWidth(kTipMaxWidth);
 }
 
@@ -753,9 +756,10 @@ bool frmMain::HandleDrop(QEvent* event) {
 
 void frmMain::BrowseSearchFolder() {
   const std::string initial = FolderBrowseStart(SearchFolderText(), PathKind);
+  const std::string title = Translated(kBrowseTitle).toStdString();
   const std::string chosen = actions_.browse_for_folder
-                                 ? actions_.browse_for_folder(kBrowseTitle, this, initial)
-                                 : QtPathChooser().BrowseForFolder(this, kBrowseTitle, initial);
+                                 ? actions_.browse_for_folder(title, this, initial)
+                                 : QtPathChooser().BrowseForFolder(this, title, initial);
   if (!chosen.empty()) {
     SetSearchFolderText(chosen);
   }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "generate/front_end.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
@@ -33,7 +34,7 @@ frmProgress::frmProgress(QWidget* owner, std::function<void()> run)
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
-  Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  Command1 = new QPushButton(Translated(PICTAVUE_TEXT("frmProgress", "ｷｬﾝｾﾙ")), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setDefault(true);
   Command1->setAutoDefault(true);

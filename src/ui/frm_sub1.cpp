@@ -10,21 +10,24 @@
 #include "settings/settings_values.h"
 #include "ui/active_window.h"
 #include "ui/path_chooser.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
 
 struct ModeTexts {
-  const char* caption;
-  const char* label;
+  SourceText caption;
+  SourceText label;
 };
 
 constexpr ModeTexts kModeTexts[] = {
-    {"出力先フォルダの設定", "出力先フォルダ(&F)"},
-    {"ブラウザの設定", "ブラウザ(&B)"},
+    {PICTAVUE_TEXT("frmSub1", "出力先フォルダの設定"),
+     PICTAVUE_TEXT("frmSub1", "出力先フォルダ(&F)")},
+    {PICTAVUE_TEXT("frmSub1", "ブラウザの設定"), PICTAVUE_TEXT("frmSub1", "ブラウザ(&B)")},
 };
 
-constexpr char kFolderBrowseTitle[] = "出力するフォルダを選択してください。";
+constexpr SourceText kFolderBrowseTitle =
+    PICTAVUE_TEXT("frmSub1", "出力するフォルダを選択してください。");
 
 // txtAny holds a whole path: 4725 twips at 15 twips a pixel.
 constexpr int kPathWidth = 315;
@@ -44,21 +47,21 @@ frmSub1::frmSub1(int mode, GalleryOptions& options, const Services& services, QW
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
   const ModeTexts& texts = kModeTexts[mode_];
-  setWindowTitle(QString::fromUtf8(texts.caption));
+  setWindowTitle(Translated(texts.caption));
 
-  Label1 = new QLabel(QString::fromUtf8(texts.label), this);
+  Label1 = new QLabel(Translated(texts.label), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   txtAny = new QLineEdit(this);
   txtAny->setObjectName(QStringLiteral("txtAny"));
   txtAny->setMinimumWidth(kPathWidth);
   Label1->setBuddy(txtAny);
-  Command1 = new QPushButton(QStringLiteral("参照(&R)..."), this);
+  Command1 = new QPushButton(Translated(PICTAVUE_TEXT("frmSub1", "参照(&R)...")), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setAutoDefault(false);
   Command2_0 = new QPushButton(QStringLiteral("OK"), this);
   Command2_0->setObjectName(QStringLiteral("Command2(0)"));
   Command2_0->setDefault(true);
-  Command2_1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  Command2_1 = new QPushButton(Translated(PICTAVUE_TEXT("frmSub1", "ｷｬﾝｾﾙ")), this);
   Command2_1->setObjectName(QStringLiteral("Command2(1)"));
   Command2_1->setAutoDefault(false);
 
@@ -111,11 +114,16 @@ void frmSub1::Command1_Click() {
   const std::string text = txtAny->text().toStdString();
   std::string chosen;
   if (mode_ == kOutputFolderMode) {
-    chosen = services_.chooser.BrowseForFolder(this, kFolderBrowseTitle,
+    chosen = services_.chooser.BrowseForFolder(this, Translated(kFolderBrowseTitle).toStdString(),
                                                FolderBrowseStart(text, services_.kind_of));
   } else {
+    std::vector<FileFilter> filters = BrowserFilters();
+    for (FileFilter& filter : filters) {
+      filter.description =
+          QCoreApplication::translate(kFilterContext, filter.description.c_str()).toStdString();
+    }
     chosen = services_.chooser.ChooseFile(
-        this, BrowserFilters(), FileBrowseStart(text, services_.style, services_.kind_of));
+        this, filters, FileBrowseStart(text, services_.style, services_.kind_of));
   }
   if (!chosen.empty()) {
     txtAny->setText(FromUtf8(chosen));

@@ -14,7 +14,8 @@ class HelpFileTopics final : public HelpTopics {
   explicit HelpFileTopics(const std::string& path);
 
   // The topic as What's-This help shows it: its title in bold above its text, every character
-  // shown as written (a "<HR>" in the text is text, not markup).
+  // shown as written (a "<HR>" in the text is text, not markup), title and paragraphs in the
+  // language of the application's translators.
   QString TopicText(int topic) const override;
 
  private:

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ui/program_icon.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
@@ -60,13 +61,26 @@ class AccessKeyFrame final : public QGroupBox {
   QWidget* target_ = nullptr;
 };
 
+// A caption or tooltip. Words marked with PICTAVUE_TEXT come in the chosen language; names of
+// formats, "..." and brackets are the same in every language and are shown as written.
+class Words {
+ public:
+  Words() = default;
+  Words(SourceText text) : text_(Translated(text)) {}          // NOLINT: written at each call
+  Words(const char* text) : text_(QString::fromUtf8(text)) {}  // NOLINT: written at each call
+  const QString& Shown() const { return text_; }
+
+ private:
+  QString text_;
+};
+
 // What a control is given besides its name; what is left out it does not have.
 struct Traits {
-  std::string_view caption = {};
-  std::string_view tip = {};  // its tooltip
-  int topic = kNoTopic;       // its help topic
-  int tab = kNotInTabChain;   // its place in the tab order (a frame's: where its key leads)
-  bool checked = false;       // a check box's state before the settings are loaded
+  Words caption = {};
+  Words tip = {};            // its tooltip
+  int topic = kNoTopic;      // its help topic
+  int tab = kNotInTabChain;  // its place in the tab order (a frame's: where its key leads)
+  bool checked = false;      // a check box's state before the settings are loaded
 };
 
 // Creates the widgets, records every control by its name, and chains the focus in the order of
@@ -80,8 +94,8 @@ class Builder {
     auto* widget = new Widget(parent);
     widget->setObjectName(Text(name));
     c_.all.push_back(widget);
-    if (!traits.tip.empty()) {
-      widget->setToolTip(Text(traits.tip));
+    if (!traits.tip.Shown().isEmpty()) {
+      widget->setToolTip(traits.tip.Shown());
     }
     if (traits.topic != kNoTopic) {
       widget->setProperty(kHelpTopicProperty, traits.topic);
@@ -94,27 +108,27 @@ class Builder {
 
   QCheckBox* Check(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* box = Make<QCheckBox>(name, parent, traits);
-    box->setText(Text(traits.caption));
+    box->setText(traits.caption.Shown());
     box->setChecked(traits.checked);
     return box;
   }
 
   QRadioButton* Option(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* option = Make<QRadioButton>(name, parent, traits);
-    option->setText(Text(traits.caption));
+    option->setText(traits.caption.Shown());
     return option;
   }
 
   QPushButton* Button(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* button = Make<QPushButton>(name, parent, traits);
-    button->setText(Text(traits.caption));
+    button->setText(traits.caption.Shown());
     button->setAutoDefault(false);
     return button;
   }
 
   QLabel* Label(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* label = Make<QLabel>(name, parent, traits);
-    label->setText(Text(traits.caption));
+    label->setText(traits.caption.Shown());
     return label;
   }
 
@@ -134,7 +148,7 @@ class Builder {
   // Frames take no focus; one with an access key has a place in the tab order all the same.
   QGroupBox* Frame(std::string_view name, QWidget* parent, const Traits& traits) {
     auto* frame = Make<AccessKeyFrame>(name, parent, {.topic = traits.topic});
-    frame->setTitle(Text(traits.caption));
+    frame->setTitle(traits.caption.Shown());
     if (traits.tab != kNotInTabChain) {
       frames_.emplace_back(traits.tab, frame);
     }
@@ -190,36 +204,44 @@ QHBoxLayout* Row(QBoxLayout* parent) {
 }
 
 void BuildSearchFolderFrame(Builder& b, MainWindowControls& c, QWidget* parent) {
-  c.Frame2 = b.Frame("Frame2", parent, {.caption = "検索フォルダ(&L)", .tab = 0});
+  c.Frame2 = b.Frame("Frame2", parent,
+                     {.caption = PICTAVUE_TEXT("frmMain", "検索フォルダ(&L)"), .tab = 0});
   QWidget* box = b.InnerBox(8, c.Frame2);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
 
   QHBoxLayout* folder_row = Row(layout);
-  c.cmbSearchDir =
-      b.EditableCombo("cmbSearchDir", box, {.tip = "ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能", .topic = 2, .tab = 1});
+  c.cmbSearchDir = b.EditableCombo(
+      "cmbSearchDir", box,
+      {.tip = PICTAVUE_TEXT("frmMain", "ｴｸｽﾌﾟﾛｰﾗからﾄﾞﾛｯﾌﾟ可能"), .topic = 2, .tab = 1});
   c.cmbSearchDir->setAcceptDrops(true);
   // The box's width is the window's, not that of the longest folder in the history: the
   // drop-down list widens for long folders instead.
   c.cmbSearchDir->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c.cmbSearchDir->setMinimumContentsLength(kSearchFolderChars);
   c.cmbSearchDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  c.Command4 = b.Button("Command4", box, {.caption = "参照(&R)...", .topic = 3, .tab = 2});
+  c.Command4 = b.Button("Command4", box,
+                        {.caption = PICTAVUE_TEXT("frmMain", "参照(&R)..."), .topic = 3, .tab = 2});
   folder_row->addWidget(c.cmbSearchDir, 1);
   folder_row->addWidget(c.Command4);
 
-  c.chkSubDir =
-      b.Check("chkSubDir", box,
-              {.caption = "サブフォルダも検索(&S)", .topic = 4, .tab = 3, .checked = true});
+  c.chkSubDir = b.Check("chkSubDir", box,
+                        {.caption = PICTAVUE_TEXT("frmMain", "サブフォルダも検索(&S)"),
+                         .topic = 4,
+                         .tab = 3,
+                         .checked = true});
   layout->addWidget(c.chkSubDir);
 
-  constexpr char kFaster[] = "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速";
+  constexpr SourceText kFaster = PICTAVUE_TEXT("frmMain", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速");
   QHBoxLayout* kinds = Row(layout);
   c.chkGIF = b.Check("chkGIF", box, {.caption = "&GIF", .topic = 5, .tab = 4, .checked = true});
   c.chkJPEG = b.Check("chkJPEG", box,
                       {.caption = "&JPEG", .tip = kFaster, .topic = 6, .tab = 5, .checked = true});
-  c.chkPNG =
-      b.Check("chkPNG", box, {.caption = "&PNG", .tip = "Susieﾌﾟﾗｸﾞｲﾝ必須", .topic = 7, .tab = 6});
+  c.chkPNG = b.Check("chkPNG", box,
+                     {.caption = "&PNG",
+                      .tip = PICTAVUE_TEXT("frmMain", "Susieﾌﾟﾗｸﾞｲﾝ必須"),
+                      .topic = 7,
+                      .tab = 6});
   c.chkBMP = b.Check("chkBMP", box, {.caption = "&BMP", .topic = 8, .tab = 7});
   c.chkWMF = b.Check("chkWMF", box, {.caption = "&WMF", .tip = kFaster, .topic = 29, .tab = 8});
   c.chkEMF = b.Check("chkEMF", box, {.caption = "&EMF", .topic = 30, .tab = 9});
@@ -232,7 +254,8 @@ void BuildSearchFolderFrame(Builder& b, MainWindowControls& c, QWidget* parent) 
 void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   auto* grid = new QGridLayout(box);
 
-  c.Label7 = b.Label("Label7", box, {.caption = "出力ファイル名(&F)", .topic = 9});
+  c.Label7 = b.Label("Label7", box,
+                     {.caption = PICTAVUE_TEXT("frmMain", "出力ファイル名(&F)"), .topic = 9});
   c.txtFileName = b.Make<QLineEdit>("txtFileName", box, {.topic = 9, .tab = 12});
   c.txtFileName->setText(QStringLiteral("Pictavue"));
   c.lblExt = b.Label("lblExt", box, {.caption = "xxx．htm", .topic = 9});
@@ -241,41 +264,55 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   grid->addWidget(c.txtFileName, 0, 1);
   grid->addWidget(c.lblExt, 0, 2);
 
-  c.Frame6 = b.Frame("Frame6", box, {.caption = "出力先(&D)", .topic = 10, .tab = 13});
+  c.Frame6 = b.Frame("Frame6", box,
+                     {.caption = PICTAVUE_TEXT("frmMain", "出力先(&D)"), .topic = 10, .tab = 13});
   QWidget* output_box = b.InnerBox(3, c.Frame6, 10);
   auto* output_row = new QHBoxLayout(output_box);
   output_row->setContentsMargins(0, 0, 0, 0);
   c.cmbOutputDir = b.Combo("cmbOutputDir", output_box, {.topic = 10, .tab = 14});
-  c.Command6[0] = b.Button(
-      "Command6(0)", output_box,
-      {.caption = "...", .tip = "出力先ﾌｫﾙﾀﾞの設定ﾀﾞｲｱﾛｸﾞを開きます", .topic = 10, .tab = 15});
+  c.Command6[0] = b.Button("Command6(0)", output_box,
+                           {.caption = "...",
+                            .tip = PICTAVUE_TEXT("frmMain", "出力先ﾌｫﾙﾀﾞの設定ﾀﾞｲｱﾛｸﾞを開きます"),
+                            .topic = 10,
+                            .tab = 15});
   c.Command6[0]->setFixedWidth(kSmallButtonWidth);
   output_row->addWidget(c.cmbOutputDir, 1);
   output_row->addWidget(c.Command6[0]);
   grid->addWidget(c.Frame6, 1, 0, 1, 3);
 
-  c.Label5 = b.Label("Label5", box, {.caption = "画像/ページ(&N)", .topic = 11});
-  c.cmbIPP = b.EditableCombo("cmbIPP", box, {.tip = "1ﾍﾟｰｼﾞ内の画像数", .topic = 11, .tab = 17});
-  c.chkFrame = b.Check(
-      "chkFrame", box,
-      {.caption = "メニュー作成(&M)", .tip = "ﾌﾚｰﾑ形式のﾒﾆｭｰを作成します", .topic = 27, .tab = 18});
+  c.Label5 =
+      b.Label("Label5", box, {.caption = PICTAVUE_TEXT("frmMain", "画像/ページ(&N)"), .topic = 11});
+  c.cmbIPP = b.EditableCombo(
+      "cmbIPP", box, {.tip = PICTAVUE_TEXT("frmMain", "1ﾍﾟｰｼﾞ内の画像数"), .topic = 11, .tab = 17});
+  c.chkFrame = b.Check("chkFrame", box,
+                       {.caption = PICTAVUE_TEXT("frmMain", "メニュー作成(&M)"),
+                        .tip = PICTAVUE_TEXT("frmMain", "ﾌﾚｰﾑ形式のﾒﾆｭｰを作成します"),
+                        .topic = 27,
+                        .tab = 18});
   c.Label5->setBuddy(c.cmbIPP);
   grid->addWidget(c.Label5, 2, 0);
   grid->addWidget(c.cmbIPP, 2, 1);
   grid->addWidget(c.chkFrame, 2, 2);
 
-  c.Frame4 = b.Frame("Frame4", box, {.caption = "縮小画像サイズ", .topic = 12});
+  c.Frame4 =
+      b.Frame("Frame4", box, {.caption = PICTAVUE_TEXT("frmMain", "縮小画像サイズ"), .topic = 12});
   QWidget* size_box = b.InnerBox(4, c.Frame4, 12);
   auto* size_row = new QHBoxLayout(size_box);
   size_row->setContentsMargins(0, 0, 0, 0);
   c.optThumb = {
       b.Option("optThumb(0)", size_box,
-               {.caption = "幅(&Y)", .tip = "幅を基準とする", .topic = 12, .tab = 19}),
+               {.caption = PICTAVUE_TEXT("frmMain", "幅(&Y)"),
+                .tip = PICTAVUE_TEXT("frmMain", "幅を基準とする"),
+                .topic = 12,
+                .tab = 19}),
       b.Option("optThumb(1)", size_box,
-               {.caption = "高さ(&T)", .tip = "高さを基準とする", .topic = 12, .tab = 20}),
+               {.caption = PICTAVUE_TEXT("frmMain", "高さ(&T)"),
+                .tip = PICTAVUE_TEXT("frmMain", "高さを基準とする"),
+                .topic = 12,
+                .tab = 20}),
       b.Option("optThumb(2)", size_box,
-               {.caption = "大きい方(&O)",
-                .tip = "幅・高さのうち大きい方を基準とする",
+               {.caption = PICTAVUE_TEXT("frmMain", "大きい方(&O)"),
+                .tip = PICTAVUE_TEXT("frmMain", "幅・高さのうち大きい方を基準とする"),
                 .topic = 12,
                 .tab = 21}),
   };
@@ -284,7 +321,8 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
   }
   c.optThumb[0]->setChecked(true);
   size_row->addSpacing(12);
-  c.Label2 = b.Label("Label2", size_box, {.caption = "ﾋﾟｸｾﾙ(&Z)", .topic = 14});
+  c.Label2 =
+      b.Label("Label2", size_box, {.caption = PICTAVUE_TEXT("frmMain", "ﾋﾟｸｾﾙ(&Z)"), .topic = 14});
   c.cmbSize = b.Combo("cmbSize", size_box, {.topic = 14, .tab = 23});
   c.Label2->setBuddy(c.cmbSize);
   size_row->addWidget(c.Label2);
@@ -297,18 +335,22 @@ void BuildBasicTab(Builder& b, MainWindowControls& c, QWidget* box) {
 
 void BuildPageTextTab(Builder& b, MainWindowControls& c, QWidget* box) {
   auto* grid = new QGridLayout(box);
-  constexpr char kTitleTip[] = "ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列";
-  constexpr char kNameTip[] = "名前などﾍﾟｰｼﾞ下部に出力する文字列";
-  constexpr char kEmailTip[] = "Eﾒｰﾙｱﾄﾞﾚｽ";
+  constexpr SourceText kTitleTip = PICTAVUE_TEXT("frmMain", "ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列");
+  constexpr SourceText kNameTip = PICTAVUE_TEXT("frmMain", "名前などﾍﾟｰｼﾞ下部に出力する文字列");
+  constexpr SourceText kEmailTip = PICTAVUE_TEXT("frmMain", "Eﾒｰﾙｱﾄﾞﾚｽ");
 
-  c.Label3 = b.Label("Label3", box, {.caption = "ﾀｲﾄﾙ(&T)", .tip = kTitleTip, .topic = 23});
+  c.Label3 =
+      b.Label("Label3", box,
+              {.caption = PICTAVUE_TEXT("frmMain", "ﾀｲﾄﾙ(&T)"), .tip = kTitleTip, .topic = 23});
   c.txtTitle = b.Make<QPlainTextEdit>("txtTitle", box, {.tip = kTitleTip, .topic = 23, .tab = 25});
   c.txtTitle->setTabChangesFocus(true);
   c.txtTitle->setLineWrapMode(QPlainTextEdit::NoWrap);
   c.txtTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   c.txtTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   c.txtTitle->setFixedHeight(kTitleHeight);
-  c.Label4 = b.Label("Label4", box, {.caption = "名前(&N)", .tip = kNameTip, .topic = 23});
+  c.Label4 =
+      b.Label("Label4", box,
+              {.caption = PICTAVUE_TEXT("frmMain", "名前(&N)"), .tip = kNameTip, .topic = 23});
   c.txtName = b.Make<QLineEdit>("txtName", box, {.tip = kNameTip, .topic = 23, .tab = 27});
   c.Label6 = b.Label("Label6", box, {.caption = "E-&Mail", .tip = kEmailTip, .topic = 23});
   c.txtEmail = b.Make<QLineEdit>("txtEmail", box, {.tip = kEmailTip, .topic = 23, .tab = 29});
@@ -328,36 +370,39 @@ void BuildPageTextTab(Builder& b, MainWindowControls& c, QWidget* box) {
 
 void BuildPageOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   auto* layout = new QVBoxLayout(box);
-  constexpr char kDelayTip[] = "指定された秒数後に次のﾍﾟｰｼﾞを表示";
+  constexpr SourceText kDelayTip = PICTAVUE_TEXT("frmMain", "指定された秒数後に次のﾍﾟｰｼﾞを表示");
 
   c.chkBGColor = b.Check("chkBGColor", box,
-                         {.caption = "背景色変更機能(&U)",
-                          .tip = "背景色変更ﾎﾞﾀﾝを付加",
+                         {.caption = PICTAVUE_TEXT("frmMain", "背景色変更機能(&U)"),
+                          .tip = PICTAVUE_TEXT("frmMain", "背景色変更ﾎﾞﾀﾝを付加"),
                           .topic = 15,
                           .tab = 30,
                           .checked = true});
   c.chkAutoOpen = b.Check("chkAutoOpen", box,
-                          {.caption = "自動で開かない(&O)",
-                           .tip = "作成されたHTMLを開く前に確認",
+                          {.caption = PICTAVUE_TEXT("frmMain", "自動で開かない(&O)"),
+                           .tip = PICTAVUE_TEXT("frmMain", "作成されたHTMLを開く前に確認"),
                            .topic = 17,
                            .tab = 31});
-  c.chkSubWIndow = b.Check("chkSubWIndow", box,
-                           {.caption = "ｵﾘｼﾞﾅﾙｻｲｽﾞの画像はｻﾌﾞｳｨﾝﾄﾞｳで表示(&M)",
-                            .tip = "ﾁｪｯｸしなければ同じｳｨﾝﾄﾞｳで表示",
-                            .topic = 18,
-                            .tab = 32,
-                            .checked = true});
+  c.chkSubWIndow =
+      b.Check("chkSubWIndow", box,
+              {.caption = PICTAVUE_TEXT("frmMain", "ｵﾘｼﾞﾅﾙｻｲｽﾞの画像はｻﾌﾞｳｨﾝﾄﾞｳで表示(&M)"),
+               .tip = PICTAVUE_TEXT("frmMain", "ﾁｪｯｸしなければ同じｳｨﾝﾄﾞｳで表示"),
+               .topic = 18,
+               .tab = 32,
+               .checked = true});
   layout->addWidget(c.chkBGColor);
   layout->addWidget(c.chkAutoOpen);
   layout->addWidget(c.chkSubWIndow);
 
   QHBoxLayout* sub_window_row = Row(layout);
-  c.chkAutoSize =
-      b.Check("chkAutoSize", box,
-              {.caption = "ｻｲｽﾞの自動調整(&Q)", .topic = 13, .tab = 33, .checked = true});
+  c.chkAutoSize = b.Check("chkAutoSize", box,
+                          {.caption = PICTAVUE_TEXT("frmMain", "ｻｲｽﾞの自動調整(&Q)"),
+                           .topic = 13,
+                           .tab = 33,
+                           .checked = true});
   c.chkOnlyOne = b.Check("chkOnlyOne", box,
-                         {.caption = "ひとつだけ(&N)",
-                          .tip = "ｻﾌﾞｳｨﾝﾄﾞｳはひとつしか開かない",
+                         {.caption = PICTAVUE_TEXT("frmMain", "ひとつだけ(&N)"),
+                          .tip = PICTAVUE_TEXT("frmMain", "ｻﾌﾞｳｨﾝﾄﾞｳはひとつしか開かない"),
                           .topic = 16,
                           .tab = 34,
                           .checked = true});
@@ -367,14 +412,18 @@ void BuildPageOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   sub_window_row->addStretch(1);
 
   QHBoxLayout* slide_row = Row(layout);
-  c.chkClientPull =
-      b.Check("chkClientPull", box,
-              {.caption = "スライドショー(&D)", .tip = kDelayTip, .topic = 19, .tab = 35});
-  c.LblDelay1 = b.Label("LblDelay1", box, {.caption = "間隔(&I)", .tip = kDelayTip, .topic = 20});
+  c.chkClientPull = b.Check("chkClientPull", box,
+                            {.caption = PICTAVUE_TEXT("frmMain", "スライドショー(&D)"),
+                             .tip = kDelayTip,
+                             .topic = 19,
+                             .tab = 35});
+  c.LblDelay1 =
+      b.Label("LblDelay1", box,
+              {.caption = PICTAVUE_TEXT("frmMain", "間隔(&I)"), .tip = kDelayTip, .topic = 20});
   c.txtDelay = b.Make<QLineEdit>("txtDelay", box, {.tip = kDelayTip, .topic = 20, .tab = 37});
   c.txtDelay->setFixedWidth(c.txtDelay->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
                             12);
-  c.LblDelay2 = b.Label("LblDelay2", box, {.caption = "秒", .topic = 20});
+  c.LblDelay2 = b.Label("LblDelay2", box, {.caption = PICTAVUE_TEXT("frmMain", "秒"), .topic = 20});
   c.LblDelay1->setBuddy(c.txtDelay);
   slide_row->addWidget(c.chkClientPull);
   slide_row->addSpacing(12);
@@ -383,23 +432,29 @@ void BuildPageOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   slide_row->addWidget(c.LblDelay2);
   slide_row->addStretch(1);
 
-  c.Frame3 = b.Frame("Frame3", box, {.caption = "サブフォルダごとに表示"});
+  c.Frame3 =
+      b.Frame("Frame3", box, {.caption = PICTAVUE_TEXT("frmMain", "サブフォルダごとに表示")});
   QWidget* folder_box = b.InnerBox(6, c.Frame3);
   auto* folder_row = new QHBoxLayout(folder_box);
   folder_row->setContentsMargins(0, 0, 0, 0);
-  c.chkSeparator = b.Check(
-      "chkSeparator", folder_box,
-      {.caption = "区切り線(&K)", .tip = "<HR>ﾀｸﾞを挿入", .topic = 21, .tab = 38, .checked = true});
+  c.chkSeparator = b.Check("chkSeparator", folder_box,
+                           {.caption = PICTAVUE_TEXT("frmMain", "区切り線(&K)"),
+                            .tip = PICTAVUE_TEXT("frmMain", "<HR>ﾀｸﾞを挿入"),
+                            .topic = 21,
+                            .tab = 38,
+                            .checked = true});
   c.chkFolderName = b.Check("chkFolderName", folder_box,
-                            {.caption = "フォルダ名(&F)",
-                             .tip = "最下層のﾌｫﾙﾀﾞ名",
+                            {.caption = PICTAVUE_TEXT("frmMain", "フォルダ名(&F)"),
+                             .tip = PICTAVUE_TEXT("frmMain", "最下層のﾌｫﾙﾀﾞ名"),
                              .topic = 22,
                              .tab = 39,
                              .checked = true});
   c.lblKakkoL = b.Label("lblKakkoL", folder_box, {.caption = "("});
-  c.chkPathName =
-      b.Check("chkPathName", folder_box,
-              {.caption = "パス(&Z)", .tip = "ﾄﾞﾗｲﾌﾞ名から始まるﾌｫﾙﾀﾞ名", .topic = 22, .tab = 40});
+  c.chkPathName = b.Check("chkPathName", folder_box,
+                          {.caption = PICTAVUE_TEXT("frmMain", "パス(&Z)"),
+                           .tip = PICTAVUE_TEXT("frmMain", "ﾄﾞﾗｲﾌﾞ名から始まるﾌｫﾙﾀﾞ名"),
+                           .topic = 22,
+                           .tab = 40});
   c.lblKakkoR = b.Label("lblKakkoR", folder_box, {.caption = ")"});
   for (QWidget* widget :
        {static_cast<QWidget*>(c.chkSeparator), static_cast<QWidget*>(c.chkFolderName),
@@ -416,10 +471,15 @@ void BuildMoreOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
   auto* layout = new QVBoxLayout(box);
 
   c.chkSameSize = b.Check("chkSameSize", box,
-                          {.caption = "すべての画像は同一サイズ(&F)", .topic = 24, .tab = 41});
-  c.Label13 =
-      b.Label("Label13", box, {.caption = "（最初にみつかった画像のサイズで決定）", .topic = 24});
-  c.Label12 = b.Label("Label12", box, {.caption = "画像のｻｲｽﾞが異なる場合はﾁｪｯｸしないで下さい"});
+                          {.caption = PICTAVUE_TEXT("frmMain", "すべての画像は同一サイズ(&F)"),
+                           .topic = 24,
+                           .tab = 41});
+  c.Label13 = b.Label(
+      "Label13", box,
+      {.caption = PICTAVUE_TEXT("frmMain", "（最初にみつかった画像のサイズで決定）"), .topic = 24});
+  c.Label12 =
+      b.Label("Label12", box,
+              {.caption = PICTAVUE_TEXT("frmMain", "画像のｻｲｽﾞが異なる場合はﾁｪｯｸしないで下さい")});
   MakeRed(c.Label12);
   layout->addWidget(c.chkSameSize);
   for (QLabel* note : {c.Label13, c.Label12}) {
@@ -431,14 +491,19 @@ void BuildMoreOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
 
   c.chkNotThumbnail =
       b.Check("chkNotThumbnail", box,
-              {.caption = "サムネイルの代わりにファイル名を表示(&T)", .topic = 28, .tab = 42});
+              {.caption = PICTAVUE_TEXT("frmMain", "サムネイルの代わりにファイル名を表示(&T)"),
+               .topic = 28,
+               .tab = 42});
   layout->addWidget(c.chkNotThumbnail);
 
   QHBoxLayout* browser_row = Row(layout);
-  c.chkBrowser =
-      b.Check("chkBrowser", box, {.caption = "ブラウザを指定する(&D)", .topic = 31, .tab = 43});
+  c.chkBrowser = b.Check(
+      "chkBrowser", box,
+      {.caption = PICTAVUE_TEXT("frmMain", "ブラウザを指定する(&D)"), .topic = 31, .tab = 43});
   c.Command6[1] = b.Button("Command6(1)", box,
-                           {.caption = "...", .tip = "ﾌﾞﾗｳｻﾞの設定ﾀﾞｲｱﾛｸﾞを開きます", .tab = 44});
+                           {.caption = "...",
+                            .tip = PICTAVUE_TEXT("frmMain", "ﾌﾞﾗｳｻﾞの設定ﾀﾞｲｱﾛｸﾞを開きます"),
+                            .tab = 44});
   c.Command6[1]->setFixedWidth(kSmallButtonWidth);
   browser_row->addWidget(c.chkBrowser);
   browser_row->addWidget(c.Command6[1]);
@@ -446,8 +511,10 @@ void BuildMoreOptionsTab(Builder& b, MainWindowControls& c, QWidget* box) {
 
   c.chkAltNewLine =
       b.Check("chkAltNewLine", box,
-              {.caption = "画像のツールチップを改行する(&N)", .topic = 32, .tab = 45});
-  c.Label1 = b.Label("Label1", box, {.caption = "Windows版 IE のみ有効"});
+              {.caption = PICTAVUE_TEXT("frmMain", "画像のツールチップを改行する(&N)"),
+               .topic = 32,
+               .tab = 45});
+  c.Label1 = b.Label("Label1", box, {.caption = PICTAVUE_TEXT("frmMain", "Windows版 IE のみ有効")});
   MakeRed(c.Label1);
   layout->addWidget(c.chkAltNewLine);
   QHBoxLayout* note_row = Row(layout);
@@ -463,13 +530,20 @@ void BuildBottomRow(Builder& b, MainWindowControls& c, QWidget& window, QBoxLayo
   c.Image1->setObjectName(QStringLiteral("Image1"));
   c.Image1->setFixedSize(kImageSize, kImageSize);
   c.Image1->setPixmap(ProgramIconPixmap(kImageSize));
-  c.Command1 = b.Button("Command1", &window, {.caption = "作成(&C)...", .topic = 25, .tab = 46});
-  c.Command5 =
-      b.Button("Command5", &window,
-               {.caption = "&About...", .tip = "Pictavue について...", .topic = 26, .tab = 47});
+  c.Command1 =
+      b.Button("Command1", &window,
+               {.caption = PICTAVUE_TEXT("frmMain", "作成(&C)..."), .topic = 25, .tab = 46});
+  c.Command5 = b.Button("Command5", &window,
+                        {.caption = "&About...",
+                         .tip = PICTAVUE_TEXT("frmMain", "Pictavue について..."),
+                         .topic = 26,
+                         .tab = 47});
   c.Command3 = b.Button("Command3", &window,
-                        {.caption = "ヘルプ(&H)", .tip = "ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示", .tab = 48});
-  c.Command2 = b.Button("Command2", &window, {.caption = "終了(&X)", .tab = 49});
+                        {.caption = PICTAVUE_TEXT("frmMain", "ヘルプ(&H)"),
+                         .tip = PICTAVUE_TEXT("frmMain", "ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示"),
+                         .tab = 48});
+  c.Command2 =
+      b.Button("Command2", &window, {.caption = PICTAVUE_TEXT("frmMain", "終了(&X)"), .tab = 49});
   row->addWidget(c.Image1);
   row->addStretch(1);
   for (QPushButton* button : {c.Command1, c.Command5, c.Command3, c.Command2}) {
@@ -506,8 +580,10 @@ MainWindowControls BuildMainWindowControls(QWidget& window) {
   c.TabStrip1 = b.Make<QTabBar>("TabStrip1", outer, {.tab = 10});
   c.TabStrip1->setExpanding(false);
   c.TabStrip1->setDrawBase(false);
-  for (const char* caption : {"基本設定", "詳細設定１", "詳細設定２", "詳細設定３"}) {
-    c.TabStrip1->addTab(Text(caption));
+  for (const SourceText& caption :
+       {PICTAVUE_TEXT("frmMain", "基本設定"), PICTAVUE_TEXT("frmMain", "詳細設定１"),
+        PICTAVUE_TEXT("frmMain", "詳細設定２"), PICTAVUE_TEXT("frmMain", "詳細設定３")}) {
+    c.TabStrip1->addTab(Translated(caption));
   }
   outer_layout->addWidget(c.TabStrip1);
 

@@ -11,22 +11,27 @@
 #include "generate/front_end.h"
 #include "ui/rules/message_placement.h"
 #include "ui/rules/message_style.h"
+#include "ui/translated.h"
 
 namespace pictavue {
 namespace {
 
-// The platform's numbers of the pressed buttons, and the captions a Japanese system gives them.
+// The platform's numbers of the pressed buttons, and the captions a Japanese system gives them
+// (in English, the chosen language's).
 struct ButtonPair {
   int number;
   QMessageBox::StandardButton button;
-  const char* caption;
+  SourceText caption;
 };
 
 constexpr ButtonPair kButtonPairs[] = {
-    {kButtonOk, QMessageBox::Ok, "OK"},         {kButtonCancel, QMessageBox::Cancel, "キャンセル"},
-    {3, QMessageBox::Abort, "中止(&A)"},        {4, QMessageBox::Retry, "再試行(&R)"},
-    {5, QMessageBox::Ignore, "無視(&I)"},       {kButtonYes, QMessageBox::Yes, "はい(&Y)"},
-    {kButtonNo, QMessageBox::No, "いいえ(&N)"},
+    {kButtonOk, QMessageBox::Ok, PICTAVUE_TEXT("MessageBox", "OK")},
+    {kButtonCancel, QMessageBox::Cancel, PICTAVUE_TEXT("MessageBox", "キャンセル")},
+    {3, QMessageBox::Abort, PICTAVUE_TEXT("MessageBox", "中止(&A)")},
+    {4, QMessageBox::Retry, PICTAVUE_TEXT("MessageBox", "再試行(&R)")},
+    {5, QMessageBox::Ignore, PICTAVUE_TEXT("MessageBox", "無視(&I)")},
+    {kButtonYes, QMessageBox::Yes, PICTAVUE_TEXT("MessageBox", "はい(&Y)")},
+    {kButtonNo, QMessageBox::No, PICTAVUE_TEXT("MessageBox", "いいえ(&N)")},
 };
 
 const ButtonPair* PairOf(int number) {
@@ -142,7 +147,7 @@ int ShowStyledMessageBox(const std::string& prompt, int style, const std::string
   for (const int number : look.buttons) {
     const ButtonPair* pair = PairOf(number);
     QPushButton* button = box.addButton(pair->button);
-    button->setText(QString::fromUtf8(pair->caption));
+    button->setText(Translated(pair->caption));
     if (number == look.default_button) {
       box.setDefaultButton(button);
     }

@@ -123,13 +123,8 @@ void SingleInstance::ComeForward() {
   emit CameForward();
 }
 
-QString AlreadyRunningMessage() {
-  return QString::fromUtf8(kProgramTitle) + QStringLiteral(" は既に起動されています。");
-}
-
-void ShowAlreadyRunningMessage() {
-  ShowStyledMessageBox(AlreadyRunningMessage().toStdString(), kStyleWarning, kProgramTitle,
-                       nullptr);
+void ShowAlreadyRunningMessage(const std::string& message) {
+  ShowStyledMessageBox(message, kStyleWarning, kProgramTitle, nullptr);
 }
 
 bool IsPreviousInstanceRunning(SingleInstance& instance, const std::function<void()>& tell_user) {

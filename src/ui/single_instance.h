@@ -61,17 +61,13 @@ class SingleInstance : public QObject {
   bool asked_before_window_ = false;
 };
 
-// The message of a copy that must end: T + " は既に起動されています。".
-QString AlreadyRunningMessage();
-
-// Shows AlreadyRunningMessage with the warning icon and the program's title, directly: no
-// window of this copy exists to place it over.
-void ShowAlreadyRunningMessage();
+// Shows start-up's message for a copy that must end, with the warning icon and the program's
+// title, directly: no window of this copy exists to place it over.
+void ShowAlreadyRunningMessage(const std::string& message);
 
 // Start-up's second-copy check: true when another copy holds the place. Then the user is told
 // (tell_user) and the first copy is asked to come to the front, in that order; this copy is to
 // end without a window and without saving.
-bool IsPreviousInstanceRunning(SingleInstance& instance,
-                               const std::function<void()>& tell_user = ShowAlreadyRunningMessage);
+bool IsPreviousInstanceRunning(SingleInstance& instance, const std::function<void()>& tell_user);
 
 }  // namespace pictavue

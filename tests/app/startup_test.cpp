@@ -30,7 +30,9 @@ class FakeStartupSystem final : public StartupSystem {
   ProfileFile LoadProfile(const std::string& path) override {
     return Note("load " + path, ProfileFile::Parse(row_[4]));
   }
-  bool IsPreviousInstanceRunning() override { return Note("second copy?", row_[5] == "yes"); }
+  bool IsPreviousInstanceRunning(const std::string& message) override {
+    return Note("second copy? " + message, row_[5] == "yes");
+  }
   Plugins LoadPlugins(const std::string& folder, const CodePage&) override {
     return Note("plug-ins " + folder, Plugins());
   }
@@ -56,6 +58,8 @@ TEST(StartupTest, StepsInOrderAndWhatTheyGive) {
         .program_folder = row[1],
         .program_file_name = row[2],
         .settings_file = row[3] == "-" ? std::nullopt : std::optional(row[3]),
+        .language = std::nullopt,
+        .code_page = CodePage("UTF-8"),
         .style = testing::StyleOf(row[0])};
     FakeStartupSystem system(row);
     const std::optional<Session> session = Startup(inputs, system);

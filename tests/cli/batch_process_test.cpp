@@ -74,12 +74,24 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
   folder_.MakeFolder("taken/Pictavue002.htm");  // a folder where a page goes
   folder_.WriteFile("taken/a.gif", testing::MakeGif(1, 1));
   folder_.WriteFile("taken/b.gif", testing::MakeGif(1, 1));
-  const std::string usage = "Usage: pictavue --batch [--settings FILE] [--yes] [--open] FOLDER\n";
+  const std::string usage =
+      "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER\n";
   const std::string missing = folder_.Path("missing"), taken = folder_.Path("taken");
+  // English from the translation beside the program: asked for with --lang en or Language=en in
+  // the settings file, which --lang outranks.
+  const std::string english = folder_.WriteFile("english.ini", "[Option]\r\nLanguage=en\r\n");
+  const std::string in_english = "Pictavue: " + missing + " is a folder that does not exist.\n";
   for (const Case& c : {
+           Case{{"--help", "--lang", "en"}, 0, "Usage: pictavue --batch [--settings", ""},
+           Case{BatchArguments({"--lang=en"}, missing), 1, "", in_english},
+           Case{{"--batch", "--settings", english, missing}, 1, "", in_english},
+           Case{{"--batch", "--lang", "ja", "--settings", english, missing},
+                1,
+                "",
+                "Pictavue: " + missing + " は存在しないフォルダです。\n"},
            Case{{"--version"}, 0, "Pictavue 1.26\n", ""},
            Case{{"--help"}, 0, usage, ""},
-           Case{{"--batch"}, 2, "", "Pictavue: FOLDER is missing\n" + usage},
+           Case{{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n" + usage},
            Case{BatchArguments(), 0, Page() + "\n", ""},
            Case{BatchArguments({}, missing), 1, "",
                 "Pictavue: " + missing + " は存在しないフォルダです。\n"},
@@ -92,6 +104,9 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
   }
   EXPECT_NE(testing::ReadFileBytes(pictures_ + "/Pictavue002.htm").find("b.gif"),
             std::string::npos);
+  // The language is kept where it was written and never added.
+  EXPECT_NE(testing::ReadFileBytes(english).find("Language=en\r\n"), std::string::npos);
+  EXPECT_EQ(testing::ReadFileBytes(settings_).find("Language"), std::string::npos);
 }
 
 // Links planted where the pages, the menu and the frame set go: each gives way to its file, and

@@ -147,7 +147,7 @@ TEST(FolderScanLimitsTest, StopsWithAFailureBeyondThePictureOrSubfolderLimit) {
     SCOPED_TRACE(std::to_string(in_first) + " + " + std::to_string(in_second) + ", " +
                  std::to_string(subfolders) + " subfolders");
     EXPECT_EQ(status.ok(), !fails);
-    EXPECT_EQ(status.description(), fails ? kTooManyImagesMessage : "");
+    EXPECT_EQ(status.description(), fails ? kTooManyImagesMessage.text : "");
     EXPECT_EQ(state.ImageCount, images);
     EXPECT_EQ(state.TopSubfolderCount, top);
     EXPECT_EQ(tree.OpenSearches(), 0);

@@ -10,24 +10,13 @@ build=$(realpath "${BUILD:-build}")
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
 
-started=$SECONDS
 (cd "$build" && cpack -G DEB >cpack.log) || { cat "$build/cpack.log"; exit 1; }
-echo "cpack: $((SECONDS - started)) s"
-package=$(ls "$build"/packages/pictavue_*.deb)
-echo "package: $package"
-check "the package's file name" \
-  test "$(basename "$package")" = "pictavue_1.26-1_$(dpkg --print-architecture).deb"
-echo "Depends: $(dpkg-deb -f "$package" Depends)"
-echo "Recommends: $(dpkg-deb -f "$package" Recommends)"
+package=$build/packages/pictavue_1.26-1_$(dpkg --print-architecture).deb
+dpkg-deb -f "$package" Depends Recommends
 check "dependencies computed from the binaries" contains <(dpkg-deb -f "$package" Depends) libc6
 
 # Errors fail; warnings and the rest are shown.
-started=$SECONDS
-echo "lintian:"
-lintian --fail-on error --display-info "$package" | sed 's/^/  /'
-check "lintian: no errors" test "${PIPESTATUS[0]}" -eq 0
-echo "lintian: $((SECONDS - started)) s"
-started=$SECONDS
+check "lintian: no errors" lintian --fail-on error --display-info "$package"
 
 work=$(mktemp -d /tmp/pictavue-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -36,7 +25,6 @@ DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-r
   "$work/$(basename "$package")" >"$work/apt.log" 2>&1
 check "apt-get install" test $? -eq 0 || cat "$work/apt.log"
 dpkg-query -L pictavue | while read -r path; do [ -f "$path" ] && echo "$path"; done >"$work/files"
-check "the package's files are installed" contains "$work/files" /usr/bin/pictavue
 
 check "pictavue --version from PATH" same_text "$(cd "$work" && pictavue --version)" "Pictavue 1.26"
 check "man finds the page" same_text "$(man -w pictavue)" /usr/share/man/man1/pictavue.1.gz
@@ -44,17 +32,9 @@ cp -r examples/pictures "$work/pictures"
 (cd "$work" && env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 \
   pictavue --batch "$work/pictures" >"$work/out.txt" 2>"$work/err.txt")
 check "batch run from PATH: exit 0" test $? -eq 0
-check "batch run from PATH: pages" test -f "$work/home/Pictavue001.htm"
-check "batch run from PATH: the home page link points at the installed guide" \
-  contains "$work/home/Pictavue001.htm" 'file:///usr/share/doc/pictavue/index.html'
-check "batch run from PATH: settings in the configuration folder" \
-  test -f "$work/home/.config/pictavue/Pictavue.ini"
-check "no settings beside the program" test ! -e /usr/bin/Pictavue.ini
 
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -q pictavue >"$work/apt.log" 2>&1
 check "apt-get purge" test $? -eq 0 || cat "$work/apt.log"
 check "nothing of the package left" same_text "$(xargs -r ls -d 2>/dev/null <"$work/files")" ""
 check "the user's settings stay" test -f "$work/home/.config/pictavue/Pictavue.ini"
-
-echo "install, runs and removal: $((SECONDS - started)) s"
 report "Debian package"

@@ -33,7 +33,8 @@ TEST(OpenResultTest, EachWayAndEachMessage) {
     launcher.task_id = std::stoll(row[2]);
     launcher.open_result = std::stoi(row[3]);
     testing::RecordingFrontEnd front_end;
-    EXPECT_EQ(OpenResult(names.at("{page}"), options, launcher, front_end), std::stoll(row[4]))
+    EXPECT_EQ(OpenResult(names.at("{page}"), options, Translation(), launcher, front_end),
+              std::stoll(row[4]))
         << row.Text();
     EXPECT_EQ(launcher.calls, list(row[5], "")) << row.Text();
     EXPECT_EQ(front_end.Events(), list(row[6], "message 16 Pictavue: ")) << row.Text();

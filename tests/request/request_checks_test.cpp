@@ -35,7 +35,8 @@ TEST(CheckSettingsTest, TheFirstFailureWithItsMessageAndControl) {
     GalleryOptions options = testing::OptionsFromSettings(row.From(4));
     options.FileName = row[2] == "-" ? "Pictavue" : row[2];
     options.SearchDir = row[3] == "-" ? "C:\\Pics" : row[3];
-    EXPECT_EQ(Text(CheckSettings(options, row[1] == "-" ? "" : row[1])), failures.at(row[0]))
+    EXPECT_EQ(Text(CheckSettings(options, row[1] == "-" ? "" : row[1], Translation())),
+              failures.at(row[0]))
         << row.Text();
   }
 }

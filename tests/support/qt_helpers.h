@@ -37,6 +37,11 @@ void WhenModalShown(std::function<void(T*)> act, int timeout_ms = 5000) {
   poll->start(10);
 }
 
+// A text of the windows in the test's language (Japanese, or English in the _en runs).
+inline QString Tr(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text);
+}
+
 // Every top-level window is closed: the cleanup check of each GUI test.
 inline QString OpenTopLevelWindows() {
   QString open;

@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <QUrl>
 #include <QWhatsThis>
@@ -27,6 +29,7 @@ namespace {
 
 using testing::OpenTopLevelWindows;
 using testing::TempFolder;
+using testing::Tr;
 
 // Topic texts that say their number, and a record of the topics shown.
 class RecordingTopics final : public HelpTopics {
@@ -157,6 +160,39 @@ class tst_frmMain : public QObject {
       }
     }
     QCOMPARE(seen.join(' '), expected);
+  }
+
+  // Each kind of caption and tooltip the window sets, its lists and its tabs, in the test's
+  // language: the _en run sees English where the code holds Japanese.
+  void textsInTheTestsLanguage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    const auto row = [](const char* name, const char* caption, const char* tip) {
+      QTest::newRow(name) << name << QString::fromUtf8(caption) << QString::fromUtf8(tip);
+    };
+    row("Frame2", "検索フォルダ(&L)", "");
+    row("Command5", "&About...", "Pictavue について...");
+    row("chkJPEG", "&JPEG", "Susie32 ﾌﾟﾗｸﾞｲﾝがあると高速");
+    row("optThumb(2)", "大きい方(&O)", "幅・高さのうち大きい方を基準とする");
+    row("Label3", "ﾀｲﾄﾙ(&T)", "ﾀｲﾄﾙなどﾍﾟｰｼﾞ上部に出力する文字列");
+    row("TabStrip1", "詳細設定３", "");
+    row("cmbIPP", "無制限", "1ﾍﾟｰｼﾞ内の画像数");
+  }
+  void textsInTheTestsLanguage() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QWidget* widget = Open().findChild<QWidget*>(name);
+    QString shown =
+        widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString();
+    if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+      shown = tabs->tabText(tabs->count() - 1);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      shown = list->itemText(list->count() - 1);
+    }
+    QCOMPARE(shown, Tr("frmMain", caption.toUtf8().constData()));
+    QCOMPARE(widget->toolTip(), Tr("frmMain", tip.toUtf8().constData()));
   }
 
   // The file-name hint's tooltip, and the other two, are shown by the window's own tips.

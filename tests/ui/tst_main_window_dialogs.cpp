@@ -27,6 +27,7 @@ namespace {
 using testing::FakeChooser;
 using testing::FakeLauncher;
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 // The main window as the program makes it, with its dialogs.
@@ -120,9 +121,10 @@ class tst_MainWindowDialogs : public QObject {
     file.close();
     const HelpFileTopics help(path.toStdString());
     const QString text = help.TopicText(21);
-    for (const char* part :
-         {"<b>区切り線</b>", "&lt;HR&gt; を入れます &amp; 区切ります。", "二段落目"}) {
-      QVERIFY2(text.contains(QString::fromUtf8(part)), qPrintable(text));
+    for (const QString& part :
+         {"<b>" + Tr("HelpTopic", "区切り線") + "</b>",
+          QString("&lt;HR&gt; を入れます &amp; 区切ります。"), QString("二段落目")}) {
+      QVERIFY2(text.contains(part), qPrintable(text));
     }
     QCOMPARE(help.TopicText(22), QString());
     QCOMPARE(HelpFileTopics(folder.filePath("none.hlp").toStdString()).TopicText(21), QString());
@@ -136,8 +138,10 @@ class tst_MainWindowDialogs : public QObject {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("after");
-    const QString folder = "folder frmSub1|出力するフォルダを選択してください。|";
-    const QString file = "file frmSub1|実行ﾌｧｲﾙ(*.exe)=*.exe,全てのﾌｧｲﾙ(*.*)=*.*|";
+    const QString folder =
+        "folder frmSub1|" + Tr("frmSub1", "出力するフォルダを選択してください。") + "|";
+    const QString file = "file frmSub1|" + Tr("frmSub1", "実行ﾌｧｲﾙ(*.exe)") + "=*.exe," +
+                         Tr("frmSub1", "全てのﾌｧｲﾙ(*.*)") + "=*.*|";
     const auto row = [](const char* name, int mode, const char* typed, const char* answer,
                         const QString& call, const char* after) {
       QTest::newRow(name) << mode << QString(typed) << QString(answer) << call << QString(after);

@@ -13,6 +13,7 @@ namespace pictavue {
 namespace {
 
 using testing::OpenTopLevelWindows;
+using testing::Tr;
 using testing::WhenModalShown;
 
 struct SeenBox {
@@ -70,16 +71,18 @@ class tst_MessageBox : public QObject {
     QTest::addColumn<int>("enter_answer");
     QTest::addColumn<QString>("other");
     QTest::addColumn<int>("other_answer");
-    const auto row = [](int style, QMessageBox::Icon icon, const char* buttons, int enter_answer,
-                        const char* other, int other_answer) {
+    const auto row = [](int style, QMessageBox::Icon icon, const QString& buttons, int enter_answer,
+                        const QString& other, int other_answer) {
       QTest::newRow(QByteArray::number(style).constData())
-          << style << QString("%1 Pictavue 0 %2").arg(icon).arg(QString::fromUtf8(buttons))
-          << enter_answer << QString::fromUtf8(other) << other_answer;
+          << style << QString("%1 Pictavue 0 %2").arg(icon).arg(buttons) << enter_answer << other
+          << other_answer;
     };
+    const QString yes = Tr("MessageBox", "はい(&Y)");
+    const QString no = Tr("MessageBox", "いいえ(&N)");
     row(16, QMessageBox::Critical, "OK*", kButtonOk, "OK", kButtonOk);
     row(48, QMessageBox::Warning, "OK*", kButtonOk, "OK", kButtonOk);
-    row(36, QMessageBox::Question, "はい(&Y)* いいえ(&N)", kButtonYes, "いいえ(&N)", kButtonNo);
-    row(292, QMessageBox::Question, "はい(&Y) いいえ(&N)*", kButtonNo, "はい(&Y)", kButtonYes);
+    row(36, QMessageBox::Question, yes + "* " + no, kButtonYes, no, kButtonNo);
+    row(292, QMessageBox::Question, yes + " " + no + "*", kButtonNo, yes, kButtonYes);
   }
   void boxShowsTheStyle() {
     QFETCH(int, style);

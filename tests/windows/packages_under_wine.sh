@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The Windows packages under Wine. The zip, unpacked anywhere, is a portable program: it finds its
-# plug-ins and keeps its settings beside itself. The installer, run silently, puts the program
-# into the program-files folder, where it keeps its settings in the user's application-data
-# folder instead and its pages in the user's profile folder.
+# The Windows packages under Wine. The zip, unpacked anywhere, is a portable program: plug-ins
+# and settings beside itself. The installer, run silently, puts the program into the
+# program-files folder: settings in the application-data folder, pages in the profile folder.
 # Called by scripts/test-windows, which sets:
 #   WINE        the wine64 loader
 #   WINEPREFIX  the throw-away prefix (already booted)
@@ -27,45 +26,43 @@ profile=$(find "$drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public | head -n
 user=$(basename "$profile")
 app_data="$profile/AppData/Roaming/Pictavue"
 
-# --- the zip -------------------------------------------------------------------------------------
+# The files of a copy, and its batch mode: the page and the settings where they belong.
+shipped=(pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.html
+  docs/copyright.txt translations/pictavue_en.qm)
+expect_copy() {  # expect_copy NAME FOLDER PROGRAM PAGE PAGE_FILE SETTINGS
+  local file
+  for file in "${shipped[@]}"; do check "$1: $file" test -f "$2/$file"; done
+  run "$3" --help --lang en
+  check "$1: English from its own folder" same_text "$(printed | head -n 1)" \
+    "Usage: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER"
+  run "$3" --batch --yes 'c:\pics\'  # as typed: stored as the folder is named on disk
+  check "$1: exit 0" test "$status" -eq 0
+  check "$1: the page" same_text "$(printed)" "$4"
+  check "$1: PNG pictures, through the plug-in" contains "$5" circles.png
+  check "$1: the settings" contains "$6" 'DirHistry1=C:\Pics'
+}
+
+# --- the zip: settings and pages beside the program ----------------------------------------------
 zip=$(ls "$PACKAGES"/pictavue-*-windows-x64.zip)
 name=$(basename "$zip" .zip)
 mkdir -p "$drive_c/Portable" && (cd "$drive_c/Portable" && cmake -E tar xf "$zip")
 portable="$drive_c/Portable/$name"
-for file in pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.html \
-  docs/copyright.txt; do
-  check "zip: $file" test -f "$portable/$file"
-done
-run "C:\\Portable\\$name\\pictavue.exe" --batch 'C:\Pics'
-check "zip: exit 0" test "$status" -eq 0
-check "zip: the page beside the program" same_text "$(printed)" "C:\\Portable\\$name\\Pictavue001.htm"
-check "zip: the settings beside the program" contains "$portable/Pictavue.ini" 'DirHistry1=C:\Pics'
-check "zip: none in the application-data folder" test ! -e "$app_data"
 every_kind >"$portable/Pictavue.ini"
-run "C:\\Portable\\$name\\pictavue.exe" --batch --yes 'C:\Pics'
-check "zip: PNG pictures, through the plug-in" contains "$portable/Pictavue001.htm" circles.png
+expect_copy zip "$portable" "C:\\Portable\\$name\\pictavue.exe" \
+  "C:\\Portable\\$name\\Pictavue001.htm" "$portable/Pictavue001.htm" "$portable/Pictavue.ini"
+check "zip: none in the application-data folder" test ! -e "$app_data"
 
-# --- the installer ----------------------------------------------------------------------------------
+# --- the installer: settings in the application-data folder, pages in the profile -----------------
 installer=$(ls "$PACKAGES"/pictavue-*-windows-x64.exe 2>/dev/null)
 if [ -z "$installer" ]; then
   echo "packages_under_wine: no installer was made (makensis is missing); its test is left out" >&2
 else
   cp "$installer" "$drive_c/setup.exe"
   run 'C:\setup.exe' /S
-  check "installer: exit 0" test "$status" -eq 0
   installed="$drive_c/Program Files/Pictavue"
-  for file in pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.html; do
-    check "installer: $file" test -f "$installed/$file"
-  done
   mkdir -p "$app_data" && every_kind >"$app_data/Pictavue.ini"
-  run 'C:\Program Files\Pictavue\pictavue.exe' --batch 'C:\Pics'
-  check "installed: exit 0" test "$status" -eq 0
-  check "installed: the page in the profile folder" \
-    same_text "$(printed)" "C:\\users\\$user\\Pictavue001.htm"
-  check "installed: PNG pictures, through the plug-in" \
-    contains "$profile/Pictavue001.htm" circles.png
-  check "installed: the settings in the application-data folder" \
-    contains "$app_data/Pictavue.ini" 'DirHistry1=C:\Pics'
+  expect_copy installed "$installed" 'C:\Program Files\Pictavue\pictavue.exe' \
+    "C:\\users\\$user\\Pictavue001.htm" "$profile/Pictavue001.htm" "$app_data/Pictavue.ini"
   check "installed: nothing beside the program" \
     test ! -e "$installed/Pictavue.ini" -a ! -e "$installed/Pictavue001.htm"
 fi

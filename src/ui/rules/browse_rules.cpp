@@ -1,6 +1,7 @@
 #include "ui/rules/browse_rules.h"
 
 #include "platform/paths.h"
+#include "platform/translation.h"
 #include "settings/settings_values.h"
 
 namespace pictavue {
@@ -36,8 +37,8 @@ std::string FileBrowseStart(std::string_view text, PathStyle style, const PathKi
 
 const std::vector<FileFilter>& BrowserFilters() {
   static const std::vector<FileFilter> filters = {
-      {"実行ﾌｧｲﾙ(*.exe)", kProgramPattern},
-      {"全てのﾌｧｲﾙ(*.*)", "*.*"},
+      {PICTAVUE_TEXT("frmSub1", "実行ﾌｧｲﾙ(*.exe)").text, kProgramPattern},
+      {PICTAVUE_TEXT("frmSub1", "全てのﾌｧｲﾙ(*.*)").text, "*.*"},
   };
   return filters;
 }

@@ -31,8 +31,11 @@ struct FileFilter {
   std::string pattern;
 };
 
-// The browser chooser's list: programs first, then every file.
+// The browser chooser's list: programs first, then every file. The descriptions are Japanese;
+// their translations are filed under kFilterContext.
 const std::vector<FileFilter>& BrowserFilters();
+
+inline constexpr char kFilterContext[] = "frmSub1";
 
 // The programs entry. On POSIX it stands for every file that may be run, whatever its name.
 inline constexpr char kProgramPattern[] = "*.exe";

@@ -6,13 +6,19 @@
 #include <vector>
 
 #include "collect/folder_scan.h"
+#include "platform/translation.h"
 
 namespace pictavue {
 namespace {
 
-constexpr FileNameHint kSinglePageHint = {"．htm", "出力ﾌｧｲﾙ名(拡張子不要)"};
+// The window shows the tool texts in the chosen language (PICTAVUE_TEXT marks them for it).
+constexpr FileNameHint kSinglePageHint = {"．htm",
+                                          PICTAVUE_TEXT("frmMain", "出力ﾌｧｲﾙ名(拡張子不要)").text};
 constexpr FileNameHint kPagedHint = {
-    "xxx．htm", "出力ﾌｧｲﾙ名(拡張子不要)\r\nﾍﾟｰｼﾞ番号をあらわす001～\r\n999が付加されます｡"};
+    "xxx．htm",
+    PICTAVUE_TEXT("frmMain",
+                  "出力ﾌｧｲﾙ名(拡張子不要)\r\nﾍﾟｰｼﾞ番号をあらわす001～\r\n999が付加されます｡")
+        .text};
 
 constexpr std::array<std::string_view, kTabCount> kFirstControls = {"txtFileName", "txtTitle",
                                                                     "chkBGColor", "chkSameSize"};
