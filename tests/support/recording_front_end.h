@@ -29,10 +29,6 @@ class RecordingFrontEnd : public FrontEnd {
   const std::vector<std::string>& Events() const { return events_; }
   int YieldCount() const { return yield_count_; }
   int ProgressValue() const { return progress_value_; }
-  int ProgressMax() const { return progress_max_; }
-
-  // Only the events that start with prefix ("message", "status", "point", ...).
-  std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
 
   int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override;
   void PointAt(int tab_page, ControlId control, FocusAction action) override;
@@ -51,7 +47,6 @@ class RecordingFrontEnd : public FrontEnd {
   bool cancelled_ = false;
   bool record_progress_ = false;
   int progress_value_ = 0;
-  int progress_max_ = 0;
 };
 
 }  // namespace pictavue::testing
