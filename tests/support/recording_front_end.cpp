@@ -2,6 +2,16 @@
 
 namespace pictavue::testing {
 
+std::vector<std::string> RecordingFrontEnd::EventsStartingWith(const std::string& prefix) const {
+  std::vector<std::string> matching;
+  for (const std::string& event : events_) {
+    if (event.starts_with(prefix)) {
+      matching.push_back(event);
+    }
+  }
+  return matching;
+}
+
 int RecordingFrontEnd::ShowMessageBox(const std::string& prompt, int style,
                                       const std::string& title) {
   events_.push_back("message " + std::to_string(style) + " " + title + ": " + prompt);

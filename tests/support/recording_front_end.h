@@ -29,6 +29,8 @@ class RecordingFrontEnd : public FrontEnd {
   const std::vector<std::string>& Events() const { return events_; }
   int YieldCount() const { return yield_count_; }
   int ProgressValue() const { return progress_value_; }
+  // Only the events that start with prefix ("message", "status", "point", ...).
+  std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
 
   int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override;
   void PointAt(int tab_page, ControlId control, FocusAction action) override;
