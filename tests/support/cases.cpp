@@ -68,7 +68,8 @@ std::vector<Row> Rows(std::string_view file, std::optional<std::string_view> tab
   bool in_table = !case_file;
   bool found = !case_file;
   std::size_t line_number = 0;
-  for (const std::string_view line : SplitLines(DataFile(file))) {
+  const std::string text = DataFile(file);
+  for (const std::string_view line : SplitLines(text)) {
     ++line_number;
     if (line.empty() || line[0] == '#') {
       continue;
