@@ -17,32 +17,35 @@ namespace pictavue::testing {
 // The path of a file of the source tree, found through PICTAVUE_TEST_SOURCE_DIR (CTest sets it).
 std::string SourcePath(std::string_view relative);
 
-class CaseRow {
+// A row of a table under tests/data/: its fields, and the "file:line" it stands on for failure
+// messages. A field past the row's end fails the test and reads as "".
+class Row : public std::vector<std::string> {
  public:
-  CaseRow(std::string where, std::vector<std::string> fields)
-      : where_(std::move(where)), fields_(std::move(fields)) {}
+  using std::vector<std::string>::vector;
+  Row() = default;
+  Row(std::string where, std::vector<std::string> fields)
+      : std::vector<std::string>(std::move(fields)), where_(std::move(where)) {}
 
-  // The field at index; a row too short fails the test and gives "".
   const std::string& operator[](std::size_t index) const;
   int Int(std::size_t index) const;
   bool Bool(std::size_t index) const { return (*this)[index] == "1"; }
-  std::size_t size() const { return fields_.size(); }
-  std::vector<std::string>::const_iterator begin() const { return fields_.begin(); }
-  std::vector<std::string>::const_iterator end() const { return fields_.end(); }
-  // "file:line", for failure messages.
+  // The fields from first on.
+  std::vector<std::string> From(std::size_t first) const;
+  // The fields joined by " | ", for test messages.
+  std::string Text() const;
   const std::string& where() const { return where_; }
 
  private:
   std::string where_;
-  std::vector<std::string> fields_;
 };
+using CaseRow = Row;
 
-inline std::ostream& operator<<(std::ostream& out, const CaseRow& row) {
+inline std::ostream& operator<<(std::ostream& out, const Row& row) {
   return out << row.where();
 }
 
 // The rows of table [table] of tests/data/<file>; a missing file or table fails the test.
-std::vector<CaseRow> CaseTable(std::string_view file, std::string_view table);
+std::vector<Row> CaseTable(std::string_view file, std::string_view table);
 
 // piece, count times over.
 std::string Repeat(std::string_view piece, std::size_t count);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/path_style.h"
+#include "support/cases.h"
 
 namespace pictavue::testing {
 
@@ -18,17 +18,6 @@ std::string DataFile(std::string_view name, std::string_view golden = {});
 // in a row count as one, so that columns can be lined up). Blank lines and lines starting with
 // '#' are left out. "" is the empty cell, and \xHH stands for the byte HH (\x09 a tab, \x0A a
 // line feed); every other backslash is itself, so that Windows paths read as they are written.
-// A short row fails its test (cells are looked up with a check) instead of reading past its end.
-struct Row : std::vector<std::string> {
-  using std::vector<std::string>::vector;
-  const std::string& operator[](std::size_t cell) const { return at(cell); }
-  // The cells from first on.
-  std::vector<std::string> From(std::size_t first) const {
-    return {begin() + static_cast<std::ptrdiff_t>(std::min(first, size())), end()};
-  }
-  // The cells joined by " | ", for test messages.
-  std::string Text() const;
-};
 std::vector<Row> ReadTable(std::string_view name);
 
 // text with each name of names ("{pics}") replaced by its value.

@@ -3,7 +3,6 @@
 // Fakes of the services the core is given: a launcher and a generation run.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>

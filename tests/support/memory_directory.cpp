@@ -1,5 +1,6 @@
 #include "support/memory_directory.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -8,20 +9,13 @@
 namespace pictavue::testing {
 namespace {
 
-struct SplitPath {
-  std::string root;  // "D:" or "\\\\SERVER\\SHARE", in upper case
-  std::vector<std::string> names;
-  bool trailing_separator = false;
-};
-
 bool IsSlash(char ch) {
   return ch == '\\' || ch == '/';
 }
 
-// "D:\A\B" -> root "D:", names A, B; "\\S\SH\A" -> root "\\S\SH", names A. Nothing for a path
-// without a drive or a share.
-std::optional<SplitPath> Split(std::string_view path) {
-  SplitPath split;
+// "D:\A\B" -> "D:", "A", "B"; "\\S\SH\A" -> "\\S\SH", "A": the root first, in upper case and
+// with backslashes. Nothing for a path without a drive or a share.
+std::optional<std::vector<std::string>> Split(std::string_view path) {
   std::size_t at = 2;
   if (path.size() >= 2 && IsSlash(path[0]) && IsSlash(path[1])) {
     const std::size_t server_end = path.find_first_of("\\/", 2);
@@ -34,19 +28,16 @@ std::optional<SplitPath> Split(std::string_view path) {
   } else if (path.size() < 2 || path[1] != ':') {
     return std::nullopt;
   }
-  split.root = AsciiUpper(path.substr(0, at));
-  for (char& ch : split.root) {
-    ch = ch == '/' ? '\\' : ch;
-  }
-  split.trailing_separator = path.size() > at && IsSlash(path.back());
+  std::vector<std::string> names{AsciiUpper(path.substr(0, at))};
+  std::replace(names[0].begin(), names[0].end(), '/', '\\');
   for (std::size_t start = at; start < path.size();) {
     const std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
     if (end > start) {
-      split.names.emplace_back(path.substr(start, end - start));
+      names.emplace_back(path.substr(start, end - start));
     }
     start = end + 1;
   }
-  return split;
+  return names;
 }
 
 class MemorySearch final : public DirectorySearch {
@@ -81,23 +72,19 @@ class MemorySearch final : public DirectorySearch {
 }  // namespace
 
 std::size_t MemoryDirectory::MakePath(std::string_view path, bool last_is_folder) {
-  const std::optional<SplitPath> split = Split(path);
-  if (!split) {
+  const std::optional<std::vector<std::string>> names = Split(path);
+  if (!names) {
     throw std::invalid_argument("not a Windows path: " + std::string(path));
   }
-  if (!roots_.contains(split->root)) {
-    nodes_.emplace_back(split->root, true);
-    roots_[split->root] = nodes_.size() - 1;
-  }
-  std::size_t node = roots_[split->root];
-  for (std::size_t i = 0; i < split->names.size(); ++i) {
-    const std::string key = AsciiUpper(split->names[i]);
+  std::size_t node = 0;
+  for (std::size_t i = 0; i < names->size(); ++i) {
+    const std::string key = AsciiUpper((*names)[i]);
     if (const auto found = nodes_[node].by_upper_name.find(key);
         found != nodes_[node].by_upper_name.end()) {
       node = found->second;
       continue;
     }
-    nodes_.emplace_back(split->names[i], i + 1 < split->names.size() || last_is_folder);
+    nodes_.emplace_back((*names)[i], i + 1 < names->size() || last_is_folder);
     nodes_[node].children.push_back(nodes_.size() - 1);
     nodes_[node].by_upper_name.emplace(key, nodes_.size() - 1);
     node = nodes_.size() - 1;
@@ -136,27 +123,29 @@ std::optional<std::size_t> MemoryDirectory::Follow(std::size_t node, int depth) 
 
 std::optional<std::size_t> MemoryDirectory::Find(std::string_view path, bool follow_last,
                                                  int depth) const {
-  const std::optional<SplitPath> split = Split(path);
-  if (!split || !roots_.contains(split->root)) {
+  const std::optional<std::vector<std::string>> names = Split(path);
+  if (!names) {
     return std::nullopt;
   }
-  std::optional<std::size_t> node = roots_.at(split->root);
-  for (const std::string& name : split->names) {
-    const std::optional<std::size_t> folder = Follow(*node, depth);
-    if (!folder || !nodes_[*folder].is_folder ||
-        !nodes_[*folder].by_upper_name.contains(AsciiUpper(name))) {
+  std::optional<std::size_t> node = 0;
+  for (const std::string& name : *names) {
+    node = Follow(*node, depth);
+    if (!node || !nodes_[*node].is_folder) {
       return std::nullopt;
     }
-    node = nodes_[*folder].by_upper_name.at(AsciiUpper(name));
+    const auto found = nodes_[*node].by_upper_name.find(AsciiUpper(name));
+    if (found == nodes_[*node].by_upper_name.end()) {
+      return std::nullopt;
+    }
+    node = found->second;
   }
   return follow_last ? Follow(*node, depth) : node;
 }
 
 std::optional<std::string> MemoryDirectory::StoredName(const std::string& path) const {
-  const std::optional<SplitPath> split = Split(path);
+  const std::optional<std::vector<std::string>> names = Split(path);
   const std::optional<std::size_t> node =
-      split && !split->names.empty() && !split->trailing_separator ? Find(path, false, 0)
-                                                                   : std::nullopt;
+      names && names->size() > 1 && !IsSlash(path.back()) ? Find(path, false, 0) : std::nullopt;
   return node ? std::optional(nodes_[*node].name) : std::nullopt;
 }
 
@@ -172,7 +161,7 @@ std::unique_ptr<DirectorySearch> MemoryDirectory::Open(std::string_view folder,
   }
   std::vector<MemorySearch::Item> items;
   for (const char* dots : {".", ".."}) {
-    if (!Split(folder)->names.empty() && PatternMatches(dots, pattern)) {  // not in a root
+    if (Split(folder)->size() > 1 && PatternMatches(dots, pattern)) {  // not in a root
       items.push_back({dots, true, false, 0});
     }
   }

@@ -58,8 +58,8 @@ class MemoryDirectory final : public DirectoryLister {
   std::optional<std::size_t> Follow(std::size_t node, int depth) const;
   std::size_t MakePath(std::string_view path, bool last_is_folder);
 
-  std::vector<Node> nodes_;
-  std::map<std::string, std::size_t> roots_;  // by upper-case root text ("D:", "\\SERVER\SHARE")
+  // nodes_[0] holds the roots ("D:", "\\SERVER\SHARE") as its folders.
+  std::vector<Node> nodes_{Node("", true)};
   std::shared_ptr<int> open_searches_ = std::make_shared<int>(0);
   std::vector<std::string> search_log_;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -14,22 +13,19 @@
 namespace pictavue::testing {
 
 // Runs act on the first modal window of type T once it is on screen, from inside the event loop
-// that shows it, so that a test can look at a modal window and end it. Gives up after
-// timeout_ms, leaving the window to the test's own checks.
+// that shows it, so that a test can look at a modal window and end it. Gives up after about five
+// seconds, leaving the window to the test's own checks.
 template <typename T>
-void WhenModalShown(std::function<void(T*)> act, int timeout_ms = 5000) {
+void WhenModalShown(std::function<void(T*)> act) {
   auto* poll = new QTimer;
-  auto* waited = new QElapsedTimer;
-  waited->start();
-  QObject::connect(poll, &QTimer::timeout, [poll, waited, act = std::move(act), timeout_ms] {
+  QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), ticks = 0]() mutable {
     auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
     const bool shown = window != nullptr && window->isVisible();
-    if (!shown && waited->elapsed() < timeout_ms) {
+    if (!shown && ++ticks < 500) {
       return;
     }
     poll->stop();
     poll->deleteLater();
-    delete waited;
     if (shown) {
       act(window);
     }
@@ -62,11 +58,7 @@ class FakeChooser final : public PathChooser {
 
   std::string BrowseForFolder(QWidget* owner, const std::string& title,
                               const std::string& initial_folder) override {
-    calls << QStringLiteral("folder %1|%2|%3")
-                 .arg(owner ? owner->objectName() : QString())
-                 .arg(QString::fromStdString(title))
-                 .arg(QString::fromStdString(initial_folder));
-    return answer;
+    return Answer("folder", owner, QString::fromStdString(title), initial_folder);
   }
   std::string ChooseFile(QWidget* owner, const std::vector<FileFilter>& filters,
                          const std::string& initial_folder) override {
@@ -74,10 +66,15 @@ class FakeChooser final : public PathChooser {
     for (const FileFilter& filter : filters) {
       names << QString::fromStdString(filter.description + "=" + filter.pattern);
     }
-    calls << QStringLiteral("file %1|%2|%3")
-                 .arg(owner ? owner->objectName() : QString())
-                 .arg(names.join(QLatin1Char(',')))
-                 .arg(QString::fromStdString(initial_folder));
+    return Answer("file", owner, names.join(QLatin1Char(',')), initial_folder);
+  }
+
+ private:
+  std::string Answer(const char* kind, QWidget* owner, const QString& asked,
+                     const std::string& initial_folder) {
+    calls << QStringLiteral("%1 %2|%3|%4")
+                 .arg(QLatin1String(kind), owner ? owner->objectName() : QString(), asked,
+                      QString::fromStdString(initial_folder));
     return answer;
   }
 };

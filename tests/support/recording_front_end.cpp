@@ -5,7 +5,7 @@ namespace pictavue::testing {
 std::vector<std::string> RecordingFrontEnd::EventsStartingWith(const std::string& prefix) const {
   std::vector<std::string> matching;
   for (const std::string& event : events_) {
-    if (event.rfind(prefix, 0) == 0) {
+    if (event.starts_with(prefix)) {
       matching.push_back(event);
     }
   }
@@ -15,19 +15,14 @@ std::vector<std::string> RecordingFrontEnd::EventsStartingWith(const std::string
 int RecordingFrontEnd::ShowMessageBox(const std::string& prompt, int style,
                                       const std::string& title) {
   events_.push_back("message " + std::to_string(style) + " " + title + ": " + prompt);
-  if (!answers_.empty()) {
-    const int answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+  if (answers_.empty()) {
+    return style == kStyleQuestion            ? kButtonYes
+           : style == kStyleQuestionDefaultNo ? kButtonNo
+                                              : kButtonOk;
   }
-  switch (style) {
-    case kStyleQuestion:
-      return kButtonYes;
-    case kStyleQuestionDefaultNo:
-      return kButtonNo;
-    default:
-      return kButtonOk;
-  }
+  const int answer = answers_.front();
+  answers_.pop_front();
+  return answer;
 }
 
 void RecordingFrontEnd::PointAt(int tab_page, ControlId control, FocusAction action) {
@@ -51,7 +46,6 @@ void RecordingFrontEnd::ProcessEvents() {
 }
 
 void RecordingFrontEnd::SetProgressRange(int min, int max) {
-  progress_max_ = max;
   if (record_progress_) {
     events_.push_back("range " + std::to_string(min) + " " + std::to_string(max));
   }

@@ -29,8 +29,6 @@ class RecordingFrontEnd : public FrontEnd {
   const std::vector<std::string>& Events() const { return events_; }
   int YieldCount() const { return yield_count_; }
   int ProgressValue() const { return progress_value_; }
-  int ProgressMax() const { return progress_max_; }
-
   // Only the events that start with prefix ("message", "status", "point", ...).
   std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
 
@@ -51,7 +49,6 @@ class RecordingFrontEnd : public FrontEnd {
   bool cancelled_ = false;
   bool record_progress_ = false;
   int progress_value_ = 0;
-  int progress_max_ = 0;
 };
 
 }  // namespace pictavue::testing

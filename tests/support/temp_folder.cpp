@@ -27,17 +27,12 @@ std::string ToUtf8(const fs::path& path) {
 }  // namespace
 
 TempFolder::TempFolder() {
-  std::random_device device;
-  std::mt19937_64 generator(device());
-  for (;;) {
-    fs::path candidate =
+  static std::mt19937_64 generator{std::random_device{}()};
+  std::error_code error;
+  do {
+    path_ =
         fs::temp_directory_path() / ("pictavue-test-" + std::to_string(generator() % 1000000000));
-    std::error_code error;
-    if (fs::create_directory(candidate, error)) {
-      path_ = candidate;
-      return;
-    }
-  }
+  } while (!fs::create_directory(path_, error));
 }
 
 TempFolder::~TempFolder() {
