@@ -24,6 +24,12 @@
 
 namespace {
 
+using pictavue::testing::MakeIndexedGif;
+using pictavue::testing::PutBE32;
+using pictavue::testing::PutLE16;
+using pictavue::testing::PutLE32;
+using pictavue::testing::PutPngChunk;
+
 struct Colour {
   double r = 0;
   double g = 0;
@@ -137,22 +143,6 @@ class Dice {
 
 // --- encoders ---------------------------------------------------------------------------------
 
-void PutLE16(std::string& out, unsigned value) {
-  out.push_back(static_cast<char>(value & 0xFF));
-  out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void PutLE32(std::string& out, std::uint32_t value) {
-  PutLE16(out, value & 0xFFFF);
-  PutLE16(out, value >> 16);
-}
-
-void PutBE32(std::string& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    out.push_back(static_cast<char>((value >> shift) & 0xFF));
-  }
-}
-
 std::string Jpeg(const Canvas& canvas, int exif_orientation = 0) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
@@ -187,14 +177,6 @@ std::string Jpeg(const Canvas& canvas, int exif_orientation = 0) {
   return bytes;
 }
 
-void PngChunk(std::string& out, const char* type, const std::string& data) {
-  PutBE32(out, static_cast<std::uint32_t>(data.size()));
-  const std::string typed = std::string(type, 4) + data;
-  out += typed;
-  PutBE32(out, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(typed.data()),
-                                                static_cast<uInt>(typed.size()))));
-}
-
 std::string Png(const Canvas& canvas) {
   const std::vector<std::uint8_t> rgb = canvas.Rgb();
   const std::size_t row_bytes = static_cast<std::size_t>(canvas.width()) * 3;
@@ -215,65 +197,9 @@ std::string Png(const Canvas& canvas) {
   PutBE32(header, static_cast<std::uint32_t>(canvas.height()));
   header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB
   std::string out("\x89PNG\r\n\x1A\n", 8);
-  PngChunk(out, "IHDR", header);
-  PngChunk(out, "IDAT", packed);
-  PngChunk(out, "IEND", "");
-  return out;
-}
-
-// A GIF whose pixels are palette indexes. The LZW stream sends every pixel as a literal code and
-// clears the table before it would outgrow 9-bit codes: larger than a packed stream, but every
-// decoder reads it and the pictures are small.
-std::string Gif(int width, int height, const std::vector<std::uint8_t>& indexes,
-                const std::array<Colour, 256>& palette) {
-  std::string out = "GIF89a";
-  PutLE16(out, static_cast<unsigned>(width));
-  PutLE16(out, static_cast<unsigned>(height));
-  out += std::string("\xF7\x00\x00", 3);  // global table of 256 colours
-  for (const Colour& c : palette) {
-    out +=
-        {static_cast<char>(Byte(c.r)), static_cast<char>(Byte(c.g)), static_cast<char>(Byte(c.b))};
-  }
-  out += ',';
-  PutLE16(out, 0);
-  PutLE16(out, 0);
-  PutLE16(out, static_cast<unsigned>(width));
-  PutLE16(out, static_cast<unsigned>(height));
-  out += '\0';
-  out += '\x08';  // minimum code size
-
-  constexpr unsigned kClear = 256;
-  constexpr unsigned kEnd = 257;
-  constexpr int kLiteralsPerClear = 250;
-  std::string stream;
-  std::uint32_t bits = 0;
-  int filled = 0;
-  const auto put = [&](unsigned code) {
-    bits |= code << filled;
-    filled += 9;
-    while (filled >= 8) {
-      stream.push_back(static_cast<char>(bits & 0xFF));
-      bits >>= 8;
-      filled -= 8;
-    }
-  };
-  for (std::size_t i = 0; i < indexes.size(); ++i) {
-    if (i % kLiteralsPerClear == 0) {
-      put(kClear);
-    }
-    put(indexes[i]);
-  }
-  put(kEnd);
-  if (filled > 0) {
-    stream.push_back(static_cast<char>(bits & 0xFF));
-  }
-  for (std::size_t at = 0; at < stream.size(); at += 255) {
-    const std::string block = stream.substr(at, 255);
-    out += static_cast<char>(block.size());
-    out += block;
-  }
-  out += '\0';
-  out += ';';
+  PutPngChunk(out, "IHDR", header);
+  PutPngChunk(out, "IDAT", packed);
+  PutPngChunk(out, "IEND", "");
   return out;
 }
 
@@ -566,7 +492,12 @@ std::string Stripes() {
       indexes.push_back(static_cast<std::uint8_t>(band * 16 + shade));
     }
   }
-  return Gif(kWidth, kHeight, indexes, palette);
+  std::string palette_rgb;
+  for (const Colour& c : palette) {
+    palette_rgb +=
+        {static_cast<char>(Byte(c.r)), static_cast<char>(Byte(c.g)), static_cast<char>(Byte(c.b))};
+  }
+  return MakeIndexedGif(kWidth, kHeight, palette_rgb, indexes);
 }
 
 std::string Star() {

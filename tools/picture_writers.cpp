@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
 namespace pictavue::testing {
-namespace {
 
 void PutLE16(std::string& out, unsigned value) {
   out.push_back(static_cast<char>(value & 0xFF));
@@ -27,6 +27,9 @@ void PutBE32(std::string& out, std::uint32_t value) {
   PutBE16(out, value >> 16);
   PutBE16(out, value & 0xFFFF);
 }
+
+namespace {
+
 void PutByte(std::string& out, unsigned value) {
   out.push_back(static_cast<char>(value & 0xFF));
 }
@@ -155,14 +158,6 @@ std::uint32_t Crc32(std::string_view bytes) {
   return crc ^ 0xFFFFFFFF;
 }
 
-void PutPngChunk(std::string& out, std::string_view type, std::string_view data) {
-  PutBE32(out, static_cast<std::uint32_t>(data.size()));
-  std::string typed(type);
-  typed.append(data);
-  out.append(typed);
-  PutBE32(out, Crc32(typed));
-}
-
 std::string StoredZlib(std::string_view raw) {
   std::string out = "\x78\x01";
   std::uint32_t a = 1;
@@ -187,38 +182,15 @@ std::string StoredZlib(std::string_view raw) {
 
 // --- GIF ----------------------------------------------------------------------------------------
 
-// Codes of 3 bits packed least significant first. A clear code after every second pixel keeps
-// the decoder's table from growing, so every code stays 3 bits wide: no compression needed.
-std::string GifPixelCodes(long pixels) {
-  constexpr unsigned kClear = 4;
-  constexpr unsigned kEnd = 5;
-  std::string out;
-  std::uint32_t buffer = 0;
-  int filled = 0;
-  const auto put = [&](unsigned code) {
-    buffer |= code << filled;
-    filled += 3;
-    while (filled >= 8) {
-      PutByte(out, buffer & 0xFF);
-      buffer >>= 8;
-      filled -= 8;
-    }
-  };
-  put(kClear);
-  for (long i = 0; i < pixels; ++i) {
-    put(0);
-    if (i % 2 == 1) {
-      put(kClear);
-    }
-  }
-  put(kEnd);
-  if (filled > 0) {
-    PutByte(out, buffer & 0xFF);
-  }
-  return out;
-}
-
 }  // namespace
+
+void PutPngChunk(std::string& out, std::string_view type, std::string_view data) {
+  PutBE32(out, static_cast<std::uint32_t>(data.size()));
+  std::string typed(type);
+  typed.append(data);
+  out.append(typed);
+  PutBE32(out, Crc32(typed));
+}
 
 std::string JpegSegment(std::uint8_t marker, std::string_view body) {
   std::string out = "\xFF";
@@ -316,27 +288,64 @@ std::string MakePng(int width, int height, Rgb colour) {
   return out;
 }
 
-std::string MakeGif(int width, int height, Rgb colour) {
+// Every pixel is sent as a literal code. A clear code before the decoder's table would need
+// wider codes keeps each code min_code_size + 1 bits wide: larger than a packed stream, but no
+// compressor is needed and every decoder reads it.
+std::string MakeIndexedGif(int width, int height, std::string_view palette_rgb,
+                           std::span<const std::uint8_t> indexes) {
   CheckSide(width, 65535);
   CheckSide(height, 65535);
+  int table_bits = 1;  // the global table holds 2 ^ table_bits colours
+  while ((3u << table_bits) < palette_rgb.size() && table_bits < 8) {
+    ++table_bits;
+  }
+  if (palette_rgb.size() > (3u << table_bits) ||
+      indexes.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+    throw std::invalid_argument("GIF palette or pixel count does not fit the picture");
+  }
   std::string out = "GIF89a";
   PutLE16(out, static_cast<unsigned>(width));
   PutLE16(out, static_cast<unsigned>(height));
-  PutByte(out, 0x80);  // a global colour table of two entries
+  const unsigned size_field = static_cast<unsigned>(table_bits - 1);
+  PutByte(out, 0x80 | (size_field << 4) | size_field);  // global table; colour resolution
   PutByte(out, 0);
   PutByte(out, 0);
-  PutByte(out, colour.r);
-  PutByte(out, colour.g);
-  PutByte(out, colour.b);
-  out.append(3, '\0');
+  out.append(palette_rgb);
+  out.append((3u << table_bits) - palette_rgb.size(), '\0');
   PutByte(out, 0x2C);
   PutLE16(out, 0);
   PutLE16(out, 0);
   PutLE16(out, static_cast<unsigned>(width));
   PutLE16(out, static_cast<unsigned>(height));
   PutByte(out, 0);
-  PutByte(out, 2);  // LZW minimum code size
-  const std::string codes = GifPixelCodes(static_cast<long>(width) * height);
+  const int min_code_size = std::max(2, table_bits);
+  PutByte(out, static_cast<unsigned>(min_code_size));
+
+  const unsigned clear = 1u << min_code_size;
+  const int code_bits = min_code_size + 1;
+  const std::size_t literals_per_clear = clear - 2;
+  std::string codes;
+  std::uint32_t buffer = 0;
+  int filled = 0;
+  const auto put = [&](unsigned code) {
+    buffer |= code << filled;
+    filled += code_bits;
+    while (filled >= 8) {
+      PutByte(codes, buffer & 0xFF);
+      buffer >>= 8;
+      filled -= 8;
+    }
+  };
+  for (std::size_t i = 0; i < indexes.size(); ++i) {
+    if (i % literals_per_clear == 0) {
+      put(clear);
+    }
+    put(indexes[i]);
+  }
+  put(clear + 1);  // end of information
+  if (filled > 0) {
+    PutByte(codes, buffer & 0xFF);
+  }
   for (std::size_t at = 0; at < codes.size(); at += 255) {
     const std::size_t length = std::min<std::size_t>(255, codes.size() - at);
     PutByte(out, static_cast<unsigned>(length));
@@ -345,6 +354,15 @@ std::string MakeGif(int width, int height, Rgb colour) {
   PutByte(out, 0);
   PutByte(out, 0x3B);
   return out;
+}
+
+std::string MakeGif(int width, int height, Rgb colour) {
+  CheckSide(width, 65535);
+  CheckSide(height, 65535);
+  const char palette[] = {static_cast<char>(colour.r), static_cast<char>(colour.g),
+                          static_cast<char>(colour.b)};
+  const std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height, 0);
+  return MakeIndexedGif(width, height, std::string_view(palette, 3), pixels);
 }
 
 std::string MakeBmp(int width, int height, BmpKind kind, Rgb colour) {

@@ -6,6 +6,7 @@
 // from these with Truncated() and the JPEG building blocks.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,10 @@ std::string MakePng(int width, int height, Rgb colour = {});
 
 // GIF89a with a two-colour table, the logical screen and the one image of width x height.
 std::string MakeGif(int width, int height, Rgb colour = {});
+// GIF89a of palette indexes, width * height of them; palette_rgb holds 3 bytes a colour, at most
+// 256 colours.
+std::string MakeIndexedGif(int width, int height, std::string_view palette_rgb,
+                           std::span<const std::uint8_t> indexes);
 
 enum class BmpKind {
   kInfo,         // 40-byte information header, rows bottom-up
@@ -72,5 +77,13 @@ std::string Truncated(std::string_view bytes, std::size_t length);
 // itself, body) and the body of an EXIF APP1 segment whose IFD0 holds the orientation.
 std::string JpegSegment(std::uint8_t marker, std::string_view body);
 std::string ExifApp1Body(int orientation, bool big_endian = false);
+
+// The formats' fields, for writers of other pictures (the sample gallery's).
+void PutLE16(std::string& out, unsigned value);
+void PutLE32(std::string& out, std::uint32_t value);
+void PutBE16(std::string& out, unsigned value);
+void PutBE32(std::string& out, std::uint32_t value);
+// A PNG chunk: length, type, data and the CRC of type and data.
+void PutPngChunk(std::string& out, std::string_view type, std::string_view data);
 
 }  // namespace pictavue::testing
