@@ -29,19 +29,51 @@ class RecordingFrontEnd : public FrontEnd {
   const std::vector<std::string>& Events() const { return events_; }
   int YieldCount() const { return yield_count_; }
   int ProgressValue() const { return progress_value_; }
-  // Only the events that start with prefix ("message", "status", "point", ...).
-  std::vector<std::string> EventsStartingWith(const std::string& prefix) const;
 
-  int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override;
-  void PointAt(int tab_page, ControlId control, FocusAction action) override;
-  void SetStatus(const std::string& text) override;
-  void RunModal(const std::function<void()>& run) override;
-  void ProcessEvents() override;
-  void SetProgressRange(int min, int max) override;
-  void SetProgressValue(int value) override;
-  bool YieldEvents() override;
+  int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override {
+    events_.push_back("message " + std::to_string(style) + " " + title + ": " + prompt);
+    if (answers_.empty()) {
+      return style == kStyleQuestion            ? kButtonYes
+             : style == kStyleQuestionDefaultNo ? kButtonNo
+                                                : kButtonOk;
+    }
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  void PointAt(int tab_page, ControlId control, FocusAction action) override {
+    events_.push_back("point " + std::to_string(tab_page) + " " +
+                      std::string(ControlName(control)) +
+                      (action == FocusAction::kFocusAndSelect ? " select" : " focus"));
+  }
+  void SetStatus(const std::string& text) override { events_.push_back("status " + text); }
+  void RunModal(const std::function<void()>& run) override {
+    events_.push_back("run begin");
+    cancelled_ = false;
+    run();
+    events_.push_back("run end");
+  }
+  void ProcessEvents() override { events_.push_back("process events"); }
+  void SetProgressRange(int min, int max) override {
+    Progress("range " + std::to_string(min) + " " + std::to_string(max));
+  }
+  void SetProgressValue(int value) override {
+    progress_value_ = value;
+    Progress("value " + std::to_string(value));
+  }
+  bool YieldEvents() override {
+    ++yield_count_;
+    cancelled_ = cancelled_ || (cancel_at_yield_ > 0 && yield_count_ >= cancel_at_yield_);
+    return cancelled_;
+  }
 
  private:
+  void Progress(std::string event) {
+    if (record_progress_) {
+      events_.push_back(std::move(event));
+    }
+  }
+
   std::vector<std::string> events_;
   std::deque<int> answers_;
   int cancel_at_yield_ = 0;
