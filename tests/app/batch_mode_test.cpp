@@ -53,9 +53,7 @@ TEST(BatchModeTest, StatusStreamsAndSettingsOfEachOutcome) {
         .make_run =
             [&](Session& session) {
               auto run = std::make_unique<testing::FakeRun>();
-              run->image_count = row[2] == "none" || row[2] == "interrupted" ? 0 : 3;
-              run->aborted = row[2] == "aborted";
-              run->cancelled = row[2] == "cancelled";
+              run->outcome = row[2] == "interrupted" ? "none" : row[2];
               run->page_to_open =
                   PageToOpen(session.options, 1, session.default_output_folder, session.style);
               run->during = [&](RunState&, FrontEnd& front_end) {

@@ -35,9 +35,7 @@ TEST(RequestRunTest, EachWayARequestEnds) {
     const std::string pics = folder.MakeFolder("pics");
     const std::string out = setup == "read-only" ? folder.MakeFolder("out")
                             : setup.starts_with("long")
-                                ? folder.MakeFolder(
-                                      "日本語の長いフォルダ名日本語の長いフォルダ名日本語の長いフォ"
-                                      "ルダ名日本語の長いフォルダ名")
+                                ? folder.MakeFolder(testing::Repeat("日本語の長いフォルダ名", 4))
                                 : pics;
     Session session;
     session.options = testing::OptionsFromSettings(row.From(10));
@@ -76,21 +74,18 @@ TEST(RequestRunTest, EachWayARequestEnds) {
     }
     testing::FakeRun run;
     run.page_to_open = names["{page}"];
-    run.image_count = row[1] == "none" ? 0 : 3;
-    run.cancelled = row[1] == "cancelled";
-    run.aborted = row[1] == "aborted";
+    run.outcome = row[1];
     bool page_there_during_run = false;
     run.during = [&](RunState&, FrontEnd&) { page_there_during_run = fs::exists(names["{page}"]); };
     testing::FakeLauncher launcher;
     launcher.open_result = std::stoi(row[4]);
-    RequestSettings settings;
-    settings.open_result = row[3] == "open";
     std::optional<testing::UnprivilegedScope> unprivileged;
     if (setup == "read-only") {
       unprivileged.emplace();
       ASSERT_FALSE(unprivileged->failed());
     }
-    const RequestResult result = RequestRun(session, front_end, run, launcher, settings);
+    const RequestResult result =
+        RequestRun(session, front_end, run, launcher, {.open_result = row[3] == "open"});
     unprivileged.reset();
 
     EXPECT_EQ(outcomes.at(static_cast<std::size_t>(result.outcome)), row[5]);  // in their order

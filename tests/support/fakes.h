@@ -36,14 +36,15 @@ class FakeLauncher : public Launcher {
 };
 
 // A generation run that writes nothing: it leaves the state as a real run would for the outcome
-// a test wants, and lets the test look around while it "runs".
+// a test names ("pages", "none", "cancelled", "aborted"), and lets the test look around while
+// it "runs".
 class FakeRun final : public GalleryRun {
  public:
-  int image_count = 3;
+  std::string outcome = "pages";
   std::string page_to_open = "/out/Pictavue001.htm";
-  bool aborted = false;
-  bool cancelled = false;
   std::function<void(RunState&, FrontEnd&)> during;  // called first, when set
+  int runs = 0;
+  bool fresh_state = false;  // the last run began without a list or an outcome
 
   void Run(RunState& state, FrontEnd& front_end) override {
     ++runs;
@@ -52,20 +53,13 @@ class FakeRun final : public GalleryRun {
     if (during) {
       during(state, front_end);
     }
-    if (cancelled) {
-      state.CancelRequested = true;
-      state.ImageCount = 0;
-      return;
-    }
-    state.ImageCount = image_count;
-    state.RunAborted = aborted;
-    if (image_count > 0 && !aborted) {
+    state.CancelRequested = outcome == "cancelled";
+    state.RunAborted = outcome == "aborted";
+    state.ImageCount = outcome == "pages" || state.RunAborted ? 3 : 0;
+    if (outcome == "pages") {
       state.PageToOpen = page_to_open;
     }
   }
-
-  int runs = 0;
-  bool fresh_state = false;
 };
 
 }  // namespace pictavue::testing
