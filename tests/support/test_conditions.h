@@ -1,7 +1,7 @@
 #pragma once
 
-// Scopes that change the test process's conditions (environment, current folder, file size
-// limit, rights) and put them back. One implementation per system: test_conditions_posix.cpp,
+// Scopes that change the test process's conditions (environment, current folder, rights) and
+// put them back. One implementation per system: test_conditions_posix.cpp,
 // test_conditions_win32.cpp.
 
 #include <cstdint>
@@ -37,25 +37,6 @@ class CurrentFolderChange {
 
  private:
   std::filesystem::path previous_;
-};
-
-// Limits the size of files this process may write (RLIMIT_FSIZE), so that a write fails with
-// "File too large" part-way even for root, for whom read-only folders do not exist.
-class FileSizeLimit {
- public:
-  // Whether the system can limit a process's file sizes at all (Windows cannot); the tests that
-  // need a write to fail part-way are skipped where it cannot.
-  static bool Supported();
-
-  explicit FileSizeLimit(std::uint64_t max_bytes);
-  ~FileSizeLimit();
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  std::uint64_t old_current_ = 0;
-  std::uint64_t old_maximum_ = 0;
-  void (*old_handler_)(int) = nullptr;
 };
 
 // Drops root's right to read every folder for one test, so that a folder without access behaves

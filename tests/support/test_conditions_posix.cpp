@@ -1,9 +1,7 @@
-#include <csignal>
 #include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,28 +26,6 @@ ScopedEnvironment::~ScopedEnvironment() {
   } else {
     ::unsetenv(name_.c_str());
   }
-}
-
-bool FileSizeLimit::Supported() {
-  return true;
-}
-
-FileSizeLimit::FileSizeLimit(std::uint64_t max_bytes) {
-  // Exceeding the limit raises SIGXFSZ, which would end the test program; ignored, the write
-  // fails with EFBIG instead.
-  old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  old_current_ = limit.rlim_cur;
-  old_maximum_ = limit.rlim_max;
-  limit.rlim_cur = static_cast<rlim_t>(max_bytes);
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  const rlimit old_limit{static_cast<rlim_t>(old_current_), static_cast<rlim_t>(old_maximum_)};
-  ::setrlimit(RLIMIT_FSIZE, &old_limit);
-  std::signal(SIGXFSZ, old_handler_);
 }
 
 bool PermissionsAreEnforced() {

@@ -18,13 +18,6 @@ ScopedEnvironment::~ScopedEnvironment() {
   _putenv_s(name_.c_str(), old_value_ ? old_value_->c_str() : "");
 }
 
-bool FileSizeLimit::Supported() {
-  return false;
-}
-
-FileSizeLimit::FileSizeLimit(std::uint64_t /*max_bytes*/) {}
-FileSizeLimit::~FileSizeLimit() = default;
-
 bool PermissionsAreEnforced() {
   return false;
 }
