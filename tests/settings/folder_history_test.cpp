@@ -19,7 +19,7 @@ const CodePage kUtf8("UTF-8");
 
 // The fields of a row from first on, up to "|" or the end; "a..b" stands for C:\Foldera to
 // C:\Folderb.
-Entries EntriesOf(const testing::CaseRow& row, std::size_t& at) {
+Entries EntriesOf(const testing::Row& row, std::size_t& at) {
   Entries entries;
   for (; at < row.size() && row[at] != "|"; ++at) {
     if (const std::size_t dots = row[at].find(".."); dots != std::string::npos) {

@@ -38,7 +38,6 @@ class Row : public std::vector<std::string> {
  private:
   std::string where_;
 };
-using CaseRow = Row;
 
 inline std::ostream& operator<<(std::ostream& out, const Row& row) {
   return out << row.where();

@@ -14,7 +14,7 @@ namespace pictavue::testing {
 //   "point 1 txtFileName select"
 //   "status ファイル情報収集中..."
 //   "run begin" / "run end"
-// Progress calls and yields are counted, not recorded, unless RecordProgress(true).
+// Yields are counted; progress calls are recorded only after RecordProgress(true).
 class RecordingFrontEnd : public FrontEnd {
  public:
   // Answers for the next message boxes, in order; when none is left a box answers with its
@@ -28,7 +28,6 @@ class RecordingFrontEnd : public FrontEnd {
 
   const std::vector<std::string>& Events() const { return events_; }
   int YieldCount() const { return yield_count_; }
-  int ProgressValue() const { return progress_value_; }
 
   int ShowMessageBox(const std::string& prompt, int style, const std::string& title) override {
     events_.push_back("message " + std::to_string(style) + " " + title + ": " + prompt);
@@ -57,10 +56,7 @@ class RecordingFrontEnd : public FrontEnd {
   void SetProgressRange(int min, int max) override {
     Progress("range " + std::to_string(min) + " " + std::to_string(max));
   }
-  void SetProgressValue(int value) override {
-    progress_value_ = value;
-    Progress("value " + std::to_string(value));
-  }
+  void SetProgressValue(int value) override { Progress("value " + std::to_string(value)); }
   bool YieldEvents() override {
     ++yield_count_;
     cancelled_ = cancelled_ || (cancel_at_yield_ > 0 && yield_count_ >= cancel_at_yield_);
@@ -80,7 +76,6 @@ class RecordingFrontEnd : public FrontEnd {
   int yield_count_ = 0;
   bool cancelled_ = false;
   bool record_progress_ = false;
-  int progress_value_ = 0;
 };
 
 }  // namespace pictavue::testing
