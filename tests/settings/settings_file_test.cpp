@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include <gtest/gtest.h>
 
