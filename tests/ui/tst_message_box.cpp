@@ -36,12 +36,10 @@ SeenBox ShowAndAnswer(const std::string& prompt, int style, QWidget* owner, cons
     }
     seen.text = box->text();
     seen.frame = box->frameGeometry();
-    for (const QLabel* label : box->findChildren<QLabel*>()) {
-      for (const QString& line : label->text().split('\n')) {
-        if (label->text() == box->text() &&
-            label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width()) {
-          seen.too_narrow << line;
-        }
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    for (const QString& line : label->text().split('\n')) {
+      if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width()) {
+        seen.too_narrow << line;
       }
     }
     for (QAbstractButton* button : box->buttons()) {
@@ -65,40 +63,33 @@ class tst_MessageBox : public QObject {
   void cleanup() { QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows())); }
 
   // The styles the program uses; what decides the look of the others is tested in ui_rules.
-  void boxShowsTheStyle_data() {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("look");
-    QTest::addColumn<int>("enter_answer");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<int>("other_answer");
-    const auto row = [](int style, QMessageBox::Icon icon, const QString& buttons, int enter_answer,
-                        const QString& other, int other_answer) {
-      QTest::newRow(QByteArray::number(style).constData())
-          << style << QString("%1 Pictavue 0 %2").arg(icon).arg(buttons) << enter_answer << other
-          << other_answer;
-    };
+  // Paths and page texts in messages may hold "<" and "&": never read as markup.
+  void boxShowsTheStyle() {
     const QString yes = Tr("MessageBox", "はい(&Y)");
     const QString no = Tr("MessageBox", "いいえ(&N)");
-    row(16, QMessageBox::Critical, "OK*", kButtonOk, "OK", kButtonOk);
-    row(48, QMessageBox::Warning, "OK*", kButtonOk, "OK", kButtonOk);
-    row(36, QMessageBox::Question, yes + "* " + no, kButtonYes, no, kButtonNo);
-    row(292, QMessageBox::Question, yes + " " + no + "*", kButtonNo, yes, kButtonYes);
-  }
-  void boxShowsTheStyle() {
-    QFETCH(int, style);
-    QFETCH(QString, look);
-    QFETCH(int, enter_answer);
-    QFETCH(QString, other);
-    QFETCH(int, other_answer);
-    // Paths and page texts in messages may hold "<" and "&": never read as markup.
+    const struct {
+      int style;
+      QMessageBox::Icon icon;
+      QString buttons;
+      int enter_answer;
+      QString other;
+      int other_answer;
+    } rows[] = {
+        {16, QMessageBox::Critical, "OK*", kButtonOk, "OK", kButtonOk},
+        {48, QMessageBox::Warning, "OK*", kButtonOk, "OK", kButtonOk},
+        {36, QMessageBox::Question, yes + "* " + no, kButtonYes, no, kButtonNo},
+        {292, QMessageBox::Question, yes + " " + no + "*", kButtonNo, yes, kButtonYes},
+    };
     const std::string prompt = "次の理由により処理を中止します。\r\n\r\n<b>disk</b> & full";
-    int answer = 0;
-    const SeenBox seen = ShowAndAnswer(prompt, style, nullptr, QString(), answer);
-    QCOMPARE(seen.look, look);
-    QCOMPARE(seen.text, QStringLiteral("次の理由により処理を中止します。\n\n<b>disk</b> & full"));
-    QCOMPARE(answer, enter_answer);
-    ShowAndAnswer(prompt, style, nullptr, other, answer);
-    QCOMPARE(answer, other_answer);
+    for (const auto& row : rows) {
+      int answer = 0;
+      const SeenBox seen = ShowAndAnswer(prompt, row.style, nullptr, QString(), answer);
+      QCOMPARE(seen.look, QString("%1 Pictavue 0 %2").arg(row.icon).arg(row.buttons));
+      QCOMPARE(seen.text, QStringLiteral("次の理由により処理を中止します。\n\n<b>disk</b> & full"));
+      QCOMPARE(answer, row.enter_answer);
+      ShowAndAnswer(prompt, row.style, nullptr, row.other, answer);
+      QCOMPARE(answer, row.other_answer);
+    }
   }
 
   // A line breaks only where the text breaks it: the box widens up to the screen instead.
