@@ -1,6 +1,5 @@
 #include "ui/rules/control_rules.h"
 
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -8,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/data_table.h"
+#include "support/settings_text.h"
 
 namespace pictavue {
 namespace {
@@ -25,35 +25,15 @@ TEST(ControlRulesTest, FileNameHintShowsPageNumbersOnlyForPagedOutput) {
 }
 
 TEST(ControlRulesTest, EnablingFollowsTheTriggeringOptions) {
-  using O = GalleryOptions;
-  const std::map<std::string, int O::*> fields = {{"SubWin", &O::SubWin},
-                                                  {"AutoSize", &O::AutoSize},
-                                                  {"ClientPull", &O::ClientPull},
-                                                  {"FolderName", &O::FolderName},
-                                                  {"OutputDir", &O::OutputDir},
-                                                  {"Browser", &O::Browser},
-                                                  {"IPP", &O::IPP}};
   for (const Row& row : ReadTable("ui/enabling.tsv")) {
-    GalleryOptions options;
-    for (const std::string& change : testing::Items(row[0])) {
-      const std::size_t equals = change.find('=');
-      options.*fields.at(change.substr(0, equals)) = std::stoi(change.substr(equals + 1));
-    }
+    GalleryOptions options = testing::OptionsFromSettings(testing::Items(row[0]));
+    options.DirName = "C:\\Out";
     const ControlEnabling e = EnablingFor(options);
     std::ostringstream seen;
     seen << e.chkAutoSize << ' ' << e.chkOnlyOne << ' ' << e.txtDelay << ' ' << e.chkPathName << ' '
          << e.Command6_0 << ' ' << e.Command6_1 << ' ' << e.chkFrame;
     EXPECT_EQ(seen.str(), row[1]) << row.Text();
-  }
-}
-
-TEST(ControlRulesTest, OutputFolderToolTipIsTheChosenFolderWhileItIsUsed) {
-  GalleryOptions options;
-  options.DirName = "C:\\Out";
-  EXPECT_EQ(OutputFolderToolTip(options), "C:\\Out");
-  for (const int position : {kOutputDirSearch, kNoListPosition}) {
-    options.OutputDir = position;
-    EXPECT_EQ(OutputFolderToolTip(options), "") << position;
+    EXPECT_EQ(OutputFolderToolTip(options), row[2]) << row.Text();
   }
 }
 
