@@ -2,11 +2,13 @@
 """The main window on a real X server, used as a person uses it.
 
 Starts Xvfb on a free display with openbox as window manager, runs copies of the program from a
-copy of the build's bin folder, each with its own settings file, drives them with xdotool and
-reads the outcome where a person would: the settings file written at close, the pages written,
-the windows on the screen and what they show. Every wait polls with a time limit.
+copy of the build's bin folder, each with its own settings file, and drives them with xdotool
+through the scenarios of SCENARIOS. The outcome is read where a person sees it: the settings file
+written at close, the pages written, the windows on the screen and their pixels. Every wait polls
+with a time limit.
 
-    window_test.py BIN_FOLDER      exit status 0 when every case passes, 77 without Xvfb
+    window_test.py BIN_FOLDER   exit status 0 when every scenario passes, 77 without the tools
+    PICTAVUE_X11_TESTS=a,b      runs only the scenarios named
 """
 
 import os
@@ -18,6 +20,7 @@ import sys
 import tempfile
 import time
 
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "x11")
 TIMEOUT = 20.0
 TOOLS = ("Xvfb", "openbox", "xdotool", "xwd", "xprop")
 RUNTIME_FILES = ("pictavue", "pictavue_window.so", "ifjpeg.spi", "ifpng.spi", "ifwmf.spi",
@@ -35,25 +38,25 @@ def poll(what, check, timeout=TIMEOUT):
         time.sleep(0.02)
 
 
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True).stdout
+
+
 def xdo(*args):
-    return subprocess.run(("xdotool",) + args, capture_output=True, text=True).stdout.split()
+    return output("xdotool", *args).split()
 
 
-def geometry(window):
+def focused():
+    """The window with the keyboard focus: once the server has moved the focus there, the
+    program sees a key only after it has seen its window activated."""
+    return next(iter(xdo("getwindowfocus")), None)
+
+
+def top(window, title_bar=False):
+    """The top of the window, or of the window manager's title bar above it."""
     shell = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", window))
-    return int(shell["X"]), int(shell["Y"]), int(shell["WIDTH"]), int(shell["HEIGHT"])
-
-
-def window_name(window):
-    return subprocess.run(("xdotool", "getwindowname", window), capture_output=True,
-                          text=True).stdout.strip()
-
-
-def outer_top(window):
-    """The top of the window with the window manager's title bar."""
-    extents = subprocess.run(("xprop", "-id", window, "_NET_FRAME_EXTENTS"), capture_output=True,
-                             text=True).stdout.split("=")[-1].split(",")
-    return geometry(window)[1] - int(extents[2])
+    frame = output("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[-1].split(",")
+    return int(shell["Y"]) - (int(frame[2]) if title_bar else 0)
 
 
 def screenshot(window):
@@ -79,67 +82,64 @@ def settled_screenshot(window):
     return poll("the window to settle", settled)
 
 
+def expect(what, seen, wanted):
+    if seen != wanted:
+        raise AssertionError("%s: %r, expected %r" % (what, seen, wanted))
+
+
 class Program:
-    """One running copy of the program with its own settings file."""
+    """One running copy of the program with its own settings file, and its windows in the order
+    they took the focus: the last one has it."""
 
     running = []
 
-    def __init__(self, home, settings, args=(), main_window=True):
-        self.settings = os.path.join(home, "Pictavue.ini")
+    def __init__(self, desk, settings, args=(), main_window=True):
+        self.settings = os.path.join(desk.home, "Pictavue.ini")
         with open(self.settings, "w", encoding="utf-8", newline="\r\n") as file:
             file.write(settings)
         self.process = subprocess.Popen(
-            (os.path.join(home, "bin", "pictavue"), "--settings", self.settings) + tuple(args),
+            (os.path.join(desk.home, "bin", "pictavue"), "--settings", self.settings) + args,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         Program.running.append(self)
         # The first window it made: a command-line run may show its first question at once.
-        self.main = min(poll("the main window", lambda: self.active() in self.windows() and
-                             self.windows()), key=int) if main_window else None
+        self.stack = [min(poll("the main window", lambda: focused() in self.windows() and
+                               self.windows()), key=int)] if main_window else []
+        self.main = self.stack[0] if main_window else None
 
     def windows(self):
         return xdo("search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--class",
                    "Pictavue")
 
-    @staticmethod
-    def active():
-        """The window with the keyboard focus: once the server has moved the focus there, the
-        program sees a key only after it has seen its window activated."""
-        active = xdo("getwindowfocus")
-        return active[0] if active else None
+    def do(self, *steps):
+        """A text is keys to press. ("type", text) types the text. ("open", what[, count]) waits
+        until the program shows count windows (one more than it has open) and the newest has the
+        focus: a client numbers its windows in the order it makes them. ("close", keys) presses
+        the keys and waits until the newest window is gone and the one below has the focus."""
+        for step in steps:
+            if isinstance(step, str):
+                xdo("key", "--delay", "40", *step.split())
+            elif step[0] == "type":
+                xdo("type", "--delay", "5", step[1])
+            elif step[0] == "open":
+                count = step[2] if len(step) > 2 else len(self.stack) + 1
+                newest = max(poll(step[1], lambda: len(self.windows()) == count and
+                                  self.windows()), key=int)
+                poll(step[1] + " to take the focus", lambda: focused() == newest)
+                self.stack.append(newest)
+            else:
+                window = self.stack.pop()
+                self.do(step[1])
+                poll("a window to close", lambda: window not in self.windows())
+                if self.stack:
+                    poll("the window below to have the focus", lambda: focused() == self.stack[-1])
 
-    def wait_window(self, count, what):
-        """The newest window once this copy shows count of them, when it has the focus; a client
-        numbers its windows in the order it makes them."""
-        newest = max(poll(what, lambda: len(self.windows()) == count and self.windows()), key=int)
-        self.wait_active(newest, what + " to take the focus")
-        return newest
-
-    def wait_active(self, window, what):
-        poll(what, lambda: self.active() == window)
-
-    def wait_main_active(self):
-        self.wait_active(self.main, "the main window to be active again")
-
-    def keys(self, *keys):
-        xdo("key", "--delay", "40", *keys)
-
-    def type(self, text):
-        xdo("type", "--delay", "5", text)
-
-    def answer_box(self, count, *keys):
-        """Waits for a message box, the count-th window, answers it, and waits for the main
-        window."""
-        self.dismiss(self.wait_window(count, "a message box"), *keys)
-        self.wait_main_active()
-
-    def dismiss(self, window, *keys):
-        self.keys(*keys)
-        poll("a window to close", lambda: window not in self.windows())
+    def title(self):
+        return output("xdotool", "getwindowname", self.stack[-1]).strip()
 
     def close(self):
         """Esc on the main window: the window closes and saves. Returns the saved keys."""
-        self.wait_main_active()
-        self.keys("Escape")
+        poll("the main window to have the focus", lambda: focused() == self.main)
+        self.do("Escape")
         return self.wait_end()
 
     def wait_end(self):
@@ -147,14 +147,9 @@ class Program:
             poll("the program to end", lambda: self.process.poll() is not None)
         except AssertionError as error:
             raise AssertionError("%s; its windows %s, the focus on %s" %
-                                 (error, self.windows(), self.active())) from None
+                                 (error, self.windows(), focused())) from None
         with open(self.settings, encoding="utf-8") as file:
             return dict(line.split("=", 1) for line in file.read().splitlines() if "=" in line)
-
-    def kill(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
 
 
 class Desk:
@@ -162,14 +157,11 @@ class Desk:
 
     def __init__(self, bin_folder):
         self.home = tempfile.mkdtemp(prefix="pictavue-x11-")
-        self.pictures = self.folder("pictures")
-        self.empty = self.folder("empty")
-        self.out = self.folder("out")
-        os.mkdir(os.path.join(self.home, "bin"))
+        self.pictures, self.empty, self.out = map(self.folder, ("pictures", "empty", "out"))
         for name in RUNTIME_FILES:
-            shutil.copy2(os.path.join(bin_folder, name), os.path.join(self.home, "bin"))
+            shutil.copy2(os.path.join(bin_folder, name), self.folder("bin"))
         for index in range(3):
-            self.write(os.path.join(self.pictures, "p%d.gif" % index), b"GIF89a\x28\x00\x1e\x00")
+            self.write("pictures/p%d.gif" % index, b"GIF89a\x28\x00\x1e\x00")
         runtime = self.folder("runtime")
         os.chmod(runtime, 0o700)
         read_end, write_end = os.pipe()
@@ -187,17 +179,12 @@ class Desk:
                           XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=self.folder("config"),
                           LANG="C.UTF-8", LC_ALL="C.UTF-8")
         os.environ.pop("QT_QPA_PLATFORMTHEME", None)
-        self.window_manager = None
+        self.window_manager = subprocess.Popen(("openbox", "--sm-disable"),
+                                               stdout=subprocess.DEVNULL)
         try:
-            log = open(os.path.join(self.home, "openbox.log"), "w")
-            self.window_manager = subprocess.Popen(("openbox", "--sm-disable"),
-                                                   stdout=log, stderr=log)
-            poll("the window manager", lambda: "window id" in subprocess.run(
-                ("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), capture_output=True,
-                text=True).stdout, timeout=3 * TIMEOUT)
+            poll("the window manager", lambda: "window id" in output(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), timeout=3 * TIMEOUT)
         except AssertionError:
-            with open(os.path.join(self.home, "openbox.log")) as log:
-                sys.stderr.write("openbox %s: %s" % (self.window_manager.poll(), log.read()))
             self.close()
             raise
         xdo("mousemove", "0", "0")  # no control under the pointer is drawn as hovered
@@ -207,14 +194,13 @@ class Desk:
         os.makedirs(path, exist_ok=True)
         return path
 
-    @staticmethod
-    def write(path, data):
-        with open(path, "wb") as file:
+    def write(self, name, data):
+        with open(os.path.join(self.home, name), "wb") as file:
             file.write(data)
 
     def settings(self, **sections):
         """A settings file: the search folder of the pictures, pages into out/, the page opened
-        by /bin/true; sections gives other keys, {"OutFile": {"FileName": "con"}}."""
+        by /bin/true; sections gives other keys, OutFile={"FileName": "con"}."""
         values = {"SearchDir": {"DirHistry1": self.pictures},
                   "OutFile": {"DirName": self.out, "Browser": "1", "BrowserPath": "/bin/true"}}
         for section, keys in sections.items():
@@ -223,89 +209,64 @@ class Desk:
                        for section, keys in values.items())
 
     def start(self, args=(), **sections):
-        return Program(self.home, self.settings(**sections), args)
+        return Program(self, self.settings(**sections), args)
 
     def close(self):
         for process in (self.window_manager, self.server):
-            if process is not None:
-                process.terminate()
-                process.wait()
+            process.terminate()
+            process.wait()
         shutil.rmtree(self.home, ignore_errors=True)
 
 
-def expect(what, seen, wanted):
-    if seen != wanted:
-        raise AssertionError("%s: %r, expected %r" % (what, seen, wanted))
+def expect_saved(saved, **wanted):
+    expect("saved", {key: saved.get(key) for key in wanted}, wanted)
 
 
 # A failed check selects the whole text of the control it points at, also when that control has
 # the focus already: what is typed after the message replaces it. Each answer is the next
 # mistake, so a text left in place would carry into the values saved at the end.
-def test_select_after_message(desk):
-    desk.write(os.path.join(desk.out, "b001.htm"), b"old")
+def select_after_message(desk):
+    desk.write("out/b001.htm", b"old")
     program = desk.start(PageFormat={"IPP": "-1", "IppFree": "0", "ClientPull": "1", "Delay": "0"},
                          OutFile={"FileName": "a\tb"})
-    program.keys("alt+f", "End")
+    program.do("alt+f End")
     # a control character, a reserved name, a forbidden character, 0 pictures a page (cmbIPP),
     # an interval of 0 (txtDelay on tab 3), a path too long, the overwrite question answered No
     for answer in ("con", "a:b", "n" * 240, "30", "5", "b", "c"):
-        program.keys("Return")
-        program.answer_box(2, "Return")
-        program.type(answer)
-    saved = program.close()
-    expect("answers", (saved["FileName"], saved["IppFree"], saved["Delay"]), ("c", "30", "5"))
+        program.do("Return", ("open", "a message box"), ("close", "Return"), ("type", answer))
+    expect_saved(program.close(), FileName="c", IppFree="30", Delay="5")
 
 
 # Frame access keys go to the control after the frame in tab order, wherever the focus was;
 # then a run from the keyboard alone, into the search folder.
-def test_access_keys_and_a_run(desk):
+def access_keys_and_a_run(desk):
     program = desk.start(SearchDir={"DirHistry1": desk.empty})
-    program.keys("alt+f", "Tab", "Tab", "alt+d", "Down", "alt+e", "alt+l", "ctrl+a")
-    program.type(desk.pictures)
-    program.keys("Return")
+    program.do("alt+f Tab Tab alt+d Down alt+e alt+l ctrl+a", ("type", desk.pictures), "Return")
     page = os.path.join(desk.pictures, "Pictavue001.htm")
     poll("the page", lambda: os.path.exists(page))
-    saved = program.close()
-    expect("output folder", saved["OutputDir"], "1")
-    expect("EMF", saved["EMF"], "1")
-    expect("history", (saved["DirHistry1"], saved["DirHistry2"]), (desk.pictures, desk.empty))
+    expect_saved(program.close(), OutputDir="1", EMF="1", DirHistry1=desk.pictures,
+                 DirHistry2=desk.empty)
     os.remove(page)
 
 
 # Ctrl+Shift+Tab wraps to the last tab, Ctrl+Tab back to the first; each focuses the tab's first
 # control, text boxes with their text selected. Enter in the title is a new line. The two
-# settings dialogs store what OK leaves in them, trimmed, and nothing on Esc; the file chooser
-# answers the program chosen in it, and speaks the window's language.
-def test_tabs_dialogs_and_qt_texts(desk):
+# settings dialogs open with their text selected and store what OK leaves in them, trimmed, and
+# nothing on Esc; the file chooser answers the program chosen in it, and speaks the window's
+# language. A focused button takes Enter.
+def tabs_dialogs_and_qt_texts(desk):
     program = desk.start()
-    program.keys("alt+f", "Tab", "Tab")  # to Command6(0), the output folder's button
+    program.do("alt+f Tab Tab")  # to Command6(0), the output folder's button
     for text, key in ((" /srv/new out ", "Return"), ("x", "Escape")):
-        program.keys("Return")  # a focused button takes Enter
-        dialog = program.wait_window(2, "the output-folder dialog")
-        program.keys("ctrl+a")
-        program.type(text)
-        program.dismiss(dialog, key)
-        program.wait_main_active()
-    program.keys("ctrl+shift+Tab", "space", "ctrl+Tab")
-    program.type("y")
-    program.keys("ctrl+Tab")
-    program.type("a")
-    program.keys("Return")
-    program.type("b")
-    program.keys("ctrl+Tab", "ctrl+Tab", "Tab", "Tab", "Tab", "space")  # Command6(1) on tab 4
-    dialog = program.wait_window(2, "the browser dialog")
-    program.keys("alt+r")
-    chooser = program.wait_window(3, "the file chooser")
-    title = window_name(chooser)
-    program.type("/bin/sh")
-    program.dismiss(chooser, "Return")
-    program.wait_active(dialog, "the browser dialog again")
-    program.keys("alt+b")  # the path, so that Enter is OK's
-    program.dismiss(dialog, "Return")
-    saved = program.close()
-    expect("tabs", (saved["SameSize"], saved["FileName"]), ("1", "y"))
-    expect("title", saved["Title"], "a\\nb")
-    expect("dialogs", (saved["DirName"], saved["BrowserPath"]), ("/srv/new out", "/bin/sh"))
+        program.do("Return", ("open", "the output-folder dialog"), ("type", text), ("close", key))
+    program.do("ctrl+shift+Tab space ctrl+Tab", ("type", "y"), "ctrl+Tab", ("type", "a"),
+               "Return", ("type", "b"), "ctrl+Tab ctrl+Tab Tab Tab Tab space",  # Command6(1)
+               ("open", "the browser dialog"), "alt+r", ("open", "the file chooser"))
+    title = program.title()
+    program.do(("type", "/bin/sh"), ("close", "Return"),
+               "alt+b", ("close", "Return"))  # the path, so that Enter is OK's
+    expect_saved(program.close(), SameSize="1", FileName="y", Title="a\\nb",
+                 DirName="/srv/new out", BrowserPath="/bin/sh")
     expect("pages", os.listdir(desk.out), [])
     expect("file chooser's title", title, "開く")
 
@@ -313,92 +274,81 @@ def test_tabs_dialogs_and_qt_texts(desk):
 # The folder chooser's folder goes into the search-folder box. After the no-pictures message the
 # main window has the keyboard again. A run of a page a picture takes seconds: time enough to
 # see its window and cancel it with Esc.
-def test_no_pictures_then_cancel(desk):
+def no_pictures_then_cancel(desk):
     many = desk.folder("many")
     for index in range(12000):
         os.link(os.path.join(desk.pictures, "p0.gif"), os.path.join(many, "%05d.gif" % index))
     program = desk.start(PageFormat={"IPP": "-1", "IppFree": "1"})
-    program.keys("alt+r")  # the folder chooser picks the empty folder
-    chooser = program.wait_window(2, "the folder chooser")
-    expect("folder chooser's title", window_name(chooser), "検索するフォルダを選択してください。")
-    program.type(desk.empty)
-    program.dismiss(chooser, "Return")
-    program.wait_main_active()
-    program.keys("alt+l", "Return")
-    program.answer_box(3, "Return")
-    program.keys("alt+l", "ctrl+a")
-    program.type(many)
-    program.keys("Return")
-    program.dismiss(program.wait_window(2, "the progress window"), "Escape")
-    saved = program.close()
+    program.do("alt+r", ("open", "the folder chooser"))
+    expect("folder chooser's title", program.title(), "検索するフォルダを選択してください。")
+    program.do(("type", desk.empty), ("close", "Return"), "alt+l Return",
+               ("open", "the no-pictures message", 3), ("close", "Return"), "alt+l ctrl+a",
+               ("type", many), "Return", ("open", "the progress window"), ("close", "Escape"))
+    expect_saved(program.close(), DirHistry1=desk.pictures, DirHistry2="")
     expect("last page", os.path.exists(os.path.join(desk.out, "Pictavue12000.htm")), False)
-    expect("history", (saved["DirHistry1"], saved["DirHistry2"]), (desk.pictures, ""))
     shutil.rmtree(many)
 
 
 # The command-line run shows its folder in the search-folder box while it asks its questions,
 # as Create does for the folder at the top of the history.
-def test_command_line_run_shows_its_folder(desk):
-    desk.write(os.path.join(desk.out, "Pictavue001.htm"), b"old")
-    above_question = []
+def command_line_run_shows_its_folder(desk):
+    desk.write("out/Pictavue001.htm", b"old")
+    shots = []
     for args, history in (((), desk.pictures), ((desk.pictures,), desk.empty)):
         program = desk.start(args, SearchDir={"DirHistry1": history})
-        if not args:
-            program.keys("Return")
-        box = program.wait_window(2, "the overwrite question")
-        above_question.append(
-            (settled_screenshot(program.main), outer_top(box) - geometry(program.main)[1]))
-        program.keys("Return")
+        program.do(*(() if args else ("Return",)), ("open", "the overwrite question"))
+        shots.append((settled_screenshot(program.main),
+                      top(program.stack[-1], title_bar=True) - top(program.main)))
+        program.do("Return")
         if not args:
             program.close()
     program.wait_end()
-    rows = min(top for _, top in above_question)
-    expect("search-folder box", above_question[0][0][:rows] == above_question[1][0][:rows], True)
+    rows = min(rows for _, rows in shots)  # of the main window, above the question
+    expect("search-folder box", shots[0][0][:rows] == shots[1][0][:rows], True)
 
 
 # A second copy tells the user and brings the first to the front; a copy that died holds
 # nothing.
-def test_second_copy(desk):
+def second_copy(desk):
     first = desk.start()
     xdo("windowminimize", first.main)
     poll("the first copy minimised", lambda: first.main not in first.windows())
-    second = Program(desk.home, desk.settings(), main_window=False)
-    second.wait_window(1, "the already-running message")
-    second.keys("Return")
+    second = Program(desk, desk.settings(), main_window=False)
+    second.do(("open", "the already-running message"), "Return")
     second.wait_end()
-    poll("the first copy in front", lambda: first.active() == first.main)
-    first.kill()
+    poll("the first copy in front", lambda: focused() == first.main)
+    first.process.kill()
+    first.process.wait()
     desk.start().close()
 
 
 # Every setting read at start is shown and written back at close, what the keyboard changed
 # too, and the window looks the same after a restart.
-def test_settings_survive_a_restart(desk):
-    program = desk.start(
-        SearchDir=dict(DirHistry2=desk.empty, SubDir="0", GIF="0", JPEG="1", PNG="1", BMP="1",
-                       EMF="1", SameSize="2"),
-        PageFormat=dict(Width="False", Height="True", Pixel="5", BGColor="0", AutoSize="0",
-                        ClientPull="1", Delay="7", Separator="0", FolderName="0", PathName="1",
-                        IPP="-1", IppFree="30", FrameMenu="1", Title="a\\nb", Name="山田 太郎",
-                        Email="me@example.org", NotThumbnail="1", AltNewLine="1"),
-        OutFile=dict(FileName="ギャラリー", OutputDir="1", AutoOpenMode="1"))
-    program.keys("alt+s", "alt+j", "alt+y", "alt+m", "alt+n", "ctrl+a", "4", "0")
+def settings_survive_a_restart(desk):
+    with open(os.path.join(DATA, "restart.ini"), encoding="utf-8") as file:
+        settings = file.read()
+    for name in ("pictures", "empty", "out"):
+        settings = settings.replace("{%s}" % name, os.path.join(desk.home, name))
+    changes = ("alt+s alt+j alt+y alt+m alt+n ctrl+a 4 0",)
     looks, files = [], []
-    for restart in (False, True):
-        if restart:
-            program = Program(desk.home, files[0])
-        program.keys("alt+l", "Tab")
+    for _ in range(2):
+        program = Program(desk, settings)
+        program.do(*changes, "alt+l Tab")
         looks.append(settled_screenshot(program.main))
         saved = program.close()
         with open(program.settings, encoding="utf-8") as file:
-            files.append(file.read())
-    expect("changed", [saved[key] for key in ("SubDir", "JPEG", "Width", "FrameMenu", "IppFree")],
-           ["1", "0", "True", "0", "40"])
-    expect("the file after a restart", files[0] == files[1], True)
+            settings = file.read()
+        files.append(settings)
+        changes = ()
+    expect_saved(saved, SubDir="1", JPEG="0", Width="True", FrameMenu="0", IppFree="40",
+                 SameSize="2", Pixel="5", Title="a\\nb", Email="me@example.org", AutoOpenMode="1")
+    expect("the file after a restart", files[0], files[1])
     expect("the window after a restart", looks[0] == looks[1], True)
-    for key, value in (("SameSize", "2"), ("Pixel", "5"), ("Title", "a\\nb"),
-                       ("Email", "me@example.org"), ("AutoOpenMode", "1")):
-        expect(key, saved[key], value)
+
+
+SCENARIOS = (select_after_message, access_keys_and_a_run, tabs_dialogs_and_qt_texts,
+             no_pictures_then_cancel, command_line_run_shows_its_folder, second_copy,
+             settings_survive_a_restart)
 
 
 def main():
@@ -408,27 +358,28 @@ def main():
     if missing:
         print("skipped: " + " ".join(missing) + " missing")
         sys.exit(77)
-    tests = [value for name, value in globals().items() if name.startswith("test_")]
     chosen = os.environ.get("PICTAVUE_X11_TESTS", "").split(",")
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
     desk = Desk(sys.argv[1])
     failures = 0
     try:
-        for test in tests:
-            if chosen != [""] and test.__name__[5:] not in chosen:
+        for scenario in SCENARIOS:
+            if chosen != [""] and scenario.__name__ not in chosen:
                 continue
             shutil.rmtree(desk.out)
             desk.folder("out")
             started = time.monotonic()
             try:
-                test(desk)
-                print("ok   %-32s %5.1f s" % (test.__name__[5:], time.monotonic() - started))
+                scenario(desk)
+                print("ok   %-34s %5.1f s" % (scenario.__name__, time.monotonic() - started))
             except AssertionError as error:
                 failures += 1
-                print("FAIL %-32s %s" % (test.__name__[5:], error))
+                print("FAIL %-34s %s" % (scenario.__name__, error))
             finally:
-                for process in Program.running:
-                    process.kill()
+                for program in Program.running:
+                    if program.process.poll() is None:
+                        program.process.kill()
+                        program.process.wait()
     finally:
         desk.close()
     sys.exit(1 if failures else 0)
