@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
 #include "support/data_table.h"
 #include "support/qt_helpers.h"
 #include "support/temp_folder.h"
@@ -222,6 +223,21 @@ class tst_frmMain : public QObject {
     for (const char* name : {"cmbOutputDir", "Frame6", "picXpStyle(3)"}) {
       QCOMPARE(Get(name)->toolTip(), QString("/srv/new"));
     }
+  }
+
+  // Every setting the window is given comes back out of it, as the close saves it.
+  void everySettingComesBack() {
+    const auto saved = [](const GalleryOptions& options) {
+      ProfileFile file = ProfileFile::Parse("");
+      SaveSettings(options, FolderHistory(), CodePage("UTF-8"), file);
+      return QString::fromStdString(file.Serialize());
+    };
+    const GalleryOptions options =
+        LoadSettings(ProfileFile::Parse(testing::DataFile("ui/every_setting.ini")),
+                     CodePage("UTF-8"), "", PathStyle::kPosix)
+            .options;
+    QVERIFY(saved(options) != saved(GalleryOptions()));
+    QCOMPARE(saved(Open(options).ReadOptions()), saved(options));
   }
 
   // A folder dropped is taken; what follows it is not (the rule: tests/ui_rules).

@@ -20,7 +20,6 @@ import sys
 import tempfile
 import time
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "x11")
 TIMEOUT = 20.0
 TOOLS = ("Xvfb", "openbox", "xdotool", "xwd", "xprop")
 RUNTIME_FILES = ("pictavue", "pictavue_window.so", "ifjpeg.spi", "ifpng.spi", "ifwmf.spi",
@@ -322,33 +321,8 @@ def second_copy(desk):
     desk.start().close()
 
 
-# Every setting read at start is shown and written back at close, what the keyboard changed
-# too, and the window looks the same after a restart.
-def settings_survive_a_restart(desk):
-    with open(os.path.join(DATA, "restart.ini"), encoding="utf-8") as file:
-        settings = file.read()
-    for name in ("pictures", "empty", "out"):
-        settings = settings.replace("{%s}" % name, os.path.join(desk.home, name))
-    changes = ("alt+s alt+j alt+y alt+m alt+n ctrl+a 4 0",)
-    looks, files = [], []
-    for _ in range(2):
-        program = Program(desk, settings)
-        program.do(*changes, "alt+l Tab")
-        looks.append(settled_screenshot(program.main))
-        saved = program.close()
-        with open(program.settings, encoding="utf-8") as file:
-            settings = file.read()
-        files.append(settings)
-        changes = ()
-    expect_saved(saved, SubDir="1", JPEG="0", Width="True", FrameMenu="0", IppFree="40",
-                 SameSize="2", Pixel="5", Title="a\\nb", Email="me@example.org", AutoOpenMode="1")
-    expect("the file after a restart", files[0], files[1])
-    expect("the window after a restart", looks[0] == looks[1], True)
-
-
 SCENARIOS = (select_after_message, access_keys_and_a_run, tabs_dialogs_and_qt_texts,
-             no_pictures_then_cancel, command_line_run_shows_its_folder, second_copy,
-             settings_survive_a_restart)
+             no_pictures_then_cancel, command_line_run_shows_its_folder, second_copy)
 
 
 def main():
