@@ -2,7 +2,7 @@
 // shorter name. In every option combination no script but the program's own runs, no request
 // leaves the machine, and every link and image reaches the very file it names.
 
-import { test } from 'node:test';
+import { before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -28,9 +28,7 @@ const fileBytesOf = (url) => unescape(new URL(url).pathname);
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
 
-// Once, by the first test: the browser is only there once the tests run.
-let watching;
-async function watch() {
+before(async () => {
   await browser.context.exposeBinding('pictavueRecord', (_source, ...entry) => { record.push(entry); });
   await browser.context.addInitScript(() => {
     for (const name of ['alert', 'confirm', 'prompt', 'print']) {
@@ -47,7 +45,7 @@ async function watch() {
     record.push(['request', route.request().url()]);
     return route.abort();
   });
-}
+});
 
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
 // that a loaded image tells which file it came from.
@@ -121,8 +119,6 @@ async function clickEveryLink(page, frame, url) {
 }
 
 async function checkGallery(t, options) {
-  watching ??= watch();
-  await watching;
   record = [];
   const page = await openPage(t, browser, 'about:blank');
   const gallery = makeHostileGallery(t, options);

@@ -17,34 +17,13 @@ TEST(DropDownWidthTest, DropDownCapIsTwiceTheBoxWidthInPixels) {
 }
 
 TEST(DropDownWidthTest, DropDownWidthOnlyGrowsUpToTheCap) {
-  // The measure is the text's length times 150 twips, or a fixed value for texts of one letter.
   const MeasureTextTwips measure = [](std::string_view text) {
-    if (text == "h") {
-      return 1514.5;  // half to even: 1514 / 15 = 100 pixels (half up would give 101)
-    }
-    if (text == "i") {
-      return 1515.5;  // 1516 / 15 = 101 pixels
-    }
-    return static_cast<double>(text.size()) * 150.0;
+    return text == "h" ? 1514.5 : text == "i" ? 1515.5 : static_cast<double>(text.size()) * 150.0;
   };
-  DropDownWidth width{DropDownCap(2400, 15), 0};  // cap 320
-  struct Step {
-    std::string text;
-    int widest;
-  };
-  const Step steps[] = {
-      {"", 0},
-      {"h", 108},                   // 100 * 1.08
-      {"i", 109},                   // 101 * 1.08 = 109.08
-      {"short", 109},               // 50 pixels: narrower, no change
-      {std::string(25, 'x'), 270},  // 250 * 1.08
-      {std::string(29, 'x'), 313},  // 290 * 1.08 = 313.2
-      {std::string(30, 'x'), 320},  // 300 * 1.08 = 324, over the cap
-      {"short", 320},
-  };
-  for (const Step& step : steps) {
-    const int returned = DropDownWidthFor(step.text, measure, 15, width);
-    EXPECT_EQ(returned, step.widest) << "text: " << step.text;
+  DropDownWidth width{DropDownCap(2400, 15), 0};
+  for (const testing::Row& row : testing::ReadTable("ui/drop_down_width.tsv")) {
+    const int returned = DropDownWidthFor(row[0], measure, 15, width);
+    EXPECT_EQ(returned, row.Int(1)) << row.Text();
     EXPECT_EQ(width.widest, returned);
   }
   // A measure gone wrong gives the cap at most, and never shrinks the list.

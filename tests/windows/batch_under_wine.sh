@@ -90,19 +90,7 @@ for kind in relative absolute; do
   check "$kind: pages to compare" test "$count" -ge 3
 done
 
-# --- 3. the recycle folders on a real C:\RECYCLED\ tree ------------------------------------------
-mkdir -p "$drive_c/RECYCLED/Deleted" "$drive_c/Out2"
-cp "$samples/shapes/stripes.gif" "$drive_c/RECYCLED/kept.gif"
-cp "$samples/shapes/stripes.gif" "$drive_c/RECYCLED/Deleted/dropped.gif"
-printf '[SearchDir]\r\nSubDir=1\r\nGIF=1\r\n[PageFormat]\r\nIPP=3\r\n[OutFile]\r\nDirName=C:\\Out2\r\nFileName=Drive\r\n' \
-  >"$drive_c/recycle.ini"
-run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch --settings 'C:\recycle.ini' 'C:\'
-check "recycle: exit 0" test "$status" -eq 0
-check "recycle: the recycle folder's own files" grep -qF 'file:///C|/RECYCLED/kept.gif' "$drive_c/Out2/Drive.htm"
-check "recycle: none of its subfolders" lacks "$drive_c/Out2/Drive.htm" 'dropped.gif'
-check "recycle: a folder of its own elsewhere" contains "$drive_c/Out2/Drive.htm" 'file:///C|/Pics/shapes/stripes.gif'
-
-# --- 4. Japanese names under code page 932 --------------------------------------------------------
+# --- 3. Japanese names under code page 932 --------------------------------------------------------
 if [ -n "$JAPANESE_LANG" ]; then
   cp -r "$samples/風景" "$drive_c/写真集"
   cp "$samples/shapes/stripes.gif" "$drive_c/写真集/表紙.gif"

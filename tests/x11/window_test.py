@@ -142,11 +142,7 @@ class Program:
         return self.wait_end()
 
     def wait_end(self):
-        try:
-            poll("the program to end", lambda: self.process.poll() is not None)
-        except AssertionError as error:
-            raise AssertionError("%s; its windows %s, the focus on %s" %
-                                 (error, self.windows(), focused())) from None
+        poll("the program to end", lambda: self.process.poll() is not None)
         with open(self.settings, encoding="utf-8") as file:
             return dict(line.split("=", 1) for line in file.read().splitlines() if "=" in line)
 
