@@ -2,7 +2,7 @@
 // shorter name. In every option combination no script but the program's own runs, no request
 // leaves the machine, and every link and image reaches the very file it names.
 
-import { before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -12,9 +12,11 @@ import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs'
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
 
-// The names, below the search folder. A lone surrogate \uDC80-\uDCFF stands for the raw byte
-// 0x80-0xFF, so that names which are not UTF-8 fit in the list.
-const names = JSON.parse(fs.readFileSync(new URL('../data/browser/hostile_names.json', import.meta.url)));
+// The names below the search folder, and the option combinations the galleries are made in. A
+// lone surrogate \uDC80-\uDCFF in a name stands for the raw byte 0x80-0xFF, so that names which
+// are not UTF-8 fit in the list.
+const cases = JSON.parse(fs.readFileSync(new URL('../data/browser/hostile_names.json', import.meta.url)));
+const { names } = cases;
 
 const bytesOf = (name) => Buffer.concat([...name].map((character) => {
   const code = character.codePointAt(0);
@@ -28,7 +30,9 @@ const fileBytesOf = (url) => unescape(new URL(url).pathname);
 // What the pages did that they should not: script calls, requests, windows.
 let record = [];
 
-before(async () => {
+// Once, by the first test: the browser is only there once the tests run.
+let watching;
+async function watch() {
   await browser.context.exposeBinding('pictavueRecord', (_source, ...entry) => { record.push(entry); });
   await browser.context.addInitScript(() => {
     for (const name of ['alert', 'confirm', 'prompt', 'print']) {
@@ -45,7 +49,7 @@ before(async () => {
     record.push(['request', route.request().url()]);
     return route.abort();
   });
-});
+}
 
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
 // that a loaded image tells which file it came from.
@@ -119,6 +123,7 @@ async function clickEveryLink(page, frame, url) {
 }
 
 async function checkGallery(t, options) {
+  await (watching ??= watch());
   record = [];
   const page = await openPage(t, browser, 'about:blank');
   const gallery = makeHostileGallery(t, options);
@@ -152,14 +157,6 @@ async function checkGallery(t, options) {
   assert.equal(images, options.NotThumbnail ? 0 : names.length);
 }
 
-for (const [label, options] of [
-  ['relative addresses, same window', { OutputDir: 1, SubWin: 0 }],
-  ['absolute addresses, same window', { OutputDir: 0, SubWin: 0 }],
-  ['relative addresses, one sub-window', { OutputDir: 1, SubWin: 1, AutoSize: 0 }],
-  ['relative addresses, NewWindow with OnlyOne', { OutputDir: 1, SubWin: 1, AutoSize: 1, OnlyOne: 1 }],
-  ['absolute addresses, NewWindow without OnlyOne', { OutputDir: 0, SubWin: 1, AutoSize: 1, OnlyOne: 0 }],
-  ['relative addresses, file names instead of thumbnails', { OutputDir: 1, SubWin: 1, AutoSize: 1, OnlyOne: 0, NotThumbnail: 1 }],
-  ['relative addresses, frame set and menu', { OutputDir: 1, SubWin: 0, IPP: -1, IppFree: 8, FrameMenu: 1 }],
-]) {
+for (const [label, options] of cases.combinations) {
   test(`hostile names, ${label}`, (t) => checkGallery(t, options));
 }
