@@ -151,28 +151,6 @@ class tst_frmMain : public QObject {
     }
   }
 
-  // The file-name hint's tooltip, and the other two, are shown by the window's own tips.
-  void tipsShowTheirLines() {
-    Open();
-    const auto tip_lines = [this](const char* name) -> int {
-      QWidget* target = Get(name);
-      QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(target->mapToGlobal(QPoint(3, 3))),
-                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(target, &move);
-      auto* tip = target->findChild<QWidget*>(QStringLiteral("TipWindow"));
-      if (tip == nullptr || !QTest::qWaitFor([tip] { return tip->isVisible(); })) {
-        return 0;
-      }
-      const int lines = tip->height() / tip->fontMetrics().lineSpacing();
-      QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));  // hides it
-      return lines;
-    };
-    QCOMPARE(tip_lines("txtFileName"), 3);
-    QVERIFY(tip_lines("cmbSize") >= 3);  // 200 pixels wide at most: long lines wrap
-    Click("chkFrame");
-    QCOMPARE(tip_lines("txtFileName"), 1);
-  }
-
   // The focus that Qt gives a box before a click's press leaves the caret where the user
   // clicked; the next focus by program selects again (tabbing in: tests/x11).
   void aClickSkipsTheSelectAllOnce() {

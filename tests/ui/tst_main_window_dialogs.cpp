@@ -1,12 +1,8 @@
-// The dialogs the main window opens (output folder and browser, the file chooser, About) and the
-// help it shows, with the fakes of tests/support. What OK and Esc store is run on a real X server
-// (tests/x11).
+// About and the help topics, with the fakes of tests/support. The output-folder and browser
+// dialogs with their choosers run on a real X server (tests/x11); where a chooser starts is a
+// pure rule (tests/ui_rules).
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,27 +12,11 @@
 #include "support/qt_helpers.h"
 #include "ui/active_window.h"
 #include "ui/frm_about.h"
-#include "ui/frm_sub1.h"
 #include "ui/help_file_topics.h"
-#include "ui/path_chooser.h"
 
 namespace pictavue {
-namespace {
 
 using testing::Tr;
-
-QStringList ListedNames(QFileDialog& dialog) {
-  auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
-  QStringList names;
-  const QModelIndex root = view->rootIndex();
-  for (int row = 0; row < view->model()->rowCount(root); ++row) {
-    names << view->model()->index(row, 0, root).data().toString();
-  }
-  names.sort();
-  return names;
-}
-
-}  // namespace
 
 class tst_MainWindowDialogs : public QObject {
   Q_OBJECT
@@ -63,69 +43,6 @@ class tst_MainWindowDialogs : public QObject {
     }
     QCOMPARE(help.TopicText(22), QString());
     QCOMPARE(HelpFileTopics(folder.filePath("none.hlp").toStdString()).TopicText(21), QString());
-  }
-
-  // Where a chooser starts is a pure rule (tests/ui_rules); here, what the dialog asks the
-  // chooser and that it takes the answer, or keeps the text when the chooser is cancelled.
-  void browseAsksTheChooserAndTakesItsAnswer() {
-    const QString folder =
-        "folder frmSub1|" + Tr("frmSub1", "出力するフォルダを選択してください。") + "|";
-    const QString file = "file frmSub1|" + Tr("frmSub1", "実行ﾌｧｲﾙ(*.exe)") + "=*.exe," +
-                         Tr("frmSub1", "全てのﾌｧｲﾙ(*.*)") + "=*.*|";
-    const struct {
-      int mode;
-      const char* typed;
-      const char* answer;
-      QString call;
-      const char* after;
-    } cases[] = {
-        {kOutputFolderMode, " D:\\ ", "D:\\Photos", folder + "D:\\", "D:\\Photos"},
-        {kOutputFolderMode, "D:\\", "", folder + "D:\\", "D:\\"},
-        {kBrowserMode, "D:\\browser.exe", "C:\\b.exe", file + "D:\\", "C:\\b.exe"},
-        {kBrowserMode, "browser.exe", "", file, "browser.exe"},
-    };
-    for (const auto& c : cases) {
-      ActiveWindow active;
-      FocusState focus;
-      testing::FakeChooser chooser;
-      chooser.answer = c.answer;
-      GalleryOptions options;
-      options.DirName = "old folder";
-      const auto kind_of = [](std::string_view path) {
-        return path == "D:\\" ? FileKind::kFolder : FileKind::kMissing;
-      };
-      frmSub1 dialog(c.mode, options, {active, focus, chooser, kind_of, PathStyle::kWindows},
-                     nullptr);
-      dialog.txtAny->setText(c.typed);
-      QTest::mouseClick(dialog.Command1, Qt::LeftButton);
-      QCOMPARE(chooser.calls, QStringList{c.call});
-      QCOMPARE(dialog.txtAny->text(), QString(c.after));
-      QCOMPARE(options.DirName, std::string("old folder"));  // nothing stored before OK
-    }
-  }
-
-  // POSIX names programs by their execute permission, not by an extension.
-  void fileChooserListsProgramsThenEverything() {
-    if (NativePathStyle() != PathStyle::kPosix) {
-      QSKIP("programs are listed by their execute permission on POSIX only");
-    }
-    QTemporaryDir folder;
-    for (const auto& [name, permissions] :
-         {std::pair{"browser", QFile::ReadOwner | QFile::ExeOwner},
-          std::pair{"notes.txt", QFile::ReadOwner | QFile::WriteOwner}}) {
-      QFile file(folder.filePath(name));
-      QVERIFY(file.open(QIODevice::WriteOnly));
-      file.close();
-      QVERIFY(file.setPermissions(permissions));
-    }
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("plugins")));
-    const auto dialog = MakeFileDialog(nullptr, BrowserFilters(), folder.path().toStdString());
-    QCOMPARE(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
-    dialog->show();
-    QTRY_COMPARE(ListedNames(*dialog), QStringList({"browser", "plugins"}));
-    QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
-    QTRY_COMPARE(ListedNames(*dialog), QStringList({"browser", "notes.txt", "plugins"}));
-    dialog->reject();
   }
 
   // A found plug-in shows its name, a missing one says so; every link opens its shipped page,

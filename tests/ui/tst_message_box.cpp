@@ -92,31 +92,25 @@ class tst_MessageBox : public QObject {
     }
   }
 
-  // A line breaks only where the text breaks it: the box widens up to the screen instead.
-  void linesStayWhole() {
-    const std::string prompt = "/srv/" + std::string(50, 'x') +
-                               " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合は"
-                               "メディアが挿入されているかどうか確認してください。";
-    int answer = 0;
-    QCOMPARE(ShowAndAnswer(prompt, kStyleWarning, nullptr, "", answer).too_narrow, QStringList());
-  }
-
-  // The placement rule is tested in ui_rules; here, that a box is placed by it, on the owner's
-  // screen (the fake screen of this test, 1024 x 768), once it knows its size: centred on an
-  // owner near the right edge, then pushed left to the screen's edge.
-  void boxStandsOverItsOwner() {
+  // A line breaks only where the text breaks it: the box widens up to the screen instead. The
+  // placement rule is tested in ui_rules; here, that a box is placed by it on the owner's screen
+  // (the fake screen of this test, 1024 x 768) once it knows its size: centred on an owner near
+  // the right edge, then pushed left to the screen's edge.
+  void boxStandsWholeOverItsOwner() {
     QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(1024, 768));
     QWidget owner;
     owner.setObjectName(QStringLiteral("owner"));
     owner.setGeometry(850, 200, 300, 250);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    const std::string prompt = "/srv/" + std::string(50, 'x') +
+                               " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合は"
+                               "メディアが挿入されているかどうか確認してください。";
     int answer = 0;
-    const QRect box =
-        ShowAndAnswer("検索フォルダ名が入力されていません。", kStyleWarning, &owner, "", answer)
-            .frame;
-    QVERIFY(std::abs(box.center().y() - owner.frameGeometry().center().y()) <= 1);
-    QCOMPARE(box.left() + box.width(), 1024);
+    const SeenBox seen = ShowAndAnswer(prompt, kStyleWarning, &owner, "", answer);
+    QCOMPARE(seen.too_narrow, QStringList());
+    QVERIFY(std::abs(seen.frame.center().y() - owner.frameGeometry().center().y()) <= 1);
+    QCOMPARE(seen.frame.left() + seen.frame.width(), 1024);
   }
 };
 

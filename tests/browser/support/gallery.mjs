@@ -18,9 +18,8 @@ const run = (program, args, input, env) => execFileSync(program, args, { input, 
 
 // A gallery of pictures ([{ kind, width, height, path }], paths below the tree, a Buffer for a name
 // that is no UTF-8) with the given settings keys over every kind on, the pages in <temp>/out, or
-// in the tree itself when where is 'search'. codePage: the system code page the program runs
-// with, the locale's UTF-8 if none. Returns { tree, out, pageToOpen, url(name) }.
-export function makeGallery(t, { pictures, options = {}, where = 'chosen', codePage }) {
+// in the tree itself when where is 'search'. Returns { tree, out, url(name) }.
+export function makeGallery(t, { pictures, options = {}, where = 'chosen' }) {
   const root = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-browser-'));
   t.after(() => fs.rmSync(root, { recursive: true, force: true }));
   const tree = path.join(root, 'tree');
@@ -45,17 +44,10 @@ export function makeGallery(t, { pictures, options = {}, where = 'chosen', codeP
   const lines = Object.entries(keys).map(([key, value]) => `${key}=${value}\r\n`).join('');
   const text = ['SearchDir', 'PageFormat', 'OutFile'].map((s) => `[${s}]\r\n${lines}`).join('');
   const settings = path.join(root, 'Pictavue.ini');
-  fs.writeFileSync(settings, codePage ? run('iconv', ['-f', 'UTF-8', '-t', codePage], text) : text);
-  const env = { PATH: process.env.PATH, HOME: path.join(root, 'home'), LANG: 'C.UTF-8' };
-  if (codePage) {
-    env.PICTAVUE_CODEPAGE = codePage;
-  }
-  const stdout = run(path.join(bin, 'pictavue'), ['--batch', '--yes', '--settings', settings, tree],
-    undefined, env);
-  return {
-    tree, out, pageToOpen: stdout.toString('latin1').trim(),
-    url: (name) => pathToFileURL(path.join(out, name)).href,
-  };
+  fs.writeFileSync(settings, text);
+  run(path.join(bin, 'pictavue'), ['--batch', '--yes', '--settings', settings, tree], undefined,
+    { PATH: process.env.PATH, HOME: path.join(root, 'home'), LANG: 'C.UTF-8' });
+  return { tree, out, url: (name) => pathToFileURL(path.join(out, name)).href };
 }
 
 // One browser for the test file: `const browser = useBrowser();`, then browser.context in the
