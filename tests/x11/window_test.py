@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
-"""The main window on a real X server, used as a person uses it.
-
-Starts Xvfb on a free display with openbox as window manager, runs copies of the program from a
-copy of the build's bin folder, each with its own settings file, and drives them with xdotool
-through the scenarios of SCENARIOS. The outcome is read where a person sees it: the settings file
-written at close, the pages written, the windows on the screen and their pixels. Every wait polls
-with a time limit.
+"""The main window on a real X server (Xvfb, openbox), driven with xdotool as a person would,
+through the SCENARIOS. Copies of the program run from a copy of the build's bin folder with their
+own settings file; what they did is read where a person sees it: the settings saved at close,
+the pages, the windows and their pixels. Every wait polls with a time limit.
 
     window_test.py BIN_FOLDER   exit status 0 when every scenario passes, 77 without the tools
     PICTAVUE_X11_TESTS=a,b      runs only the scenarios named
