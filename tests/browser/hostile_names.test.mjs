@@ -5,23 +5,15 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs';
 
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
 
-// The names below the search folder, and the option combinations the galleries are made in. A
-// lone surrogate \uDC80-\uDCFF in a name stands for the raw byte 0x80-0xFF, so that names which
-// are not UTF-8 fit in the list.
+// The names below the search folder (see makeGallery), and the option combinations the
+// galleries are made in.
 const cases = JSON.parse(fs.readFileSync(new URL('../data/browser/hostile_names.json', import.meta.url)));
 const { names } = cases;
-
-const bytesOf = (name) => Buffer.concat([...name].map((character) => {
-  const code = character.codePointAt(0);
-  return code >= 0xDC80 && code <= 0xDCFF ? Buffer.from([code - 0xDC00]) : Buffer.from(character, 'utf8');
-}));
 
 // The bytes of the file a file: address names, as latin1 text: the URL parser leaves the path
 // ASCII and every other byte percent-escaped, which unescape turns back into that byte.
@@ -54,17 +46,13 @@ async function watch() {
 // A gallery of the hostile tree; each picture is as wide as 30 + its place in the table, so
 // that a loaded image tells which file it came from.
 function makeHostileGallery(t, options) {
-  const { tree, out } = makeGallery(t, {
-    pictures: names.map((name, i) => ({ kind: 'gif', width: 30 + i, height: 20, path: bytesOf(name) })),
+  const gallery = makeGallery(t, {
+    pictures: names.map((name, i) => ({ kind: 'gif', width: 30 + i, height: 20, path: name })),
     options: { Pixel: 0, ...options },
-    where: options.OutputDir === 1 ? 'search' : 'chosen',
   });
+  const pages = fs.readdirSync(gallery.out).filter((name) => name.endsWith('.htm')).map(gallery.url);
   // file bytes (latin1) -> width
-  const files = new Map(names.map((name, i) => [
-    Buffer.concat([Buffer.from(`${tree}/`), bytesOf(name)]).toString('latin1'), 30 + i]));
-  const pages = fs.readdirSync(out).filter((name) => name.endsWith('.htm'))
-    .map((name) => pathToFileURL(path.join(out, name)).href);
-  return { files, pages, pageFiles: new Set(pages.map(fileBytesOf)) };
+  return { files: new Map(gallery.files.map((file, i) => [file, 30 + i])), pages, pageFiles: new Set(pages.map(fileBytesOf)) };
 }
 
 // Waits until the record holds what the condition looks for.

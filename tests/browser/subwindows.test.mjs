@@ -50,12 +50,12 @@ async function serve(t, folder) {
 // as wide as asked; Chromium's own bars take part of the height.
 for (const [label, options, where] of [
   ['sized, OnlyOne, file://', { AutoSize: 1, OnlyOne: 1 }, 'file'],
-  ['sized, OnlyOne, http://', { AutoSize: 1, OnlyOne: 1 }, 'http'],
+  ['sized, OnlyOne, http://', { AutoSize: 1, OnlyOne: 1, OutputDir: 1 }, 'http'],
   ['sized, a window each', { AutoSize: 1, OnlyOne: 0 }, 'file'],
   ['plain', { AutoSize: 0 }, 'file'],
 ]) {
   test(`sub-windows, ${label}: each picture shows in its window, the script runs to its end`, async (t) => {
-    const gallery = makeGallery(t, { pictures, where: where === 'http' ? 'search' : 'chosen', options: { SubWin: 1, ...options } });
+    const gallery = makeGallery(t, { pictures, options: { SubWin: 1, ...options } });
     const first = where === 'http' ? await serve(t, gallery.out) + 'Pictavue001.htm' : gallery.url('Pictavue001.htm');
     const page = await openPage(t, browser, first);
     const screen = await page.evaluate(() => ({ availWidth: screen.availWidth, availHeight: screen.availHeight }));

@@ -13,41 +13,42 @@ import { chromium } from 'playwright-core';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const bin = path.join(path.resolve(process.env.PICTAVUE_BUILD ?? path.join(here, '../../../build')), 'bin');
 
-// Its standard output; a failure throws with the program's standard error.
-const run = (program, args, input, env) => execFileSync(program, args, { input, env });
+// The bytes of a name below the tree, in which a lone surrogate \uDC80-\uDCFF stands for the raw
+// byte 0x80-0xFF, so that names which are not UTF-8 can be written as text.
+const bytesOf = (name) => Buffer.concat([...name].map((character) => {
+  const code = character.codePointAt(0);
+  return code >= 0xDC80 && code <= 0xDCFF ? Buffer.from([code - 0xDC00]) : Buffer.from(character, 'utf8');
+}));
 
-// A gallery of pictures ([{ kind, width, height, path }], paths below the tree, a Buffer for a name
-// that is no UTF-8) with the given settings keys over every kind on, the pages in <temp>/out, or
-// in the tree itself when where is 'search'. Returns { tree, out, url(name) }.
-export function makeGallery(t, { pictures, options = {}, where = 'chosen' }) {
+// A gallery of pictures ([{ kind, width, height, path }], paths below the tree) made by
+// `pictavue --batch` with the given settings keys over every kind on; the pages in <temp>/out, or
+// in the tree itself with OutputDir=1. Returns { tree, out, files, url(name) }, files the path of
+// each picture as latin1 text. A failure throws with the program's standard error.
+export function makeGallery(t, { pictures, options = {} }) {
   const root = fs.mkdtempSync(path.join(os.tmpdir(), 'pictavue-browser-'));
   t.after(() => fs.rmSync(root, { recursive: true, force: true }));
   const tree = path.join(root, 'tree');
-  const out = where === 'chosen' ? path.join(root, 'out') : tree;
+  const out = options.OutputDir === 1 ? tree : path.join(root, 'out');
   for (const folder of [tree, out, path.join(root, 'home')]) {
     fs.mkdirSync(folder, { recursive: true });
   }
-  // Names given as bytes are written under plain names first, then renamed.
-  const plain = (p, i) => (Buffer.isBuffer(p.path) ? `plain/${i}` : `tree/${p.path}`);
-  run(path.join(bin, 'pictavue_write_pictures'), [root],
-    pictures.map((p, i) => [p.kind, p.width, p.height, plain(p, i), '4a90d9'].join('\t')).join('\n') + '\n');
-  pictures.forEach((p, i) => {
-    if (Buffer.isBuffer(p.path)) {
-      const file = Buffer.concat([Buffer.from(`${tree}/`), p.path]);
-      fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
-      fs.renameSync(path.join(root, plain(p, i)), file);
-    }
+  // Written under plain names, then each renamed to its own.
+  const lines = pictures.map((p, i) => [p.kind, p.width, p.height, `plain/${i}`, '4a90d9'].join('\t'));
+  execFileSync(path.join(bin, 'pictavue_write_pictures'), [root], { input: lines.join('\n') + '\n' });
+  const files = pictures.map((p, i) => {
+    const file = Buffer.concat([Buffer.from(`${tree}/`), bytesOf(p.path)]);
+    fs.mkdirSync(file.subarray(0, file.lastIndexOf('/')), { recursive: true });
+    fs.renameSync(path.join(root, `plain/${i}`), file);
+    return file.toString('latin1');
   });
-  const keys = { SubDir: 1, GIF: 1, JPEG: 1, PNG: 1, BMP: 1, WMF: 1, EMF: 1, DirName: out,
-    OutputDir: where === 'chosen' ? 0 : 1, ...options };
+  const keys = { SubDir: 1, GIF: 1, JPEG: 1, PNG: 1, BMP: 1, WMF: 1, EMF: 1, DirName: out, OutputDir: 0, ...options };
   // Each key is read from its own section only, so every section may hold every key.
-  const lines = Object.entries(keys).map(([key, value]) => `${key}=${value}\r\n`).join('');
-  const text = ['SearchDir', 'PageFormat', 'OutFile'].map((s) => `[${s}]\r\n${lines}`).join('');
+  const section = Object.entries(keys).map(([key, value]) => `${key}=${value}\r\n`).join('');
   const settings = path.join(root, 'Pictavue.ini');
-  fs.writeFileSync(settings, text);
-  run(path.join(bin, 'pictavue'), ['--batch', '--yes', '--settings', settings, tree], undefined,
-    { PATH: process.env.PATH, HOME: path.join(root, 'home'), LANG: 'C.UTF-8' });
-  return { tree, out, url: (name) => pathToFileURL(path.join(out, name)).href };
+  fs.writeFileSync(settings, ['SearchDir', 'PageFormat', 'OutFile'].map((s) => `[${s}]\r\n${section}`).join(''));
+  execFileSync(path.join(bin, 'pictavue'), ['--batch', '--yes', '--settings', settings, tree],
+    { env: { PATH: process.env.PATH, HOME: path.join(root, 'home'), LANG: 'C.UTF-8' } });
+  return { tree, out, files, url: (name) => pathToFileURL(path.join(out, name)).href };
 }
 
 // One browser for the test file: `const browser = useBrowser();`, then browser.context in the
