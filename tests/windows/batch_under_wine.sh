@@ -10,23 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 samples="$PWD/examples/pictures"
-drive_c="$WINEPREFIX/drive_c"
-
-source tests/support/checks.sh
-lacks() { ! grep -qF -- "$2" "$1"; }
-
-# Runs the program under Wine: run LANG PROGRAM ARGS..., leaving out.txt, err.txt and status.
-run() {
-  local lang=$1
-  shift
-  LANG=$lang LC_ALL= "$WINE" "$@" >"$work/out.txt" 2>"$work/err.txt" </dev/null
-  status=$?
-}
-
-install_program() {  # install_program UNIX_FOLDER: the program and its plug-ins, as shipped
-  mkdir -p "$1"
-  cp "$WIN_BIN/pictavue.exe" "$WIN_BIN/ifjpeg.spi" "$WIN_BIN/ifpng.spi" "$WIN_BIN/ifwmf.spi" "$1/"
-}
+source tests/windows/wine.sh
 
 # Every picture kind, three a page, the frame set; pages beside the pictures (OutputDir=1) or not.
 write_settings() {  # write_settings FILE OUTPUT_DIR
@@ -49,24 +33,11 @@ same_page() {  # same_page LINUX_PAGE LINUX_TREE_ADDRESS WINDOWS_PAGE WINDOWS_TR
     { diff <(cat -A "$work/linux.htm") <(cat -A "$work/windows.htm") | head -20 >&2; false; }
 }
 
-work=$(mktemp -d)
-trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+# The program and its plug-ins as shipped; the zip's portable copy is packages_under_wine.sh's.
+mkdir -p "$drive_c/Tools/Pic"
+cp "$WIN_BIN/pictavue.exe" "$WIN_BIN"/if{jpeg,png,wmf}.spi "$drive_c/Tools/Pic/"
 
-# A portable copy in a folder is the zip's, which packages_under_wine.sh runs.
-install_program "$drive_c/Tools/Pic"
-cp -r "$samples" "$drive_c/Pics"
-rm -rf "$drive_c/Pics/風景"  # Japanese names: under code page 932, below
-
-# --- 1. the settings file beside the program, at a drive root ------------------------------------
-install_program "$drive_c"
-run C.UTF-8 'C:\pictavue.exe' --batch 'C:\Pics'
-check "root: exit 0" test "$status" -eq 0
-check "root: C:\\Pictavue.ini" test -f "$drive_c/Pictavue.ini"
-check "root: the pages in the program's folder" test -f "$drive_c/Pictavue.htm" -o -f "$drive_c/Pictavue001.htm"
-check "root: no second backslash in the page path" lacks "$work/out.txt" 'C:\\'
-rm -f "$drive_c/pictavue.exe" "$drive_c/"*.spi "$drive_c/Pictavue"*.htm "$drive_c/Pictavue.ini"
-
-# --- 2. relative and absolute addresses: the same pages as on Linux, apart from the paths ---------
+# --- 1. relative and absolute addresses: the same pages as on Linux, apart from the paths ---------
 mkdir -p "$work/linux/Out" "$drive_c/Out"
 cp -r "$drive_c/Pics" "$work/linux/Pics"
 for kind in relative absolute; do
@@ -90,7 +61,7 @@ for kind in relative absolute; do
   check "$kind: pages to compare" test "$count" -ge 3
 done
 
-# --- 3. Japanese names under code page 932 --------------------------------------------------------
+# --- 2. Japanese names under code page 932 --------------------------------------------------------
 if [ -n "$JAPANESE_LANG" ]; then
   cp -r "$samples/風景" "$drive_c/写真集"
   cp "$samples/shapes/stripes.gif" "$drive_c/写真集/表紙.gif"

@@ -8,20 +8,10 @@
 #   PACKAGES    the folder cpack wrote the packages to
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source tests/support/checks.sh
-drive_c="$WINEPREFIX/drive_c"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-run() {  # run PROGRAM ARGS...: leaves out.txt, err.txt and status
-  LANG=C.UTF-8 LC_ALL= "$WINE" "$@" >"$work/out.txt" 2>"$work/err.txt" </dev/null
-  status=$?
-}
+source tests/windows/wine.sh
 # The page's lines, CR LF ended, as Wine writes standard output.
 printed() { tr -d '\r' <"$work/out.txt"; }
 
-# Japanese names need code page 932, which batch_under_wine.sh tests.
-rm -rf "$drive_c/Pics" && cp -r examples/pictures "$drive_c/Pics" && rm -rf "$drive_c/Pics/風景"
 profile=$(find "$drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public | head -n 1)
 user=$(basename "$profile")
 app_data="$profile/AppData/Roaming/Pictavue"
@@ -32,10 +22,10 @@ shipped=(pictavue.exe ifjpeg.spi ifpng.spi ifwmf.spi pictavue.hlp docs/index.htm
 expect_copy() {  # expect_copy NAME FOLDER PROGRAM PAGE PAGE_FILE SETTINGS
   local file
   for file in "${shipped[@]}"; do check "$1: $file" test -f "$2/$file"; done
-  run "$3" --help --lang en
+  run C.UTF-8 "$3" --help --lang en
   check "$1: English from its own folder" same_text "$(printed | head -n 1)" \
     "Usage: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER"
-  run "$3" --batch --yes 'c:\pics\'  # as typed: stored as the folder is named on disk
+  run C.UTF-8 "$3" --batch --yes 'c:\pics\'  # as typed: stored as the folder is named on disk
   check "$1: exit 0" test "$status" -eq 0
   check "$1: the page" same_text "$(printed)" "$4"
   check "$1: PNG pictures, through the plug-in" contains "$5" circles.png
@@ -58,7 +48,7 @@ if [ -z "$installer" ]; then
   echo "packages_under_wine: no installer was made (makensis is missing); its test is left out" >&2
 else
   cp "$installer" "$drive_c/setup.exe"
-  run 'C:\setup.exe' /S
+  run C.UTF-8 'C:\setup.exe' /S
   installed="$drive_c/Program Files/Pictavue"
   mkdir -p "$app_data" && every_kind >"$app_data/Pictavue.ini"
   expect_copy installed "$installed" 'C:\Program Files\Pictavue\pictavue.exe' \

@@ -1,0 +1,14 @@
+# What the Wine scripts share (sourced, from the source tree's top): the checks, a work folder,
+# the sample pictures in C:\Pics (without the Japanese names, which need code page 932), and run.
+source tests/support/checks.sh
+drive_c="$WINEPREFIX/drive_c"
+work=$(mktemp -d)
+trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+rm -rf "$drive_c/Pics" && cp -r examples/pictures "$drive_c/Pics" && rm -rf "$drive_c/Pics/風景"
+
+run() {  # run LANG PROGRAM ARGS...: leaves out.txt, err.txt and status
+  local lang=$1
+  shift
+  LANG=$lang LC_ALL= "$WINE" "$@" >"$work/out.txt" 2>"$work/err.txt" </dev/null
+  status=$?
+}
