@@ -10,26 +10,21 @@
 namespace pictavue {
 namespace {
 
-// A file system of a few folders, in Windows style.
-FileKind KindInFakeTree(std::string_view path) {
-  static const std::map<std::string_view, FileKind> kinds = {
-      {"C:\\Program Files\\Browser\\", FileKind::kFolder},
-      {"C:\\Program Files\\Browser", FileKind::kFolder},
-      {"C:\\Program Files\\Browser\\browser.exe", FileKind::kFile},
-      {"browser.exe", FileKind::kFile},
-      {"Pictures", FileKind::kFolder},
-      {"D:\\", FileKind::kFolder},
-  };
-  const auto found = kinds.find(path);
-  return found == kinds.end() ? FileKind::kMissing : found->second;
-}
-
 TEST(BrowseRulesTest, AChooserOpensAtAnExistingFolderOfThePath) {
+  std::map<std::string, FileKind, std::less<>> tree;
+  const auto kind_of = [&tree](std::string_view path) {
+    const auto found = tree.find(path);
+    return found == tree.end() ? FileKind::kMissing : found->second;
+  };
   for (const testing::Row& row : testing::ReadTable("ui/browse_start.tsv")) {
-    EXPECT_EQ(row[0] == "folder" ? FolderBrowseStart(row[1], KindInFakeTree)
-                                 : FileBrowseStart(row[1], PathStyle::kWindows, KindInFakeTree),
-              row[2])
-        << row.Text();
+    if (row[0] == "tree") {
+      tree[row[1]] = row[2] == "folder" ? FileKind::kFolder : FileKind::kFile;
+    } else {
+      EXPECT_EQ(row[0] == "folder" ? FolderBrowseStart(row[1], kind_of)
+                                   : FileBrowseStart(row[1], PathStyle::kWindows, kind_of),
+                row[2])
+          << row.Text();
+    }
   }
 }
 
