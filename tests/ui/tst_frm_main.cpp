@@ -13,7 +13,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QUrl>
-#include <QWhatsThis>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,14 +35,6 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// Topic texts that say their number, and a record of the topics shown.
-class RecordingTopics final : public HelpTopics {
- public:
-  QString TopicText(int topic) const override { return QStringLiteral("topic %1").arg(topic); }
-  void ShowTopic(int topic, const QPoint&) const override { shown.push_back(topic); }
-  mutable std::vector<int> shown;
-};
-
 // A drag entering the box and dropped there: Qt delivers the drop to where the drag entered.
 void Drop(QWidget* target, QMimeData& mime) {
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -59,15 +50,12 @@ class tst_frmMain : public QObject {
 
  private:
   std::unique_ptr<frmMain> window_;
-  std::shared_ptr<RecordingTopics> topics_;
   int create_count_ = 0;
 
   // A window as start-up leaves it: loaded, shown and active.
   frmMain& Open(const GalleryOptions& options = {}) {
     MainWindowSetup setup;
     setup.png_plugin_name = "PNG plug-in";
-    topics_ = std::make_shared<RecordingTopics>();
-    setup.help_topics = topics_;
     window_ = std::make_unique<frmMain>(setup);
     create_count_ = 0;
     MainWindowActions actions;
@@ -93,7 +81,6 @@ class tst_frmMain : public QObject {
 
  private slots:
   void cleanup() {
-    QWhatsThis::leaveWhatsThisMode();
     window_.reset();
     QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows()));
   }
@@ -236,30 +223,6 @@ class tst_frmMain : public QObject {
     text.setText("/srv/typed");
     Drop(target, text);
     QCOMPARE(window_->SearchFolderText(), folder);
-  }
-
-  void rightClickShowsTheTopic() {
-    for (const Row& row : ReadTable("ui/right_click_topics.tsv")) {
-      Open();
-      QWidget* widget = Get(Text(row[0]));
-      QPoint bare(1, 1);  // a point that none of its children covers
-      while (widget->childAt(bare) != nullptr && bare.y() < widget->height()) {
-        bare += QPoint(1, 2);
-      }
-      QTest::mouseClick(widget, Qt::RightButton, Qt::NoModifier, bare);
-      const int topic = row.Int(1);
-      QCOMPARE(topics_->shown, topic == 0 ? std::vector<int>{} : std::vector<int>{topic});
-    }
-  }
-
-  void helpButtonReturnsTheFocusAndEntersWhatsThis() {
-    Open();
-    window_->SelectTab(2);
-    QTest::keyClick(Get("txtTitle"), Qt::Key_Tab);
-    Click("Command3");
-    QVERIFY(QWhatsThis::inWhatsThisMode());
-    QVERIFY(Get("txtName")->hasFocus());
-    QCOMPARE(Get("txtName")->whatsThis(), QString("topic 23"));
   }
 };
 
