@@ -15,7 +15,6 @@
 #include <QUrl>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "settings/settings_file.h"
 #include "support/data_table.h"
@@ -219,10 +218,6 @@ class tst_frmMain : public QObject {
       Drop(target, mime);
       QCOMPARE(window_->SearchFolderText(), folder);
     }
-    QMimeData text;  // text is no file list
-    text.setText("/srv/typed");
-    Drop(target, text);
-    QCOMPARE(window_->SearchFolderText(), folder);
   }
 };
 

@@ -33,8 +33,6 @@ TEST(DropDownWidthTest, DropDownWidthOnlyGrowsUpToTheCap) {
                   "x", [twips](std::string_view) { return twips; }, 15, absurd),
               320);
   }
-  DropDownWidth no_cap{0, 0};
-  EXPECT_EQ(DropDownWidthFor("x", measure, 15, no_cap), 0);
 }
 
 }  // namespace
