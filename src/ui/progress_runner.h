@@ -24,7 +24,7 @@ class frmProgress;
 // question is answered at every yield, from what the last pass of events has set.
 class ProgressRunner final : public RunFeedback {
  public:
-  // Measured (tests/ui/progress_benchmark, offscreen, 32,000 pictures, 133,000 yields of about
+  // Measured (bench/progress_benchmark, offscreen, 32,000 pictures, 133,000 yields of about
   // 9 microseconds of work each): events at every yield made the run up to 1.5 times as long as
   // without a window; every 16 ms, about 1.1 times, while the window repaints at about the
   // screen's rate.
