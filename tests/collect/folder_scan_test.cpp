@@ -54,6 +54,8 @@ void AddToTree(testing::MemoryDirectory& tree, const std::string& entry) {
   }
 }
 
+// Each scan of a tree of "windows trees": every poll point yields once, and a cancel stops the
+// scan at the next one, keeping what it found so far.
 TEST(FolderScanTest, WindowsTreesInListingOrder) {
   for (const auto& c : testing::CaseTable("collect/collect.txt", "windows scans")) {
     testing::MemoryDirectory tree;
@@ -63,60 +65,16 @@ TEST(FolderScanTest, WindowsTreesInListingOrder) {
       }
     }
     testing::RecordingFrontEnd front_end;
+    front_end.CancelAtYield(c.Int(4));
+    ScanRequest request = Request(c.Bool(2));
+    request.pattern = c[3];
     RunState state;
-    EXPECT_TRUE(ScanFolder(tree, front_end, Request(c.Bool(2)), c[1], state).ok()) << c;
-    EXPECT_EQ(ImagePaths(state), Paths(c.begin() + 4, c.end())) << c;
-    EXPECT_EQ(state.TopSubfolderCount, c.Int(3)) << c;
+    EXPECT_TRUE(ScanFolder(tree, front_end, request, c[1], state).ok()) << c;
+    EXPECT_EQ(ImagePaths(state), Paths(c.begin() + 7, c.end())) << c;
+    EXPECT_EQ(state.TopSubfolderCount, c[5] == "-" ? state.TopSubfolderCount : c.Int(5)) << c;
+    EXPECT_EQ(front_end.YieldCount(), c.Int(6)) << c;
+    EXPECT_EQ(state.CancelRequested, c.Int(4) > 0) << c;
     EXPECT_EQ(tree.OpenSearches(), 0) << c;
-  }
-}
-
-class WindowsTreeScanTest : public ::testing::Test {
- protected:
-  void Tree(const Paths& entries) {
-    for (const std::string& entry : entries) {
-      AddToTree(tree_, entry);
-    }
-  }
-
-  testing::MemoryDirectory tree_;
-  testing::RecordingFrontEnd front_end_;
-  RunState state_;
-};
-
-TEST_F(WindowsTreeScanTest, ListsEachFolderTwiceNarrowedByThePattern) {
-  Tree({"D:\\Pics\\a.gif", "D:\\Pics\\b.jpg", "D:\\Pics\\Sub\\c.gif"});
-  ScanRequest request = Request(true);
-  request.pattern = "*.gif";
-  ASSERT_TRUE(ScanFolder(tree_, front_end_, request, "D:\\Pics\\", state_).ok());
-  EXPECT_EQ(tree_.SearchLog(), (Paths{"D:\\Pics\\ *.*", "D:\\Pics\\ *.gif", "D:\\Pics\\Sub\\ *.*",
-                                      "D:\\Pics\\Sub\\ *.gif"}));
-  EXPECT_EQ(ImagePaths(state_), (Paths{"D:\\Pics\\a.gif", "D:\\Pics\\Sub\\c.gif"}));
-}
-
-// The poll points of a small tree, in order:
-//   1 entering D:\Pics\; 2-6 before ".", "..", "a.gif", "Sub", "b.txt" of its file listing;
-//   7 before the subfolder Sub; 8 entering Sub; 9-11 before ".", "..", "c.gif".
-TEST_F(WindowsTreeScanTest, StopsAtEachPollPointWhenCancelled) {
-  Tree({"D:\\Pics\\a.gif", "D:\\Pics\\Sub\\c.gif", "D:\\Pics\\b.txt"});
-  const std::tuple<int, Paths, int> cases[] = {
-      // cancel at (0: never), pictures found, yields
-      {1, {}, 1},        {2, {}, 3},        {4, {}, 5},          {5, {"a.gif"}, 6},
-      {7, {"a.gif"}, 7}, {8, {"a.gif"}, 8}, {11, {"a.gif"}, 11}, {0, {"a.gif", "c.gif"}, 11},
-  };
-  for (const auto& [cancel_at, names, yields] : cases) {
-    testing::RecordingFrontEnd front_end;
-    front_end.CancelAtYield(cancel_at);
-    RunState state;
-    ASSERT_TRUE(ScanFolder(tree_, front_end, Request(true), "D:\\Pics\\", state).ok());
-    Paths found;
-    for (int i = 0; i < state.ImageCount; ++i) {
-      found.push_back(state.ImageList[static_cast<std::size_t>(i)].FileName);
-    }
-    EXPECT_EQ(found, names) << "cancel at " << cancel_at;
-    EXPECT_EQ(front_end.YieldCount(), yields) << "cancel at " << cancel_at;
-    EXPECT_EQ(state.CancelRequested, cancel_at > 0) << "cancel at " << cancel_at;
-    EXPECT_EQ(tree_.OpenSearches(), 0) << "cancel at " << cancel_at;
   }
 }
 

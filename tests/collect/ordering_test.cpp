@@ -1,10 +1,8 @@
 #include "collect/ordering.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -84,45 +82,6 @@ TEST(OrderImagesTest, ProgressYieldsAndCancel) {
     EXPECT_EQ(state.ImageCount, c.Bool(2) ? static_cast<int>(entries.size()) : 0) << c;
     EXPECT_EQ(state.CancelRequested, !c.Bool(2)) << c;
   }
-}
-
-// A list is reused after a cancel: appending writes at ImageCount, not after the old entries.
-TEST(OrderImagesTest, OnlyEntriesInUseAreOrderedAndWholeRecordsTravel) {
-  RunState state = StateWith({{"/s/", "old.jpg"}});
-  state.ImageCount = 0;  // what a cancel leaves
-  for (const ImageEntry& entry : {ImageEntry{"/s/", "c.jpg", 3000, 30, 31},
-                                  {"/s/", "b.jpg", 2000, 20, 21},
-                                  {"/s/", "a.jpg"}}) {
-    ASSERT_TRUE(AppendImage(state, entry));
-  }
-  ASSERT_EQ(state.ImageList.size(), 3u);
-  state.ImageCount = 2;
-  testing::RecordingFrontEnd front_end;
-  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_EQ(FileNames(state.ImageList), (Names{"b.jpg", "c.jpg", "a.jpg"}));
-  EXPECT_EQ(state.ImageList[0].ByteSize, 2000);
-  EXPECT_EQ(state.ImageList[0].Width, 20);
-  EXPECT_EQ(state.ImageList[0].Height, 21);
-}
-
-// Many equal folder keys once made the sort quadratic and as deep as the list (bench/run times
-// the same on a flat tree).
-TEST(OrderImagesTest, ThirtyThousandPicturesInOneFolder) {
-  std::vector<ImageEntry> scanned;
-  for (int i = 29999; i >= 0; --i) {
-    char name[16];
-    std::snprintf(name, sizeof name, "p%05d.jpg", i);
-    scanned.push_back({"/s/", name});
-  }
-  scanned.push_back({"/s/sub/", "a.jpg"});
-  RunState state = StateWith(scanned, 1);
-  testing::RecordingFrontEnd front_end;
-  ASSERT_TRUE(OrderImages(state, GalleryOptions{}, RootCollation(), front_end));
-  EXPECT_EQ(front_end.YieldCount(), 30001);
-  EXPECT_EQ(state.ImageList.back().Folder, "/s/sub/");
-  EXPECT_TRUE(std::is_sorted(
-      state.ImageList.begin(), state.ImageList.end() - 1,
-      [](const ImageEntry& a, const ImageEntry& b) { return a.FileName < b.FileName; }));
 }
 
 TEST(SortTest, FoldersStayWholeAndNamesFollowTheirKeys) {

@@ -33,9 +33,11 @@ std::string Made(const std::string& kind, const std::vector<int>& n) {
   const auto side = [&n](std::size_t i) { return static_cast<std::int16_t>(n.at(i)); };
   return kind == "empty"  ? std::string()
          : kind == "gif"  ? MakeGif(n.at(0), n.at(1))
-         : kind == "jpeg" ? MakeJpeg(n.at(0), n.at(1))
-         : kind == "png"  ? MakePng(n.at(0), n.at(1))
-         : kind == "emf"  ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
+         : kind == "jpeg" ? MakeJpeg(n.at(0), n.at(1), n.size() > 2 ? n[2] : 0)
+         : kind == "jpeg-headers"
+             ? MakeJpeg(n.at(0), n.at(1), JpegOptions{.with_scan = false, .colour = {}})
+         : kind == "png" ? MakePng(n.at(0), n.at(1))
+         : kind == "emf" ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
          : kind == "wmf"
              ? MakeWmf({side(0), side(1), side(2), side(3), static_cast<std::uint16_t>(n.at(4))})
          : kind.starts_with("bmp") ? MakeBmp(n.at(0), n.at(1),
