@@ -79,20 +79,5 @@ TEST(IndexPageTest, LinesBetweenFolderGroups) {
   }
 }
 
-// A page once begun is finished: the yields only let the window repaint.
-TEST(IndexPageTest, ReportsEachPictureAsProgressAndYieldsAfterIt) {
-  const GalleryOptions options = testing::OptionsFor("C:\\Photos", "2");
-  const RunState run = Paginated("windows", options);
-  const PageContext context{options, run, PathStyle::kWindows, "", testing::kFixedNow};
-  testing::RecordingFrontEnd feedback;
-  feedback.RecordProgress(true);
-  feedback.CancelAtYield(1);
-  std::string page;
-  ASSERT_TRUE(WriteIndexPage(context, 2, feedback, page).ok());
-  EXPECT_EQ(feedback.Events(), (std::vector<std::string>{"value 3", "value 4"}));
-  EXPECT_EQ(feedback.YieldCount(), 2);
-  EXPECT_TRUE(page.ends_with("</body></html>\r\n"));
-}
-
 }  // namespace
 }  // namespace pictavue
