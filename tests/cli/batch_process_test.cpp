@@ -1,11 +1,9 @@
 // Batch mode as a process, for what only a process shows: the exit status the program ends with,
-// standard output and standard error kept apart (no progress where standard error is no
-// terminal), signals, and files as the system leaves them. Each outcome's messages and settings
-// are BatchModeTest's.
+// standard output and standard error kept apart, the translation beside the program, signals,
+// and files as the system leaves them. Each outcome's messages and settings are BatchModeTest's.
 
 #include <chrono>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,30 +29,26 @@ class BatchProcessTest : public ::testing::Test {
     folder_.WriteFile("pictures/b.gif", testing::MakeGif(90, 120));
   }
 
-  testing::ChildRequest Request(const std::string& program, const Arguments& arguments,
-                                const Arguments& more = {}) const {
+  // The program (or a shell running it as "$@") with the arguments: by default batch mode over
+  // the pictures with the test's settings and the options.
+  testing::ChildRequest Request(const Arguments& arguments, const Arguments& shell = {}) const {
     testing::ChildRequest request;
-    request.argv = {program};
+    request.argv = shell.empty() ? Arguments{PICTAVUE_PROGRAM} : shell;
     request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
-    request.argv.insert(request.argv.end(), more.begin(), more.end());
     request.environment = testing::HeadlessEnvironment(
         {{"HOME", folder_.MakeFolder("home")}, {"XDG_CONFIG_HOME", folder_.Path("home/.config")}});
     return request;
   }
-
+  Arguments Batch(const Arguments& options = {}) const {
+    Arguments arguments = {"--batch", "--settings", settings_};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.push_back(pictures_);
+    return arguments;
+  }
   // The test's settings file: pages into the search folder, one picture a page, then more.
   std::string UseSettings(const std::string& more = "") const {
     return folder_.WriteFile("settings.ini", "[PageFormat]\r\nIPP=-1\r\nIppFree=1\r\n" + more +
                                                  "[OutFile]\r\nOutputDir=1\r\n");
-  }
-  Arguments BatchArguments(const Arguments& options = {}, const std::string& folder = "") const {
-    Arguments arguments = {"--batch", "--settings", settings_};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    arguments.push_back(folder.empty() ? pictures_ : folder);
-    return arguments;
-  }
-  testing::ChildResult Batch(const Arguments& options = {}) const {
-    return testing::RunChild(Request(PICTAVUE_PROGRAM, BatchArguments(options)));
   }
   std::string Page(const std::string& name = "Pictavue001.htm") const {
     return pictures_ + "/" + name;
@@ -65,45 +59,31 @@ class BatchProcessTest : public ::testing::Test {
   const std::string settings_ = UseSettings();
 };
 
+// English comes from the translation beside the program: asked for with --lang en or with
+// Language=en in the settings file, which --lang outranks.
 TEST_F(BatchProcessTest, ExitStatusAndStreams) {
-  struct Case {
-    Arguments arguments;
-    int status;
-    std::string out, err;  // their start
-  };
-  folder_.MakeFolder("taken/Pictavue002.htm");  // a folder where a page goes
-  folder_.WriteFile("taken/a.gif", testing::MakeGif(1, 1));
-  folder_.WriteFile("taken/b.gif", testing::MakeGif(1, 1));
-  const std::string usage =
-      "使い方: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER\n";
-  const std::string missing = folder_.Path("missing"), taken = folder_.Path("taken");
-  // English from the translation beside the program: asked for with --lang en or Language=en in
-  // the settings file, which --lang outranks.
+  const std::string missing = folder_.Path("missing");
   const std::string english = folder_.WriteFile("english.ini", "[Option]\r\nLanguage=en\r\n");
   const std::string in_english = "Pictavue: " + missing + " is a folder that does not exist.\n";
-  for (const Case& c : {
-           Case{{"--help", "--lang", "en"}, 0, "Usage: pictavue --batch [--settings", ""},
-           Case{BatchArguments({"--lang=en"}, missing), 1, "", in_english},
-           Case{{"--batch", "--settings", english, missing}, 1, "", in_english},
-           Case{{"--batch", "--lang", "ja", "--settings", english, missing},
-                1,
-                "",
-                "Pictavue: " + missing + " は存在しないフォルダです。\n"},
-           Case{{"--version"}, 0, "Pictavue 1.26\n", ""},
-           Case{{"--help"}, 0, usage, ""},
-           Case{{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n" + usage},
-           Case{BatchArguments(), 0, Page() + "\n", ""},
-           Case{BatchArguments({}, missing), 1, "",
-                "Pictavue: " + missing + " は存在しないフォルダです。\n"},
-           Case{BatchArguments({}, taken), 3, "", "Pictavue: 次の理由により処理を中止します。\n\n"},
-       }) {
-    const testing::ChildResult result = testing::RunChild(Request(PICTAVUE_PROGRAM, c.arguments));
-    EXPECT_EQ(result.exit_code, c.status) << result.Describe() << " " << c.arguments.back();
-    EXPECT_TRUE(result.out.starts_with(c.out) && result.out.empty() == c.out.empty()) << result.out;
-    EXPECT_TRUE(result.err.starts_with(c.err) && result.err.empty() == c.err.empty()) << result.err;
+  const std::tuple<Arguments, int, std::string, std::string> cases[] = {
+      // arguments, status, the start of standard output, of standard error
+      {{"--help", "--lang", "en"}, 0, "Usage: pictavue --batch [--settings", ""},
+      {{"--batch", "--lang=en", missing}, 1, "", in_english},
+      {{"--batch", "--settings", english, missing}, 1, "", in_english},
+      {{"--batch", "--lang", "ja", "--settings", english, missing},
+       1,
+       "",
+       "Pictavue: " + missing + " は存在しないフォルダです。\n"},
+      {{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n"},
+      {Batch(), 0, Page() + "\n", ""},
+  };
+  for (const auto& [arguments, status, out, err] : cases) {
+    const testing::ChildResult result = testing::RunChild(Request(arguments));
+    EXPECT_EQ(result.exit_code, status) << result.Describe() << " " << arguments.back();
+    EXPECT_TRUE(result.out.starts_with(out) && result.out.empty() == out.empty()) << result.out;
+    EXPECT_TRUE(result.err.starts_with(err) && result.err.empty() == err.empty()) << result.err;
   }
-  EXPECT_NE(testing::ReadFileBytes(pictures_ + "/Pictavue002.htm").find("b.gif"),
-            std::string::npos);
+  EXPECT_NE(testing::ReadFileBytes(Page("Pictavue002.htm")).find("b.gif"), std::string::npos);
   // The language is kept where it was written and never added.
   EXPECT_NE(testing::ReadFileBytes(english).find("Language=en\r\n"), std::string::npos);
   EXPECT_EQ(testing::ReadFileBytes(settings_).find("Language"), std::string::npos);
@@ -114,17 +94,16 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
 // question) included.
 TEST_F(BatchProcessTest, PlantedLinksAreReplacedNeverFollowed) {
   UseSettings("FrameMenu=1\r\n");
-  const char* const names[] = {"Pictavue001.htm", "Pictavue002.htm", "Pictavue.htm",
-                               "Pictavuem.htm"};
-  for (const char* name : names) {
-    fs::create_symlink(folder_.WriteFile(std::string("victims/") + name, "victim\n"), Page(name));
+  const Arguments names = {"Pictavue001.htm", "Pictavue002.htm", "Pictavue.htm", "Pictavuem.htm"};
+  for (const std::string& name : names) {
+    fs::create_symlink(folder_.WriteFile("victims/" + name, "victim\n"), Page(name));
   }
-  const testing::ChildResult result = Batch({"--yes"});
+  const testing::ChildResult result = testing::RunChild(Request(Batch({"--yes"})));
   EXPECT_EQ(result.exit_code, 0) << result.Describe();
-  for (const char* name : names) {
+  for (const std::string& name : names) {
     EXPECT_FALSE(fs::is_symlink(Page(name))) << name;
     EXPECT_TRUE(testing::ReadFileBytes(Page(name)).ends_with("</html>\r\n")) << name;
-    EXPECT_EQ(testing::ReadFileBytes(folder_.Path(std::string("victims/") + name)), "victim\n");
+    EXPECT_EQ(testing::ReadFileBytes(folder_.Path("victims/" + name)), "victim\n");
   }
 }
 
@@ -134,12 +113,8 @@ TEST_F(BatchProcessTest, PlantedLinksAreReplacedNeverFollowed) {
 TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
   const std::string fifo = folder_.Path("pipe");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  struct Case {
-    std::string shell;  // runs the program as "$@"
-    std::string err;    // what standard error holds
-    bool pages;         // the page is written
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, std::string, bool> cases[] = {
+      // the shell that runs the program as "$@", what standard error holds, the pages written
       {"ulimit -f 1; exec \"$@\"", "File too large", false},
       {"exec \"$@\" >/dev/full", "standard output: No space left on device\n", true},
       {"exec \"$@\" >&-", "standard output: Bad file descriptor\n", true},
@@ -147,15 +122,15 @@ TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
       {"exec 4<>'" + fifo + "'; exec \"$@\" >'" + fifo + "' 4<&-", "standard output: Broken pipe\n",
        true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [shell, err, pages] : cases) {
     fs::remove(Page());
-    const testing::ChildResult result = testing::RunChild(
-        Request("/bin/sh", {"-c", c.shell, "sh", PICTAVUE_PROGRAM}, BatchArguments()));
-    EXPECT_EQ(result.exit_code, 3) << c.shell << ": " << result.Describe();
-    EXPECT_NE(result.err.find(c.err), std::string::npos) << c.shell << ": " << result.err;
-    EXPECT_EQ(fs::exists(Page()), c.pages) << c.shell;
+    const testing::ChildResult result =
+        testing::RunChild(Request(Batch(), {"/bin/sh", "-c", shell, "sh", PICTAVUE_PROGRAM}));
+    EXPECT_EQ(result.exit_code, 3) << shell << ": " << result.Describe();
+    EXPECT_NE(result.err.find(err), std::string::npos) << shell << ": " << result.err;
     // The two pictures, and the two pages when they were written whole.
-    EXPECT_EQ(std::distance(fs::directory_iterator(pictures_), {}), c.pages ? 4 : 2) << c.shell;
+    EXPECT_EQ(std::distance(fs::directory_iterator(pictures_), {}), pages ? 4 : 2) << shell;
+    EXPECT_EQ(fs::exists(Page()), pages) << shell;
   }
 }
 
@@ -179,7 +154,7 @@ TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
     return pages;
   };
   for (const int signal_number : {SIGINT, SIGKILL}) {
-    testing::Child child(Request(PICTAVUE_PROGRAM, BatchArguments({"--yes"})));
+    testing::Child child(Request(Batch({"--yes"})));
     // Not the first page: the create probe makes and deletes an empty one before any page is
     // written, and a kill landing between the two would be mistaken for a half page.
     for (int wait = 0; wait < 20000 && !fs::exists(Page("Pictavue002.htm")); ++wait) {
@@ -194,7 +169,7 @@ TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
     EXPECT_LT(pages_on_disk(), kPictures) << "the run ended before the signal came";
   }
   folder_.WriteFile("pictures/.Pictavue001.htm.abcd1234.pictavue-tmp", "as a kill leaves it");
-  EXPECT_EQ(Batch({"--yes"}).exit_code, 0);
+  EXPECT_EQ(testing::RunChild(Request(Batch({"--yes"}))).exit_code, 0);
   EXPECT_EQ(pages_on_disk(), kPictures);
   for (const fs::directory_entry& entry : fs::directory_iterator(pictures_)) {
     EXPECT_FALSE(entry.path().string().ends_with(".pictavue-tmp")) << entry.path();
