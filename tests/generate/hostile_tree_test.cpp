@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -50,48 +51,41 @@ std::string Made(const std::string& kind, const std::vector<int>& n) {
 // Makes one entry of the table, locked at once when it says so (a folder's entries come first).
 void MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
   std::istringstream in(recipe);
-  std::string kind, change;
-  in >> kind;
+  const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
+  const std::string& kind = words.at(0);
+  std::size_t at = 1;
   std::vector<int> numbers;
-  while (in >> change && std::isdigit(static_cast<unsigned char>(change[0]))) {
-    numbers.push_back(std::stoi(change));
+  for (; at < words.size() && std::isdigit(static_cast<unsigned char>(words[at][0])); ++at) {
+    numbers.push_back(std::stoi(words[at]));
   }
-  const auto number = [&in] {
-    std::size_t value = 0;
-    return in >> value ? value : throw std::runtime_error("a number is missing");
-  };
-  std::string piece;  // the BYTES of a change
   const fs::path path = folder.Path(relative);
-  fs::create_directories(path.parent_path());
-  if (kind == "folder") {
-    fs::create_directories(path);
-  } else if (kind == "fifo") {
+  fs::create_directories(kind == "folder" ? path : path.parent_path());
+  if (kind == "link") {
+    return fs::create_directory_symlink(words.at(1), path);
+  }
+  if (kind == "fifo") {
     EXPECT_TRUE(MakeFifo(path.string()));
     fs::permissions(path, fs::perms::all & ~fs::perms::others_exec);  // open to the run
-  } else if (kind == "link") {
-    return fs::create_directory_symlink(change, path);
   }
   std::string bytes = kind == "folder" || kind == "fifo" ? "" : Made(kind, numbers);
-  for (bool more = !in.fail(); more; more = static_cast<bool>(in >> change)) {
+  const auto word = [&words, &at] { return words.at(at++); };
+  const auto number = [&word] { return static_cast<std::size_t>(std::stoul(word())); };
+  while (at < words.size()) {
+    const std::string change = word();
     if (change == "cut") {
       bytes = Truncated(bytes, number());
-    } else if (change == "cut-after" && in >> piece) {
+    } else if (change == "cut-after") {
+      const std::string piece = word();
       bytes.resize(bytes.find(piece) + number());
-    } else if (change == "le16" || change == "le32") {
-      const std::size_t offset = number();
-      const std::size_t value = number();
-      for (std::size_t i = 0; i < (change == "le16" ? 2u : 4u); ++i) {
-        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-      }
-    } else if (change == "insert") {
-      const std::size_t offset = number();
-      in >> piece;
-      bytes.insert(offset, piece);
-    } else if (change == "repeat") {
-      const std::size_t times = number();
-      in >> piece;
-      for (std::size_t i = 0; i < times; ++i) {
-        bytes += piece;
+    } else if (change == "put" || change == "insert" || change == "repeat") {
+      const std::size_t at_or_times = number();
+      const std::string piece = word();
+      if (change == "put") {
+        bytes.replace(at_or_times, piece.size(), piece);
+      } else if (change == "insert") {
+        bytes.insert(at_or_times, piece);
+      } else {
+        bytes += Repeat(piece, at_or_times);
       }
     } else if (change != "locked") {
       throw std::runtime_error("no change " + change);
@@ -100,7 +94,7 @@ void MakeEntry(const TempFolder& folder, const std::string& relative, const std:
   if (kind != "folder" && kind != "fifo") {
     folder.WriteFile(relative, bytes);
   }
-  if (change == "locked") {
+  if (words.back() == "locked") {
     fs::permissions(path, fs::perms::none);
   }
 }
