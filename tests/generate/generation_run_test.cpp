@@ -1,9 +1,18 @@
+// The generation run: over Windows-style trees in memory (phases, files, sizes, outcomes, a
+// cancel at every poll point), and over a tree of bad things on the real file system
+// (tests/data/generate/hostile_tree.tsv), with the system's lister, loader and file writer and the
+// plug-ins built beside the tests.
+
 #include "generate/generation_run.h"
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,16 +24,21 @@
 #include "support/memory_directory.h"
 #include "support/recording_front_end.h"
 #include "support/settings_text.h"
+#include "support/temp_folder.h"
+#include "support/test_conditions.h"
+#include "tools/picture_writers.h"
 
 namespace pictavue {
 namespace {
 
+namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using testing::OptionsFor;
 using Texts = std::vector<std::string>;
 
-// A run over a Windows-style tree in memory; the loader answers sizes from a table by path, the
-// writer keeps each file with the yields made before it, or fails as a full disk would.
+// A run with a fixed clock, by default over a Windows-style tree in memory whose loader answers
+// sizes from a table by path. The writer keeps each file with the yields made before it, or fails
+// as a full disk would; on the real file system it writes the file too.
 struct RunFixture : PictureLoader {
   std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
     ++loader_calls;
@@ -32,15 +46,14 @@ struct RunFixture : PictureLoader {
     return found == sizes.end() ? std::nullopt : std::optional(found->second);
   }
   RunState Run(const GalleryOptions& options) {
-    const Plugins plugins;
     const Collation collation = Collation::ForLocale("C");
     RunState state;
-    RunGeneration({.lister = memory,
+    RunGeneration({.lister = *lister,
                    .plugins = plugins,
-                   .loader = *this,
+                   .loader = *loader,
                    .collation = collation,
                    .code_page = code_page,
-                   .style = PathStyle::kWindows,
+                   .style = style,
                    .clock = [] { return testing::kFixedNow; },
                    .write_file =
                        [this](const std::string& path, std::string_view bytes) {
@@ -50,10 +63,10 @@ struct RunFixture : PictureLoader {
                          paths.push_back(path);
                          pages.emplace_back(bytes);
                          yields_before.push_back(front_end.YieldCount());
-                         return Status::Ok();
+                         return on_disk ? WritePageFile(path, bytes) : Status::Ok();
                        },
-                   .default_output_folder = "C:\\Program Files\\Pictavue",
-                   .home_address = testing::kWindowsHome},
+                   .default_output_folder = default_output_folder,
+                   .home_address = home_address},
                   options, state, front_end);
     return state;
   }
@@ -61,8 +74,15 @@ struct RunFixture : PictureLoader {
   testing::MemoryDirectory memory;
   std::map<std::string, PixelSize> sizes;
   int loader_calls = 0;
-  testing::RecordingFrontEnd front_end;
+  DirectoryLister* lister = &memory;
+  PictureLoader* loader = this;
+  Plugins plugins;
+  PathStyle style = PathStyle::kWindows;
   CodePage code_page{"UTF-8"};
+  std::string default_output_folder = "C:\\Program Files\\Pictavue";
+  std::string home_address = testing::kWindowsHome;
+  bool on_disk = false;
+  testing::RecordingFrontEnd front_end;
   std::map<std::string, std::string> failures;  // path: the description of its failed write
   Texts paths, pages;                           // of each file written, in order
   std::vector<int> yields_before;               // the yields made before each was written
@@ -166,6 +186,141 @@ TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
     EXPECT_TRUE(std::equal(events.begin(), events.end(), conversation.begin())) << n;
   }
 }
+
+#ifndef _WIN32
+using namespace testing;
+
+// The bytes a maker of the table writes from its numbers.
+std::string Made(const std::string& kind, const std::vector<int>& n) {
+  const auto side = [&n](std::size_t i) { return static_cast<std::int16_t>(n.at(i)); };
+  return kind == "empty"  ? std::string()
+         : kind == "gif"  ? MakeGif(n.at(0), n.at(1))
+         : kind == "jpeg" ? MakeJpeg(n.at(0), n.at(1), n.size() > 2 ? n[2] : 0)
+         : kind == "jpeg-headers"
+             ? MakeJpeg(n.at(0), n.at(1), JpegOptions{.with_scan = false, .colour = {}})
+         : kind == "png" ? MakePng(n.at(0), n.at(1))
+         : kind == "emf" ? MakeEmf({n.at(0), n.at(1), n.at(2), n.at(3)})
+         : kind == "wmf"
+             ? MakeWmf({side(0), side(1), side(2), side(3), static_cast<std::uint16_t>(n.at(4))})
+         : kind.starts_with("bmp") ? MakeBmp(n.at(0), n.at(1),
+                                             kind == "bmp"        ? BmpKind::kInfo
+                                             : kind == "bmp-core" ? BmpKind::kCore
+                                                                  : BmpKind::kInfoTopDown)
+                                   : throw std::runtime_error("no maker " + kind);
+}
+
+// Makes one entry of the table, locked at once when it says so (a folder's entries come first).
+void MakeEntry(const testing::TempFolder& folder, const std::string& relative,
+               const std::string& recipe) {
+  std::istringstream in(recipe);
+  const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
+  const std::string& kind = words.at(0);
+  std::size_t at = 1;
+  std::vector<int> numbers;
+  for (; at < words.size() && std::isdigit(static_cast<unsigned char>(words[at][0])); ++at) {
+    numbers.push_back(std::stoi(words[at]));
+  }
+  const fs::path path = folder.Path(relative);
+  fs::create_directories(kind == "folder" ? path : path.parent_path());
+  if (kind == "link") {
+    return fs::create_directory_symlink(words.at(1), path);
+  }
+  if (kind == "fifo") {
+    EXPECT_TRUE(MakeFifo(path.string()));
+    fs::permissions(path, fs::perms::all & ~fs::perms::others_exec);  // open to the run
+  }
+  std::string bytes = kind == "folder" || kind == "fifo" ? "" : Made(kind, numbers);
+  const auto word = [&words, &at] { return words.at(at++); };
+  const auto number = [&word] { return static_cast<std::size_t>(std::stoul(word())); };
+  while (at < words.size()) {
+    const std::string change = word();
+    if (change == "cut") {
+      bytes = Truncated(bytes, number());
+    } else if (change == "cut-after") {
+      const std::string piece = word();
+      bytes.resize(bytes.find(piece) + number());
+    } else if (change == "put" || change == "insert" || change == "repeat") {
+      const std::size_t at_or_times = number();
+      const std::string piece = word();
+      if (change == "put") {
+        bytes.replace(at_or_times, piece.size(), piece);
+      } else if (change == "insert") {
+        bytes.insert(at_or_times, piece);
+      } else {
+        bytes += Repeat(piece, at_or_times);
+      }
+    } else if (change != "locked") {
+      throw std::runtime_error("no change " + change);
+    }
+  }
+  if (kind != "folder" && kind != "fifo") {
+    folder.WriteFile(relative, bytes);
+  }
+  if (words.back() == "locked") {
+    fs::permissions(path, fs::perms::none);
+  }
+}
+
+#endif
+
+#ifndef _WIN32
+// The tree of bad things must not stop the run: every good picture measured, 50 x 50 for each
+// picture that cannot be, nothing else collected, and whole pages written into the output folder
+// and nowhere else. The run has no root's rights, so that what is locked is locked for it.
+TEST(HostileTreeTest, WithAndWithoutThePlugins) {
+  for (const bool with_plugins : {true, false}) {
+    SCOPED_TRACE(with_plugins ? "with the plug-ins" : "without plug-ins");
+    testing::TempFolder folder;
+    std::map<std::string, testing::Row> expected;  // by the entry's real path
+    for (const testing::Row& row : testing::ReadTable("generate/hostile_tree.tsv")) {
+      MakeEntry(folder, "tree/" + row[0], row[1]);
+      expected[fs::weakly_canonical(folder.Path("tree/" + row[0])).string()] = row;
+    }
+    RunFixture run;
+    run.default_output_folder = folder.MakeFolder("out");
+    fs::permissions(run.default_output_folder, fs::perms::all);
+    const std::unique_ptr<DirectoryLister> lister = MakeSystemDirectoryLister();
+    const std::unique_ptr<PictureLoader> loader = MakePictureLoader();
+    run.lister = lister.get();
+    run.loader = loader.get();
+    run.plugins =
+        with_plugins ? Plugins::Load(PICTAVUE_PLUGIN_FOLDER, CodePage("UTF-8")) : Plugins();
+    run.style = PathStyle::kPosix;
+    run.on_disk = true;
+    RunState state;
+    {
+      const testing::UnprivilegedScope unprivileged;
+      ASSERT_FALSE(unprivileged.failed()) << "cannot give up root's rights";
+      state = run.Run(OptionsFor(folder.Path("tree"), "20", {"FrameMenu=1"}));
+    }
+    ASSERT_FALSE(state.RunAborted) << ::testing::PrintToString(run.front_end.Events());
+
+    std::map<std::string, int> seen;
+    for (int i = 0; i < state.ImageCount; ++i) {
+      const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
+      const std::string real = fs::weakly_canonical(entry.Folder + entry.FileName).string();
+      const auto found = expected.find(real);
+      const std::string size = found == expected.end() ? "-" : found->second[with_plugins ? 2 : 3];
+      EXPECT_NE(size, "-") << "collected " << ::testing::PrintToString(real);
+      EXPECT_EQ(std::to_string(entry.Width) + "x" + std::to_string(entry.Height),
+                size == "?" ? "50x50" : size)
+          << ::testing::PrintToString(real);
+      ++seen[real];
+    }
+    for (const auto& [real, row] : expected) {
+      if (row[with_plugins ? 2 : 3] != "-") {
+        EXPECT_GE(seen[real], 1) << "missing " << row.Text();
+        EXPECT_LE(seen[real], row.size() > 4 ? 2 : 1) << "more than once " << row.Text();
+      }
+    }
+    ASSERT_FALSE(run.paths.empty());
+    for (const std::string& path : run.paths) {
+      EXPECT_TRUE(path.starts_with(run.default_output_folder + "/")) << path;
+      EXPECT_TRUE(testing::ReadFileBytes(path).ends_with("</html>\r\n")) << path << " is cut short";
+    }
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace pictavue
