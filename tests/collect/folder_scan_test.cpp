@@ -11,7 +11,6 @@
 #include "support/image_paths.h"
 #include "support/memory_directory.h"
 #include "support/recording_front_end.h"
-#include "support/temp_folder.h"
 
 namespace pictavue {
 namespace {
@@ -110,30 +109,6 @@ TEST(FolderScanLimitsTest, StopsWithAFailureBeyondThePictureOrSubfolderLimit) {
     EXPECT_EQ(state.TopSubfolderCount, top);
     EXPECT_EQ(tree.OpenSearches(), 0);
   }
-}
-
-TEST(FolderScanSystemTest, ARealTreeWithSizes) {
-  testing::TempFolder temp;
-  temp.WriteFile("pics/b.GIF", "1234");
-  temp.WriteFile("pics/A.jpeg", "12");
-  temp.WriteFile("pics/notes.txt", "x");
-  temp.WriteFile("pics/.thumbs/t.gif", "x");
-  temp.WriteFile("pics/trip/c.jpg", "123");
-  temp.MakeFolder("pics/folder.gif");
-  const PathStyle style = NativePathStyle();
-  const std::string root = temp.Path("pics") + Separator(style);
-  const auto lister = MakeSystemDirectoryLister();
-  testing::RecordingFrontEnd front_end;
-  RunState state;
-  ASSERT_TRUE(ScanFolder(*lister, front_end, Request(true, style), root, state).ok());
-  const std::string trip_c = std::string("trip") + Separator(style) + "c.jpg";
-  EXPECT_EQ(ImagePaths(state), (Paths{root + "A.jpeg", root + "b.GIF", root + trip_c}));
-  std::vector<std::int64_t> sizes;
-  for (int i = 0; i < state.ImageCount; ++i) {
-    sizes.push_back(state.ImageList[static_cast<std::size_t>(i)].ByteSize);
-  }
-  EXPECT_EQ(sizes, (std::vector<std::int64_t>{2, 4, 3}));
-  EXPECT_EQ(state.TopSubfolderCount, 2);  // folder.gif and trip
 }
 
 }  // namespace

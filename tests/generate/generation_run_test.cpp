@@ -305,6 +305,8 @@ TEST(HostileTreeTest, WithAndWithoutThePlugins) {
       EXPECT_EQ(std::to_string(entry.Width) + "x" + std::to_string(entry.Height),
                 size == "?" ? "50x50" : size)
           << ::testing::PrintToString(real);
+      const bool file = fs::is_regular_file(real);
+      EXPECT_EQ(entry.ByteSize, file ? static_cast<std::int64_t>(fs::file_size(real)) : 0) << real;
       ++seen[real];
     }
     for (const auto& [real, row] : expected) {
