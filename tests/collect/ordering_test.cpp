@@ -52,34 +52,24 @@ Names FileNames(const std::vector<ImageEntry>& list) {
 
 TEST(OrderImagesTest, PutsThePicturesInPageOrder) {
   for (const auto& c : testing::CaseTable("collect/collect.txt", "order")) {
-    if (c.size() > 4 && NativePathStyle() == PathStyle::kWindows) {
-      continue;  // POSIX only
+    if (c[0].find('\xFF') != std::string::npos && NativePathStyle() == PathStyle::kWindows) {
+      continue;  // a name Windows cannot hold
     }
     RunState state = StateWith(Entries(c[0]), c.Int(1));
     GalleryOptions options;
     options.SubDir = c.Int(2);
     testing::RecordingFrontEnd front_end;
-    EXPECT_TRUE(OrderImages(state, options, RootCollation(), front_end)) << c;
+    front_end.RecordProgress(c.size() > 6);
+    front_end.CancelAtYield(c.Int(3));
+    EXPECT_EQ(OrderImages(state, options, RootCollation(), front_end), c[5] != "-") << c;
     std::string paths;
     for (const std::string& path : testing::ImagePaths(state)) {
       paths += (paths.empty() ? "" : " ") + path;
     }
-    EXPECT_EQ(paths, c[3]) << c;
-  }
-}
-
-TEST(OrderImagesTest, ProgressYieldsAndCancel) {
-  for (const auto& c : testing::CaseTable("collect/collect.txt", "order progress")) {
-    const std::vector<ImageEntry> entries = Entries(c[0]);
-    RunState state = StateWith(entries, 1);
-    testing::RecordingFrontEnd front_end;
-    front_end.RecordProgress(true);
-    front_end.CancelAtYield(c.Int(1));
-    EXPECT_EQ(OrderImages(state, GalleryOptions{}, RootCollation(), front_end), c.Bool(2)) << c;
-    EXPECT_EQ(front_end.Events(), Names(c.begin() + 4, c.end())) << c;
-    EXPECT_EQ(front_end.YieldCount(), c.Int(3)) << c;
-    EXPECT_EQ(state.ImageCount, c.Bool(2) ? static_cast<int>(entries.size()) : 0) << c;
-    EXPECT_EQ(state.CancelRequested, !c.Bool(2)) << c;
+    EXPECT_EQ(paths, c[5] == "-" ? "" : c[5]) << c;
+    EXPECT_EQ(front_end.YieldCount(), c.Int(4)) << c;
+    EXPECT_EQ(front_end.Events(), Names(c.begin() + 6, c.end())) << c;
+    EXPECT_EQ(state.CancelRequested, c[5] == "-") << c;
   }
 }
 
