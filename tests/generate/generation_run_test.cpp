@@ -234,24 +234,17 @@ void MakeEntry(const testing::TempFolder& folder, const std::string& relative,
   const auto number = [&word] { return static_cast<std::size_t>(std::stoul(word())); };
   while (at < words.size()) {
     const std::string change = word();
-    if (change == "cut") {
-      bytes = Truncated(bytes, number());
-    } else if (change == "cut-after") {
-      const std::string piece = word();
-      bytes.resize(bytes.find(piece) + number());
-    } else if (change == "put" || change == "insert" || change == "repeat") {
-      const std::size_t at_or_times = number();
-      const std::string piece = word();
-      if (change == "put") {
-        bytes.replace(at_or_times, piece.size(), piece);
-      } else if (change == "insert") {
-        bytes.insert(at_or_times, piece);
-      } else {
-        bytes += Repeat(piece, at_or_times);
-      }
-    } else if (change != "locked") {
-      throw std::runtime_error("no change " + change);
+    if (change == "locked") {
+      continue;
     }
+    const std::size_t n = number();
+    const std::string piece = change == "cut" ? "" : word();
+    bytes = change == "cut"         ? Truncated(bytes, n)
+            : change == "cut-after" ? bytes.substr(0, bytes.find(piece) + n)
+            : change == "put"       ? std::string(bytes).replace(n, piece.size(), piece)
+            : change == "insert"    ? std::string(bytes).insert(n, piece)
+            : change == "repeat"    ? bytes + Repeat(piece, n)
+                                    : throw std::runtime_error("no change " + change);
   }
   if (kind != "folder" && kind != "fifo") {
     folder.WriteFile(relative, bytes);
