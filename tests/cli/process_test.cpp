@@ -1,13 +1,17 @@
-// Batch mode as a process, for what only a process shows: the exit status the program ends with,
-// standard output and standard error kept apart, the translation beside the program, signals,
-// and files as the system leaves them. Each outcome's messages and settings are BatchModeTest's.
+// The program as a process, for what only a process shows: the exit status it ends with,
+// standard output and standard error kept apart, the translation beside it, signals, files as the
+// system leaves them; the window coming from its own library, which batch mode never loads, nor
+// any part of Qt; and where no window can be shown, how to use batch mode instead of an abort.
+// Each outcome's messages and settings are BatchModeTest's.
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -20,6 +24,7 @@ namespace pictavue {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr;
 using Arguments = std::vector<std::string>;
 
 class BatchProcessTest : public ::testing::Test {
@@ -27,16 +32,27 @@ class BatchProcessTest : public ::testing::Test {
   BatchProcessTest() {
     folder_.WriteFile("pictures/a.gif", testing::MakeGif(120, 90));
     folder_.WriteFile("pictures/b.gif", testing::MakeGif(90, 120));
+    fs::permissions(folder_.path(), fs::perms::owner_all);  // Qt wants its runtime folder private
+    // The window opens the gallery it made: a stand-in browser notes what it was given.
+    const std::string opener = folder_.WriteFile(
+        "bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + folder_.Path("opened") + "'\n");
+    fs::permissions(opener, fs::perms::owner_all);
   }
 
-  // The program (or a shell running it as "$@") with the arguments: by default batch mode over
-  // the pictures with the test's settings and the options.
-  testing::ChildRequest Request(const Arguments& arguments, const Arguments& shell = {}) const {
+  // The program (or a shell running it as "$@") with the arguments, without a display;
+  // QT_QPA_PLATFORM and the like as given.
+  testing::ChildRequest Request(const Arguments& arguments, const Arguments& shell = {},
+                                std::map<std::string, std::string> set = {}) const {
     testing::ChildRequest request;
     request.argv = shell.empty() ? Arguments{PICTAVUE_PROGRAM} : shell;
     request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
-    request.environment = testing::HeadlessEnvironment(
-        {{"HOME", folder_.MakeFolder("home")}, {"XDG_CONFIG_HOME", folder_.Path("home/.config")}});
+    set.insert({{"PATH", folder_.Path("bin") + ":/usr/bin:/bin"},
+                {"HOME", folder_.MakeFolder("home")},
+                {"XDG_CONFIG_HOME", folder_.Path("home/.config")},
+                {"XDG_RUNTIME_DIR", folder_.Path()},
+                {"LANG", "C.UTF-8"},
+                {"QT_QPA_PLATFORM", ""}});
+    request.environment = testing::HeadlessEnvironment(set);
     return request;
   }
   Arguments Batch(const Arguments& options = {}) const {
@@ -175,6 +191,68 @@ TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
     EXPECT_FALSE(entry.path().string().ends_with(".pictavue-tmp")) << entry.path();
   }
 }
+
+#ifdef PICTAVUE_WINDOW_MODULE
+using WindowModuleTest = BatchProcessTest;
+const std::map<std::string, std::string> kOffscreen = {{"QT_QPA_PLATFORM", "offscreen"}};
+
+// A copy of the program without the library keeps batch mode and says why it has no window. The
+// dynamic loader lists every library it loads when asked to (glibc's LD_DEBUG).
+TEST_F(WindowModuleTest, TheWindowComesFromItsLibraryAndBatchModeNeedsNoQt) {
+  const Arguments gallery = {"--settings", settings_, pictures_};
+  const testing::ChildResult window = testing::RunChild(Request(gallery, {}, kOffscreen));
+  ASSERT_EQ(window.exit_code, 0) << window.Describe() << "\n" << window.err;
+  EXPECT_EQ(testing::ReadFileBytes(folder_.Path("opened")), Page() + "\n");
+
+  fs::remove(Page());
+  const std::string alone = folder_.MakeFolder("alone") + "/pictavue";
+  fs::copy_file(PICTAVUE_PROGRAM, alone);
+  const testing::ChildResult no_window = testing::RunChild(Request(gallery, {alone}, kOffscreen));
+  EXPECT_EQ(no_window.exit_code, 2) << no_window.Describe();
+  EXPECT_THAT(no_window.err, HasSubstr("Pictavue: the window cannot be shown ("));
+  EXPECT_THAT(no_window.err, HasSubstr(PICTAVUE_WINDOW_MODULE));
+  EXPECT_FALSE(fs::exists(Page()));
+  EXPECT_EQ(testing::RunChild(Request(Batch(), {alone})).out, Page() + "\n");
+
+  fs::remove(Page());
+  const testing::ChildResult batch =
+      testing::RunChild(Request(Batch(), {}, {{"LD_DEBUG", "files"}}));
+  ASSERT_EQ(batch.exit_code, 0) << batch.Describe() << "\n" << batch.err;
+  if (batch.err.find("file=") == std::string::npos) {
+    GTEST_SKIP() << "the dynamic loader does not report the libraries it loads";
+  }
+  EXPECT_THAT(batch.err, HasSubstr("file=libc.so"));
+  EXPECT_THAT(batch.err, ::testing::Not(HasSubstr("Qt6")));
+  EXPECT_THAT(batch.err, ::testing::Not(HasSubstr(PICTAVUE_WINDOW_MODULE)));
+}
+
+// Where no window can be shown (no display, or one no X server serves): one line about batch mode
+// and status 2, never Qt's abort, and the settings untouched.
+TEST_F(WindowModuleTest, EveryWindowedStartWithoutADisplaySaysHowToUseBatchMode) {
+  const std::string settings = testing::ReadFileBytes(settings_);
+  int unserved = 640;
+  while (fs::exists("/tmp/.X11-unix/X" + std::to_string(unserved))) {
+    ++unserved;
+  }
+  for (const std::string& display : {std::string(), ":" + std::to_string(unserved)}) {
+    for (const Arguments& arguments :
+         {Arguments{}, {pictures_}, {"--unknown"}, {"--settings", settings_, pictures_}}) {
+      const testing::ChildResult result = testing::RunChild(
+          Request(arguments, {},
+                  display.empty() ? std::map<std::string, std::string>()
+                                  : std::map<std::string, std::string>{{"DISPLAY", display}}));
+      EXPECT_EQ(result.exit_code, 2) << display << " " << ::testing::PrintToString(arguments)
+                                     << ": " << result.Describe() << "\n"
+                                     << result.err;
+      EXPECT_THAT(result.err, ::testing::MatchesRegex(
+                                  "Pictavue: no display is available for the window \\([^\n]*\\); "
+                                  "pictavue --batch \\[--settings FILE\\] \\[--yes\\] \\[--open\\] "
+                                  "FOLDER makes a gallery without a window\n"));
+    }
+  }
+  EXPECT_EQ(testing::ReadFileBytes(settings_), settings);
+}
+#endif
 
 }  // namespace
 }  // namespace pictavue
