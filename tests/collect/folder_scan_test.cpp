@@ -101,8 +101,7 @@ TEST(FolderScanLimitsTest, StopsWithAFailureBeyondThePictureOrSubfolderLimit) {
     RunState state;
     // Subfolders searched only for pictures: the count of subfolders alone must still fit.
     const Status status = ScanFolder(tree, front_end, Request(subfolders == 0), "D:\\P\\", state);
-    SCOPED_TRACE(std::to_string(in_first) + " + " + std::to_string(in_second) + ", " +
-                 std::to_string(subfolders) + " subfolders");
+    SCOPED_TRACE(::testing::PrintToString(std::array{in_first, in_second, subfolders}));
     EXPECT_EQ(status.ok(), !fails);
     EXPECT_EQ(status.description(), fails ? kTooManyImagesMessage.text : "");
     EXPECT_EQ(state.ImageCount, images);

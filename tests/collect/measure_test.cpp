@@ -15,7 +15,7 @@ namespace {
 using namespace testing;
 
 // What each kind of file measures, with and without the plug-ins, is the hostile tree's table
-// (tests/data/generate/hostile_tree.tsv): the same files through the whole run.
+// (tests/data/generate/hostile_tree.tsv); how a file's end is read, the file source's.
 TEST(Measure, RoutesSidesAndTheEndMarker) {
   const std::map<std::string, MeasureRoute> routes = {
       {"gif header", MeasureRoute::kGifHeader},   {"bmp header", MeasureRoute::kBmpHeader},
@@ -40,11 +40,6 @@ TEST(Measure, RoutesSidesAndTheEndMarker) {
       {folder.WriteFile("cut.jpg", jpeg.substr(0, jpeg.size() - 1)), false},
       {folder.WriteFile("one.jpg", "\xD9"), false},
       {folder.WriteFile("empty.jpg", ""), false},
-      // Beyond the first block the end is read on its own, at the length the open file gives.
-      {folder.WriteFile("long.jpg", std::string(10000, 'x') + "\xFF\xD9"), true},
-      {folder.WriteFile("long-cut.jpg", std::string(10000, 'x') + "\xFF\xD9x"), false},
-      {folder.WriteFile("block.jpg", std::string(4094, 'x') + "\xFF\xD9"), true},
-      {folder.WriteFile("block-and-one.jpg", std::string(4095, 'x') + "\xFF\xD9"), true},
       {folder.MakeFolder("folder.jpg"), false},
       {folder.Path("missing.jpg"), false},
   };

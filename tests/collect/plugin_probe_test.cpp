@@ -49,9 +49,8 @@ TEST(PluginProbe, NamesFromTheirBuffers) {
 TEST(PluginProbe, OurThreePluginsFromTheBuildFolder) {
   const Plugins plugins = Plugins::Load(kBuildFolder, CodePage("UTF-8"));
   EXPECT_EQ(plugins.names().JpegPluginName, "Pictavue JPEG size reader 1.26");
-  EXPECT_EQ(plugins.names().PngPluginName, "Pictavue PNG size reader 1.26");
-  EXPECT_EQ(plugins.names().WmfPluginName, "Pictavue metafile size reader 1.26");
-  EXPECT_EQ(plugins.Name(PluginKind::kPng), plugins.names().PngPluginName);
+  EXPECT_EQ(plugins.Name(PluginKind::kPng), "Pictavue PNG size reader 1.26");
+  EXPECT_EQ(plugins.Name(PluginKind::kWmf), "Pictavue metafile size reader 1.26");
 
   // What each library measures is the measuring's to test; here, that each kind reaches its own.
   TempFolder pictures;
