@@ -5,7 +5,6 @@
 
 #include "generate/generation_run.h"
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <iterator>
@@ -123,7 +122,10 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
   for (const testing::Row& row : testing::ReadTable("generate/runs.tsv")) {
     SCOPED_TRACE(row.Text());
     RunFixture run;
-    const std::string search_dir = AddTree(run, row[0]);
+    const std::size_t cancel = row[0].find('@');  // "tree@n": Cancel pressed at the n-th yield
+    const std::string search_dir = AddTree(run, row[0].substr(0, cancel));
+    run.front_end.CancelAtYield(cancel == std::string::npos ? 0
+                                                            : std::stoi(row[0].substr(cancel + 1)));
     if (row[2] != "-") {
       run.failures[row[3] + row[2]] = "disk full";
     }
@@ -138,6 +140,7 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
     EXPECT_EQ(run.front_end.Events(), testing::Items(row[6]));
     const bool aborted = row[6].find("message 16") != std::string::npos;
     EXPECT_EQ(state.RunAborted, aborted);
+    EXPECT_EQ(state.CancelRequested, cancel != std::string::npos);
     if (!aborted) {
       EXPECT_EQ(state.ImageCount == 0, row[5] == "-");  // no pictures
     }
@@ -153,37 +156,6 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
     for (const std::string& text : testing::Items(row[9])) {
       EXPECT_THAT(run.pages.at(0), HasSubstr(text));
     }
-  }
-}
-
-// Cancel pressed at the n-th yield of a run, for every n: the run stops at the next point where
-// it looks (every yield of the scan, the measuring and the ordering; after each page), without a
-// message, with ImageCount 0, and keeps the pages it has written. A page once begun is finished.
-TEST(GenerationRunTest, CancelAtEveryPollPointKeepsThePagesWrittenSoFar) {
-  const GalleryOptions options = OptionsFor("D:\\Photos", "2", {"DirName=D:\\Out", "FrameMenu=1"});
-  RunFixture full;
-  AddTree(full, "photos");
-  static_cast<void>(full.Run(options));
-  // The yields made before each page begins: the first page yields once for each of its two
-  // pictures, and each page is followed by the poll that decides whether the next one begins.
-  const std::vector<int>& before = full.yields_before;
-  const std::vector<int> page_starts = {before[0] - 2, before[0] + 1, before[1] + 1};
-  ASSERT_EQ(before[2] + 1, full.front_end.YieldCount());
-  const Texts& conversation = full.front_end.Events();
-
-  for (int n = 1; n <= full.front_end.YieldCount(); ++n) {
-    RunFixture run;
-    AddTree(run, "photos");
-    run.front_end.CancelAtYield(n);
-    const RunState state = run.Run(options);
-    const auto begun =
-        std::count_if(page_starts.begin(), page_starts.end(), [n](int start) { return start < n; });
-    EXPECT_EQ(run.paths, Texts(full.paths.begin(), full.paths.begin() + begun)) << n;
-    EXPECT_EQ(state.ImageCount, 0) << n;
-    EXPECT_TRUE(state.CancelRequested && !state.RunAborted && state.PageToOpen.empty()) << n;
-    const Texts& events = run.front_end.Events();
-    ASSERT_LE(events.size(), conversation.size()) << n;
-    EXPECT_TRUE(std::equal(events.begin(), events.end(), conversation.begin())) << n;
   }
 }
 
