@@ -32,18 +32,6 @@ TEST(AddressesTest, PathAndAddressRulesPerStyle) {
       {"FolderHeadingText",
        [](const Row& r, PathStyle s) { return FolderHeadingText(r[2], r[3] == "path", s); }},
       {"AddressText", [](const Row& r, PathStyle s) { return AddressText(r[2], KindOf(r[3]), s); }},
-      {"ScriptAddress",
-       [](const Row& r, PathStyle s) {
-         std::string out;
-         AppendScriptAddress(out, r[2], KindOf(r[3]), s);
-         return out;
-       }},
-      {"RefreshAddress",
-       [](const Row& r, PathStyle s) {
-         std::string out;
-         AppendRefreshAddress(out, r[2], s);
-         return out;
-       }},
   };
   for (const Row& row : ReadTable("generate/addresses.tsv")) {
     EXPECT_EQ(rules.at(row[0])(row, StyleOf(row[1])), row.back()) << row.Text();
