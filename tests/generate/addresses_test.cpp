@@ -51,18 +51,5 @@ TEST(EscapingTest, NamesAreWrittenSoThatThePageHoldsAndTheAddressReachesTheFile)
   }
 }
 
-// Plain bytes are looked at eight at a time: a byte to rewrite is found wherever it stands in a
-// long run, and so is one that starts no UTF-8 sequence.
-TEST(EscapingTest, EveryPlaceInALongRunIsLookedAt) {
-  const std::string plain = "abcdefghijklmnopqrstuvwxy";
-  for (std::size_t at = 0; at < plain.size(); ++at) {
-    for (const auto& [byte, written] : {std::pair{"<", "&lt;"}, {"\xFF", "\uFFFD"}}) {
-      std::string text;
-      AppendNameText(text, std::string(plain).replace(at, 1, byte));
-      EXPECT_EQ(text, std::string(plain).replace(at, 1, written)) << at;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace pictavue
