@@ -78,15 +78,8 @@ TEST(FolderScanTest, WindowsTreesInListingOrder) {
 }
 
 TEST(FolderScanLimitsTest, StopsWithAFailureBeyondThePictureOrSubfolderLimit) {
-  const std::array<int, 6> cases[] = {
-      // pictures in D:\P\ and in D:\P\Sub\, empty subfolders, fails, pictures, subfolders kept
-      {kMaxImages, 0, 0, 0, kMaxImages, 0},
-      {kMaxImages + 1, 0, 0, 1, kMaxImages, 0},
-      {kMaxImages / 2, kMaxImages / 2 + 1, 0, 1, kMaxImages, 1},
-      {1, 0, kMaxImages, 0, 1, kMaxImages},
-      {1, 0, kMaxImages + 1, 1, 0, 0},
-  };
-  for (const auto& [in_first, in_second, subfolders, fails, images, top] : cases) {
+  for (const auto& c : testing::CaseTable("collect/collect.txt", "scan limits")) {
+    const auto [in_first, in_second, subfolders] = std::array{c.Int(0), c.Int(1), c.Int(2)};
     testing::MemoryDirectory tree;
     for (int i = 0; i < in_first; ++i) {
       tree.AddFile("D:\\P\\" + std::to_string(i) + ".gif");
@@ -101,12 +94,11 @@ TEST(FolderScanLimitsTest, StopsWithAFailureBeyondThePictureOrSubfolderLimit) {
     RunState state;
     // Subfolders searched only for pictures: the count of subfolders alone must still fit.
     const Status status = ScanFolder(tree, front_end, Request(subfolders == 0), "D:\\P\\", state);
-    SCOPED_TRACE(::testing::PrintToString(std::array{in_first, in_second, subfolders}));
-    EXPECT_EQ(status.ok(), !fails);
-    EXPECT_EQ(status.description(), fails ? kTooManyImagesMessage.text : "");
-    EXPECT_EQ(state.ImageCount, images);
-    EXPECT_EQ(state.TopSubfolderCount, top);
-    EXPECT_EQ(tree.OpenSearches(), 0);
+    EXPECT_EQ(status.description(), c.Bool(3) ? kTooManyImagesMessage.text : "") << c;
+    EXPECT_EQ(status.ok(), !c.Bool(3)) << c;
+    EXPECT_EQ(state.ImageCount, c.Int(4)) << c;
+    EXPECT_EQ(state.TopSubfolderCount, c.Int(5)) << c;
+    EXPECT_EQ(tree.OpenSearches(), 0) << c;
   }
 }
 
