@@ -1,8 +1,6 @@
-// The program as a process, for what only a process shows: the exit status it ends with,
-// standard output and standard error kept apart, the translation beside it, signals, files as the
-// system leaves them; the window coming from its own library, which batch mode never loads, nor
-// any part of Qt; and where no window can be shown, how to use batch mode instead of an abort.
-// Each outcome's messages and settings are BatchModeTest's.
+// The program as a process, for what only a process shows: exit statuses, the two streams, the
+// translation beside it, signals, files as the system leaves them, the window's own library, and
+// the start without a display. Each outcome's messages and settings are BatchModeTest's.
 
 #include <chrono>
 #include <filesystem>

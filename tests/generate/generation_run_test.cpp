@@ -1,7 +1,5 @@
-// The generation run: over Windows-style trees in memory (phases, files, sizes, outcomes, a
-// cancel at every poll point), and over a tree of bad things on the real file system
-// (tests/data/generate/hostile_tree.tsv), with the system's lister, loader and file writer and the
-// plug-ins built beside the tests.
+// The generation run over Windows-style trees in memory, and over a tree of bad things on the real
+// file system with the system's lister, loader and file writer and the plug-ins built beside it.
 
 #include "generate/generation_run.h"
 

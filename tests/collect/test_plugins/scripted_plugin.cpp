@@ -22,16 +22,15 @@ __attribute__((visibility("default"))) int GetPictureInfo(const char* buf, long 
                                                           unsigned int /*flag*/,
                                                           pictavue::PictureInfo* info) {
   std::FILE* file = std::fopen(buf, "rb");
-  if (file == nullptr) {
-    return pictavue::kPluginReadError;
-  }
-  int result = pictavue::kPluginInternalError;
+  int result = pictavue::kPluginReadError;
   long width = 0;
   long height = 0;
-  if (std::fscanf(file, "%d %ld %ld", &result, &width, &height) != 3) {
-    result = pictavue::kPluginInternalError;
+  if (file != nullptr) {
+    result = std::fscanf(file, "%d %ld %ld", &result, &width, &height) == 3
+                 ? result
+                 : pictavue::kPluginInternalError;
+    std::fclose(file);
   }
-  std::fclose(file);
   info->width = static_cast<std::int32_t>(width);
   info->height = static_cast<std::int32_t>(height);
   info->colour_depth = 24;
