@@ -26,12 +26,9 @@ TEST(Measure, RoutesSidesAndTheEndMarker) {
     EXPECT_EQ(ChooseMeasureRoute(c[0], PluginNames()), routes.at(c[1])) << c;
     EXPECT_EQ(ChooseMeasureRoute(c[0], PluginNames{"J", "P", "W"}), routes.at(c[2])) << c;
   }
-  for (const auto& [side, fits] : {std::pair<std::int64_t, bool>{32767, true},
-                                   {-32768, true},
-                                   {32768, false},
-                                   {-32769, false},
-                                   {4294967296, false}}) {
-    EXPECT_EQ(FitSide(side), fits ? std::optional<std::int16_t>(side) : std::nullopt) << side;
+  for (const auto& c : CaseTable("collect/collect.txt", "sides")) {
+    const std::optional<std::int16_t> side = FitSide(std::stoll(c[0]));
+    EXPECT_EQ(side ? std::to_string(*side) : "none", c[1]) << c;
   }
   TempFolder folder;
   const std::string jpeg = MakeJpeg(16, 16);
