@@ -39,8 +39,7 @@ TEST(FolderScanTest, WhichNamesAndFoldersCount) {
   }
 }
 
-// A Windows-style tree in memory: files by their paths, "folder\" for an empty folder,
-// "link -> target" for a junction, "!folder" for one that cannot be listed.
+// An entry of "windows trees" into a Windows-style tree in memory.
 void AddToTree(testing::MemoryDirectory& tree, const std::string& entry) {
   if (const std::size_t arrow = entry.find(" -> "); arrow != std::string::npos) {
     tree.AddLink(entry.substr(0, arrow), entry.substr(arrow + 4));

@@ -33,9 +33,8 @@ using ::testing::HasSubstr;
 using testing::OptionsFor;
 using Texts = std::vector<std::string>;
 
-// A run with a fixed clock, by default over a Windows-style tree in memory whose loader answers
-// sizes from a table by path. The writer keeps each file with the yields made before it, or fails
-// as a full disk would; on the real file system it writes the file too.
+// A run with a fixed clock, by default over a tree in memory whose loader answers from a table. The
+// writer keeps each file with the yields made before it, or fails as a full disk would.
 struct RunFixture : PictureLoader {
   std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
     ++loader_calls;
@@ -224,9 +223,8 @@ void MakeEntry(const testing::TempFolder& folder, const std::string& relative,
   }
 }
 
-// The tree of bad things must not stop the run: every good picture measured, 50 x 50 for each
-// picture that cannot be, nothing else collected, and whole pages written into the output folder
-// and nowhere else. The run has no root's rights, so that what is locked is locked for it.
+// Bad things must not stop the run: every picture measured or 50 x 50, nothing else collected,
+// whole pages in the output folder only; without root's rights, so that locks hold for it.
 TEST(HostileTreeTest, WithAndWithoutThePlugins) {
   for (const bool with_plugins : {true, false}) {
     SCOPED_TRACE(with_plugins ? "with the plug-ins" : "without plug-ins");

@@ -18,8 +18,7 @@ namespace {
 using testing::ReadTable;
 using testing::Row;
 
-// The pictures of tree ("windows" or "posix" of pictures.tsv, in page order; or a number of them,
-// which is all a menu needs), paginated as a run with options does.
+// A tree of pictures.tsv in page order (or a number of pictures, all a menu needs), paginated.
 RunState Paginated(const std::string& tree, const GalleryOptions& options) {
   RunState run;
   for (const Row& row : ReadTable("generate/pictures.tsv")) {
