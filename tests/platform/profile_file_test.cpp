@@ -67,14 +67,8 @@ TEST(ProfileFileTest, HandEditedFileSurvivesLoadChangeSave) {
   const std::string path = folder.WriteFile(
       "Pictavue.ini", ReadFileBytes(testing::SourcePath("tests/data/platform/hand_edited.ini")));
   ProfileFile profile = ProfileFile::Load(path);
-  const char* const changes[][3] = {{"SearchDir", "DirHistry1", "/home/me/Gallery"},
-                                    {"SearchDir", "SubDir", "1"},
-                                    {"SearchDir", "GIF", "1"},
-                                    {"PageFormat", "Width", "False"},
-                                    {"PageFormat", "Delay", "30"},
-                                    {"OutFile", "FileName", "index"}};
-  for (const auto& [section, key, value] : changes) {
-    profile.SetString(section, key, value, kUtf8);
+  for (const auto& c : CaseTable(kCases, "hand edits")) {
+    profile.SetString(c[0], c[1], c[2], kUtf8);
   }
   ASSERT_TRUE(profile.Save(path).ok());
   const std::string expected =
