@@ -90,11 +90,9 @@ TEST(SystemPathsTest, HomeAndDefaultSearchFolder) {
     return;
   }
   testing::TempFolder temp;
-  {
-    const testing::ScopedEnvironment home("HOME", temp.Path().c_str());
-    EXPECT_EQ(HomeFolder(), temp.Path());
-    EXPECT_EQ(DefaultSearchFolder(), temp.Path());
-  }
+  const testing::ScopedEnvironment home("HOME", temp.Path().c_str());
+  EXPECT_EQ(HomeFolder(), temp.Path());
+  EXPECT_EQ(DefaultSearchFolder(), temp.Path());
   const testing::ScopedEnvironment no_home("HOME", nullptr);  // the password database's
   EXPECT_EQ(PathKind(HomeFolder()), FileKind::kFolder);
 }
