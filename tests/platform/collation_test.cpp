@@ -42,12 +42,6 @@ TEST(CollationTest, OrderByLocale) {
   for (const auto& c : CaseTable(kCases, "order")) {
     ExpectOrder(Collation::ForLocale(c[0]), c, 1);
   }
-  // A very long text collates by its beginning.
-  const Collation c_locale = Collation::ForLocale("C");
-  const std::string long_a(1 << 20, 'a');
-  EXPECT_LT(c_locale.SortKey(long_a).size(), std::size_t{1} << 20);
-  EXPECT_EQ(Order(c_locale, long_a, "b"), -1);
-  EXPECT_EQ(Order(c_locale, long_a, long_a + "b"), 0);
 
   // Whatever locale the variables name, letter case is ignored: under C or POSIX ICU's default
   // would put upper case first.

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
-#include "platform/picture_headers.h"
 #include "support/temp_folder.h"
 #include "tools/picture_writers.h"
 
@@ -108,9 +107,9 @@ TEST(PictureLoader, ReadsTheFirstExifBlockOnly) {
   });
 }
 
-// libjpeg and the header readers agree on every JPEG the writers make. A JPEG cut before the
-// end of its frame header fails to load, one cut after its scan header loads; in between, libjpeg
-// may read the rest of the scan header from the end marker it supplies for a file cut short.
+// A JPEG cut before the end of its frame header fails to load, one cut after its scan header
+// loads; in between, libjpeg may read the rest of the scan header from the end marker it
+// supplies for a file cut short.
 TEST(PictureLoader, EveryTruncationOfAJpeg) {
   if (!kPosix) {
     GTEST_SKIP() << "the system's loader is not ours to bound";
@@ -126,15 +125,6 @@ TEST(PictureLoader, EveryTruncationOfAJpeg) {
     } else {
       EXPECT_TRUE(loaded == "failure" || loaded == "30x40") << length;
     }
-  }
-  for (const int orientation : {0, 1, 4, 5, 8}) {
-    const std::string bytes = MakeJpeg(17, 300, orientation);
-    MemorySource source(bytes);
-    const HeaderResult walked = ReadJpegHeader(source);
-    ASSERT_TRUE(walked.ok());
-    EXPECT_EQ(Load(folder.WriteFile("same.jpg", bytes)),
-              std::to_string(walked.header().width) + "x" + std::to_string(walked.header().height))
-        << orientation;
   }
 }
 
