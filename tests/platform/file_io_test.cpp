@@ -224,8 +224,8 @@ TEST(FileIoTest, Probes) {
   TempFolder folder;
   const std::string file = folder.WriteFile("page.htm", "x");
   const std::string sub = folder.MakeFolder("sub");
-  const std::pair<std::string, bool> cases[] = {// path, whether a file can be made there
-                                                {file, true},
+  // path, whether a file can be made there
+  const std::pair<std::string, bool> cases[] = {{file, true},
                                                 {folder.Path("new.htm"), true},
                                                 {sub, false},
                                                 {"", false},
