@@ -135,7 +135,7 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesThemselves) {
     return std::make_pair(status, status == ReadStatus::kOk ? out : std::vector<std::uint8_t>{});
   };
   const std::vector<Row> windows = CaseTable("platform/picture_headers.txt", "file source reads");
-  for (const std::size_t file_length : {0, 1, 511, 512, 513, 4095, 4096, 4097, 10000}) {
+  for (const std::size_t file_length : {0, 1, 2, 511, 512, 513, 4095, 4096, 4097, 10000}) {
     for (const std::uint64_t base : {0, 100, 700}) {
       std::string bytes(file_length, '\0');
       for (std::size_t i = 0; i < bytes.size(); ++i) {
