@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_seeds.h"
+#include "fuzz_check.h"
 #include "settings/help_file.h"
 
 using pictavue::fuzz::Check;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_seeds.h"
+#include "fuzz_check.h"
 #include "platform/profile_file.h"
 
 namespace {
@@ -51,12 +51,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   return 0;
-}
-
-// The hand-written seeds are under tests/data/fuzz/profile_file/; these need the writer.
-PICTAVUE_FUZZ_SEEDS(profile_file) {
-  ProfileFile japanese;
-  japanese.SetString("SearchDir", "DirHistry1", "C:\\写真\\ｱﾙﾊﾞﾑ", CodePage("CP932"));
-  japanese.SetString("PageFormat", "Title", "旅行\\n2024", CodePage("CP932"));
-  return {{"japanese.ini", japanese.Serialize()}};
 }

@@ -10,21 +10,44 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <dirent.h>
+#include <dlfcn.h>
+#endif
 
 #include "platform/path_style.h"
 #include "support/cases.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
 
+#ifndef _WIN32
+namespace {
+bool hide_entry_types = false;
+}  // namespace
+
+// Some file systems (older XFS, some network and FUSE ones) leave every entry's type unknown; this
+// test program can play one, so that the lister's own look at each entry is tested too.
+extern "C" dirent* readdir(DIR* dir) {
+  static const auto real = reinterpret_cast<dirent* (*)(DIR*)>(dlsym(RTLD_NEXT, "readdir"));
+  dirent* entry = real(dir);
+  if (entry != nullptr && hide_entry_types) {
+    entry->d_type = DT_UNKNOWN;
+  }
+  return entry;
+}
+#endif
+
 namespace pictavue {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::CaseTable;
 
+constexpr char kCases[] = "platform/dir_listing.txt";
 const bool kPosix = NativePathStyle() == PathStyle::kPosix;
 
 TEST(DirListingTest, PatternsMatchAsTheSystemsSearch) {
-  for (const auto& c : testing::CaseTable("platform/dir_listing.txt", "patterns")) {
+  for (const auto& c : CaseTable(kCases, "patterns")) {
     EXPECT_EQ(PatternMatches(c[0], c[1]), c.Bool(2)) << c;
   }
 }
@@ -68,16 +91,24 @@ TEST(DirListingTest, ListsMatchingEntriesWithTheirKindAndSize) {
     all = {"./", "../", "A.gif 5", "b.GIF 3", "c.txt 0", "dead.gif@ 0", "ln/@", "sub/", "x.jpg/"};
     gifs.push_back("dead.gif@ 0");
   }
-  EXPECT_EQ(List(temp.Path("pics"), "*.*"), InListOrder(all));
-  EXPECT_EQ(List(temp.Path("pics") + Separator(NativePathStyle()), "*.GIF"), gifs);
+  for (const bool hidden : {false, kPosix}) {
+#ifndef _WIN32
+    hide_entry_types = hidden;
+#endif
+    EXPECT_EQ(List(temp.Path("pics"), "*.*"), InListOrder(all)) << hidden;
+    EXPECT_EQ(List(temp.Path("pics") + Separator(NativePathStyle()), "*.GIF"), gifs) << hidden;
+  }
+#ifndef _WIN32
+  hide_entry_types = false;
+#endif
   EXPECT_EQ(List(temp.Path("empty"), "*.*"), InListOrder({"./", "../"}));
   EXPECT_EQ(List(temp.Path("empty"), "*.gif"), std::vector<std::string>{});
 
   const auto lister = MakeSystemDirectoryLister();
-  EXPECT_EQ(lister->Open(temp.Path("missing"), "*.*"), nullptr);
-  EXPECT_EQ(lister->Open(temp.Path("pics/A.gif"), "*.*"), nullptr);
-  EXPECT_EQ(lister->Open("", "*.*"), nullptr);
-  EXPECT_EQ(lister->Open(temp.Path("pics") + std::string(1, '\0') + "x", "*.*"), nullptr);
+  for (const std::string& no_folder : {temp.Path("missing"), temp.Path("pics/A.gif"), std::string(),
+                                       temp.Path("pics") + std::string(1, '\0') + "x"}) {
+    EXPECT_EQ(lister->Open(no_folder, "*.*"), nullptr) << no_folder;
+  }
   if (!kPosix) {  // a drive's root holds no "." or "..", yet it can be listed
     EXPECT_NE(lister->Open("C:\\", "*.no-such-extension"), nullptr);
   }
@@ -85,44 +116,39 @@ TEST(DirListingTest, ListsMatchingEntriesWithTheirKindAndSize) {
 
 TEST(DirListingTest, GivesAFolderOneIdentityHoweverItIsReached) {
   testing::TempFolder temp;
-  temp.MakeFolder("pics/Sub");
-  temp.MakeFolder("pics/x.jpg");
   const auto lister = MakeSystemDirectoryLister();
-  const auto sub = lister->FolderIdentity(temp.Path("pics/Sub"));
+  const auto sub = lister->FolderIdentity(temp.MakeFolder("pics/Sub"));
   ASSERT_TRUE(sub.has_value());
-  const char separator = Separator(NativePathStyle());
+  const std::string separator(1, Separator(NativePathStyle()));
   EXPECT_EQ(lister->FolderIdentity(temp.Path("pics/Sub") + separator + ".." + separator + "Sub"),
             sub);
-  EXPECT_NE(lister->FolderIdentity(temp.Path("pics/x.jpg")), sub);
+  EXPECT_NE(lister->FolderIdentity(temp.MakeFolder("pics/x.jpg")), sub);
   EXPECT_EQ(lister->FolderIdentity(temp.WriteFile("pics/a.gif", "")), std::nullopt);
   EXPECT_EQ(lister->FolderIdentity(temp.Path("missing")), std::nullopt);
   if (kPosix) {
     fs::create_directory_symlink(temp.Path("pics/Sub"), temp.Path("pics/ln"));
-    EXPECT_EQ(lister->FolderIdentity(temp.Path("pics/ln")), sub);
-  } else {
-    EXPECT_EQ(lister->FolderIdentity(temp.Path("pics/sub") + separator), sub);
   }
+  EXPECT_EQ(
+      lister->FolderIdentity(kPosix ? temp.Path("pics/ln") : temp.Path("pics/sub") + separator),
+      sub);
 }
 
-// Letters compare as upper case, so "_" (after "Z", before "a") separates the two foldings; names
-// equal but for case keep the order of their bytes, also beyond their first eight; bytes beyond
-// ASCII come last.
 TEST(DirListingTest, PosixListsInTheWindowsOrder) {
   if (!kPosix) {
     GTEST_SKIP() << "the system's own order";
   }
   testing::TempFolder temp;
-  const std::vector<std::string> expected = {
-      ".",          "..",        "A",         "a", "a.b", "aa", "ABCDEFGH0", "abcdefgh1",
-      "abcdefgh10", "ABCDEFGHI", "abcdefghi", "b", "Z",   "_x", "~",         "日本"};
+  std::vector<std::string> expected = {".", ".."};
+  for (const auto& c : CaseTable(kCases, "windows order")) {
+    expected.push_back(c[0]);
+  }
   for (auto it = expected.rbegin(); it != expected.rend() - 2; ++it) {
     temp.WriteFile("f/" + *it, "");
   }
   for (const char* pattern : {"*.*", "*"}) {
     const auto search = MakeSystemDirectoryLister()->Open(temp.Path("f"), pattern);
-    ASSERT_NE(search, nullptr);
     std::vector<std::string> names;
-    while (search->Next()) {
+    while (search && search->Next()) {
       names.push_back(search->Name());
     }
     EXPECT_EQ(names, expected) << pattern;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ascii_case.h"
 #include "platform/paths.h"
 #include "platform/program_folder.h"
 #include "platform/settings_location.h"
@@ -74,11 +75,8 @@ TEST(SystemPathsTest, CanonicalFolders) {
     EXPECT_EQ(NormalizeFolderPath(".."), base);
     EXPECT_EQ(NormalizeFolderPath(base + "/to-photos/Trip"), base + "/to-photos/Trip");
   } else {  // every name as stored, whatever the letter case typed
-    std::string upper = temp.Path("Photos/Trip");
-    for (char& c : upper) {
-      c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    }
-    EXPECT_EQ(NormalizeFolderPath("  " + upper + "  "), photos + "\\Trip");
+    EXPECT_EQ(NormalizeFolderPath("  " + AsciiUpper(temp.Path("Photos/Trip")) + "  "),
+              photos + "\\Trip");
     EXPECT_EQ(NormalizeFolderPath(temp.Path("Photos/Tr*")), "");  // a pattern names nothing
   }
   const testing::CurrentFolderChange change(temp.Path("Photos"));
@@ -92,11 +90,9 @@ TEST(SystemPathsTest, HomeAndDefaultSearchFolder) {
     return;
   }
   testing::TempFolder temp;
-  {
-    const testing::ScopedEnvironment home("HOME", temp.Path().c_str());
-    EXPECT_EQ(HomeFolder(), temp.Path());
-    EXPECT_EQ(DefaultSearchFolder(), temp.Path());
-  }
+  const testing::ScopedEnvironment home("HOME", temp.Path().c_str());
+  EXPECT_EQ(HomeFolder(), temp.Path());
+  EXPECT_EQ(DefaultSearchFolder(), temp.Path());
   const testing::ScopedEnvironment no_home("HOME", nullptr);  // the password database's
   EXPECT_EQ(PathKind(HomeFolder()), FileKind::kFolder);
 }
@@ -132,37 +128,31 @@ TEST(SystemPathsTest, TheProgramsOwnFolder) {
 }
 
 TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
-  const PathStyle kWin = PathStyle::kWindows;
+  const auto style = [](const std::string& name) {
+    return name == "win" ? PathStyle::kWindows : PathStyle::kPosix;
+  };
   constexpr ProgramLayout kInstalled{"../lib/x86_64-linux-gnu/pictavue", "../share/pictavue",
                                      "../share/doc/pictavue"};
   for (const auto& c : testing::CaseTable("platform/settings_location.txt", "program files")) {
-    const ProgramFiles files =
-        ProgramFilesIn(c[1], c[2] == "installed" ? kInstalled : kPortableLayout, c.Bool(3),
-                       c[0] == "win" ? kWin : PathStyle::kPosix);
+    const ProgramFiles files = ProgramFilesIn(
+        c[1], c[2] == "installed" ? kInstalled : kPortableLayout, c.Bool(3), style(c[0]));
     EXPECT_EQ(files.program_folder + "|" + files.library_folder + "|" + files.data_folder + "|" +
                   files.docs_folder,
               c[1] + "|" + c[4] + "|" + c[5] + "|" + c[6])
         << c;
   }
   for (const auto& c : testing::CaseTable("platform/settings_location.txt", "choose")) {
-    const SettingsLocationInputs inputs{c[0] == "win" ? kWin : PathStyle::kPosix,
-                                        c[1],
-                                        c.Bool(2),
-                                        c.Bool(3),
-                                        c.Bool(4),
-                                        c[5],
-                                        c[6]};
-    const SettingsLocation got = ChooseSettingsLocation(inputs);
-    EXPECT_EQ(got.settings_file_path, c[7]) << c;
-    EXPECT_EQ(got.settings_folder, c[8]) << c;
-    EXPECT_EQ(got.default_output_folder, c[9]) << c;
-    EXPECT_EQ(got.portable, c.Bool(10)) << c;
+    const SettingsLocation got =
+        ChooseSettingsLocation({style(c[0]), c[1], c.Bool(2), c.Bool(3), c.Bool(4), c[5], c[6]});
+    EXPECT_EQ(got.settings_file_path + "|" + got.settings_folder + "|" + got.default_output_folder +
+                  "|" + (got.portable ? "1" : "0"),
+              c[7] + "|" + c[8] + "|" + c[9] + "|" + c[10])
+        << c;
   }
 
   testing::TempFolder temp;
   const std::string program = temp.MakeFolder("program");
-  const auto portable = [](const std::string& folder) { return LocateProgramFiles(folder); };
-  const SettingsLocation beside = LocateSettings(portable(program), true);
+  const SettingsLocation beside = LocateSettings(LocateProgramFiles(program), true);
   EXPECT_TRUE(beside.portable);
   EXPECT_EQ(beside.settings_file_path, program + kSeparator + "Pictavue.ini");
 
@@ -181,13 +171,14 @@ TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
   if (unprivileged.failed() || !kPosix) {
     return;
   }
-  EXPECT_EQ(PathKind(LocateSettings(portable(program), false).settings_folder), FileKind::kMissing);
-  const SettingsLocation location = LocateSettings(portable(program), true);
+  EXPECT_EQ(PathKind(LocateSettings(LocateProgramFiles(program), false).settings_folder),
+            FileKind::kMissing);
+  const SettingsLocation location = LocateSettings(LocateProgramFiles(program), true);
   EXPECT_FALSE(location.portable);
   EXPECT_EQ(location.settings_file_path, home + "/.config/pictavue/Pictavue.ini");
   EXPECT_EQ(location.default_output_folder, home);
   EXPECT_EQ(PathKind(location.settings_folder), FileKind::kFolder);
-  EXPECT_TRUE(LocateSettings(portable(kept), true).portable);
+  EXPECT_TRUE(LocateSettings(LocateProgramFiles(kept), true).portable);
 }
 
 }  // namespace

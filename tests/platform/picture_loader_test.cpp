@@ -3,6 +3,7 @@
 
 #include "platform/picture_loader.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
-#include "platform/picture_headers.h"
 #include "support/temp_folder.h"
 #include "tools/picture_writers.h"
 
@@ -27,19 +27,13 @@ std::string Load(const std::string& path) {
   return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "failure";
 }
 
-struct Case {
-  std::string bytes;
-  std::string posix;
-  std::string windows;  // "" where only POSIX is tested
-};
-
-void ExpectLoads(const std::vector<Case>& cases) {
+// Bytes, then the size on POSIX and under Windows ("" where only POSIX is tested).
+void ExpectLoads(const std::vector<std::array<std::string, 3>>& cases) {
   TempFolder folder;
   for (std::size_t i = 0; i < cases.size(); ++i) {
-    const Case& c = cases[i];
-    const std::string& expected = kPosix ? c.posix : c.windows;
+    const std::string& expected = cases[i][kPosix ? 1 : 2];
     if (!expected.empty()) {  // the loader goes by the bytes, never by the name
-      EXPECT_EQ(Load(folder.WriteFile("picture.dat", c.bytes)), expected) << "case " << i;
+      EXPECT_EQ(Load(folder.WriteFile("picture.dat", cases[i][0])), expected) << "case " << i;
     }
   }
 }
@@ -57,12 +51,10 @@ TEST(PictureLoader, SizesAsTheSystemShowsThem) {
   ExpectLoads({
       {MakeJpeg(640, 480), "640x480", "640x480"},
       {MakeJpeg(640, 480, 7), "480x640", "640x480"},  // only ours turns by the EXIF orientation
-      {MakeJpeg(640, 480, 2), "640x480", "640x480"},
       {MakeJpeg(65500, 3, headers_only), "65500x3", ""},
       {MakeJpeg(65535, 3, headers_only), "failure", ""},  // too wide for libjpeg
       {MakeBmp(37, 21), "37x21", "37x21"},
       {MakeBmp(70000, 2), "70000x2", ""},
-      {MakeBmp(5, 7, BmpKind::kInfoTopDown), "5x7", "5x7"},
       {MakeBmp(30, 40, BmpKind::kCore), "30x40", "30x40"},
       {wmf, "50x63", "50x63"},
       {MakeWmf({100, 200, 1060, 920, 96}), "960x720", "960x720"},
@@ -72,7 +64,6 @@ TEST(PictureLoader, SizesAsTheSystemShowsThem) {
       {wmf.substr(22), "failure", "failure"},  // no placeable header
       {MakeWmf({0, 0, 750, 945, 0}), "failure", ""},
       {MakeEmf({2540, 0, 0, 2540}), "failure", "failure"},
-      {MakeEmf({0, 0, 0, 0}), "failure", "failure"},
       {MakeGif(10, 10), "failure", "failure"},
       {MakePng(4, 4), "failure", "failure"},
       {Truncated(MakeJpeg(10, 10), 40), "failure", "failure"},
@@ -116,9 +107,9 @@ TEST(PictureLoader, ReadsTheFirstExifBlockOnly) {
   });
 }
 
-// libjpeg and the header readers agree on every JPEG the writers make. A JPEG cut before the
-// end of its frame header fails to load, one cut after its scan header loads; in between, libjpeg
-// may read the rest of the scan header from the end marker it supplies for a file cut short.
+// A JPEG cut before the end of its frame header fails to load, one cut after its scan header
+// loads; in between, libjpeg may read the rest of the scan header from the end marker it
+// supplies for a file cut short.
 TEST(PictureLoader, EveryTruncationOfAJpeg) {
   if (!kPosix) {
     GTEST_SKIP() << "the system's loader is not ours to bound";
@@ -134,15 +125,6 @@ TEST(PictureLoader, EveryTruncationOfAJpeg) {
     } else {
       EXPECT_TRUE(loaded == "failure" || loaded == "30x40") << length;
     }
-  }
-  for (const int orientation : {0, 1, 4, 5, 8}) {
-    const std::string bytes = MakeJpeg(17, 300, orientation);
-    MemorySource source(bytes);
-    const HeaderResult walked = ReadJpegHeader(source);
-    ASSERT_TRUE(walked.ok());
-    EXPECT_EQ(Load(folder.WriteFile("same.jpg", bytes)),
-              std::to_string(walked.header().width) + "x" + std::to_string(walked.header().height))
-        << orientation;
   }
 }
 

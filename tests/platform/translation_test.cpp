@@ -1,7 +1,7 @@
 #include "platform/translation.h"
 
+#include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <regex>
 #include <set>
 #include <string>
@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
 #include "support/temp_folder.h"
 
 namespace pictavue {
 namespace {
 
-// The pieces of a file as lrelease writes it.
+// The pieces of a file as lrelease writes it: tagged fields with big-endian lengths, UTF-16BE
+// translations, messages closed by tag 1.
 std::string Be32(std::uint32_t value) {
   return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
           static_cast<char>(value >> 8), static_cast<char>(value)};
@@ -22,25 +24,18 @@ std::string Be32(std::uint32_t value) {
 std::string Field(char tag, std::string_view bytes) {
   return tag + Be32(static_cast<std::uint32_t>(bytes.size())) + std::string(bytes);
 }
-std::string Utf16Be(std::u16string_view text) {
-  std::string bytes;
-  for (const char16_t unit : text) {
-    bytes += static_cast<char>(unit >> 8);
-    bytes += static_cast<char>(unit & 0xFF);
-  }
-  return bytes;
-}
 std::string Message(std::string_view context, std::string_view source, std::u16string_view english,
                     std::string_view comment = "") {
-  return Field(3, Utf16Be(english)) + Field(8, comment) + Field(6, source) + Field(7, context) +
-         "\x01";
+  std::string utf16;
+  for (const char16_t unit : english) {
+    utf16 += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+  }
+  return Field(3, utf16) + Field(8, comment) + Field(6, source) + Field(7, context) + "\x01";
 }
-const std::string kMagic = "\x3C\xB8\x64\x18\xCA\xEF\x9C\x95\xCD\x21\x1C\xBF\x60\xA1\xBD\xDD";
 std::string Qm(std::string_view messages) {
-  return kMagic + Field('\xA7', "en") + Field('\x42', Be32(1) + Be32(0)) + Field('\x69', messages);
+  return "\x3C\xB8\x64\x18\xCA\xEF\x9C\x95\xCD\x21\x1C\xBF\x60\xA1\xBD\xDD" + Field('\xA7', "en") +
+         Field('\x42', Be32(1) + Be32(0)) + Field('\x69', messages);
 }
-
-constexpr SourceText kCheck = PICTAVUE_TEXT("Run", "確認");
 
 TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythingOutOfPlace) {
   const std::string good = Message("Run", "確認", u"Check") + Message("Run", "空", u"") +
@@ -49,7 +44,7 @@ TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythi
                            Message("Run", "絵", u"\xD83D\xDDBC \xD800!");
   const std::optional<Translation> read = Translation::FromQm(Qm(good));
   ASSERT_TRUE(read);
-  EXPECT_EQ(read->Of(kCheck), "Check");
+  EXPECT_EQ(read->Of(PICTAVUE_TEXT("Run", "確認")), "Check");
   EXPECT_EQ(read->Of("Other", "確認"), "Other check");
   EXPECT_EQ(read->Of("Run", "空"), "空");  // unfinished: empty
   EXPECT_EQ(read->Of("Run", "注"), "注");  // a comment marks another text than ours
@@ -58,10 +53,10 @@ TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythi
   EXPECT_EQ(read->Format(PICTAVUE_TEXT("Run", "%1 と %2 (%3)"), {"%2", "b"}), "%2 と b (%3)");
 
   const std::string one = Message("Run", "確認", u"Check");
-  const std::vector<std::pair<const char*, std::string>> bad = {
+  const std::pair<const char*, std::string> bad[] = {
       {"no magic", Qm(one).substr(1)},
       {"block longer than the file", Qm(one).substr(0, Qm(one).size() - 1)},
-      {"text longer than its message", Qm(Field(3, Utf16Be(u"Check")).substr(0, 7))},
+      {"text longer than its message", Qm(Field(3, "0123456789").substr(0, 7))},
       {"odd UTF-16", Qm(Field(3, "abc") + "\x01")},
       {"unknown tag", Qm("\x05" + one)},
       {"no end tag", Qm(one.substr(0, one.size() - 1))},
@@ -75,18 +70,15 @@ TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythi
 // Every translation keeps its source's placeholders, so no folder or path drops out of a message,
 // and its access key, so that keyboard use is the same in both languages.
 TEST(TranslationTest, TheEnglishTranslationKeepsPlaceholdersAndAccessKeys) {
-  const char* source_dir = std::getenv("PICTAVUE_TEST_SOURCE_DIR");
-  ASSERT_NE(source_dir, nullptr);
   const std::string ts =
-      testing::ReadFileBytes(std::string(source_dir) + "/resources/translations/pictavue_en.ts");
+      testing::ReadFileBytes(testing::SourcePath("resources/translations/pictavue_en.ts"));
   const auto marks = [](const std::string& text) {
     static const std::regex kMark("%[1-9]|&amp;[^&;]");
     std::set<std::string> found;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), kMark);
          it != std::sregex_iterator(); ++it) {
-      std::string mark = it->str();
-      mark.back() = static_cast<char>(std::toupper(static_cast<unsigned char>(mark.back())));
-      found.insert(mark);
+      found.insert(it->str().substr(0, it->length() - 1) +
+                   static_cast<char>(std::toupper(static_cast<unsigned char>(it->str().back()))));
     }
     return found;
   };
