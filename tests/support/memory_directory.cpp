@@ -172,7 +172,6 @@ std::unique_ptr<DirectorySearch> MemoryDirectory::Open(std::string_view folder,
                        !nodes_[child].link_target.empty(), target ? nodes_[*target].byte_size : 0});
     }
   }
-  search_log_.push_back(std::string(folder) + " " + std::string(pattern));
   return std::make_unique<MemorySearch>(std::move(items), open_searches_);
 }
 

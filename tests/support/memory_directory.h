@@ -34,8 +34,6 @@ class MemoryDirectory final : public DirectoryLister {
 
   // Searches opened and not yet closed.
   int OpenSearches() const { return *open_searches_; }
-  // Every search opened, as "<folder> <pattern>", in order.
-  const std::vector<std::string>& SearchLog() const { return search_log_; }
 
   std::unique_ptr<DirectorySearch> Open(std::string_view folder, std::string_view pattern) override;
   std::optional<FileIdentity> FolderIdentity(std::string_view folder) override;
@@ -61,7 +59,6 @@ class MemoryDirectory final : public DirectoryLister {
   // nodes_[0] holds the roots ("D:", "\\SERVER\SHARE") as its folders.
   std::vector<Node> nodes_{Node("", true)};
   std::shared_ptr<int> open_searches_ = std::make_shared<int>(0);
-  std::vector<std::string> search_log_;
 };
 
 }  // namespace pictavue::testing

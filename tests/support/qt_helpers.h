@@ -1,14 +1,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <string>
-#include <vector>
-
-#include "ui/path_chooser.h"
 
 namespace pictavue::testing {
 
@@ -48,35 +43,5 @@ inline QString OpenTopLevelWindows() {
   }
   return open;
 }
-
-// Answers the path choosers from the test and remembers what they were asked, one line per call:
-// "folder <owner>|<title>|<initial folder>" or "file <owner>|<filters>|<initial folder>".
-class FakeChooser final : public PathChooser {
- public:
-  std::string answer;
-  QStringList calls;
-
-  std::string BrowseForFolder(QWidget* owner, const std::string& title,
-                              const std::string& initial_folder) override {
-    return Answer("folder", owner, QString::fromStdString(title), initial_folder);
-  }
-  std::string ChooseFile(QWidget* owner, const std::vector<FileFilter>& filters,
-                         const std::string& initial_folder) override {
-    QStringList names;
-    for (const FileFilter& filter : filters) {
-      names << QString::fromStdString(filter.description + "=" + filter.pattern);
-    }
-    return Answer("file", owner, names.join(QLatin1Char(',')), initial_folder);
-  }
-
- private:
-  std::string Answer(const char* kind, QWidget* owner, const QString& asked,
-                     const std::string& initial_folder) {
-    calls << QStringLiteral("%1 %2|%3|%4")
-                 .arg(QLatin1String(kind), owner ? owner->objectName() : QString(), asked,
-                      QString::fromStdString(initial_folder));
-    return answer;
-  }
-};
 
 }  // namespace pictavue::testing
