@@ -18,12 +18,11 @@ namespace {
 using Paths = std::vector<std::string>;
 using testing::ImagePaths;
 
-ScanRequest Request(bool recurse, PathStyle style = PathStyle::kWindows) {
-  ScanRequest request;
-  request.style = style;
-  request.recurse = recurse;
-  request.kinds = PictureKinds{.GIF = true, .JPEG = true};
-  return request;
+ScanRequest Request(bool recurse, const std::string& pattern = "*.*") {
+  return {.style = PathStyle::kWindows,
+          .pattern = pattern,
+          .recurse = recurse,
+          .kinds = {.GIF = true, .JPEG = true}};
 }
 
 TEST(FolderScanTest, WhichNamesAndFoldersCount) {
@@ -64,10 +63,8 @@ TEST(FolderScanTest, WindowsTreesInListingOrder) {
     }
     testing::RecordingFrontEnd front_end;
     front_end.CancelAtYield(c.Int(4));
-    ScanRequest request = Request(c.Bool(2));
-    request.pattern = c[3];
     RunState state;
-    EXPECT_TRUE(ScanFolder(tree, front_end, request, c[1], state).ok()) << c;
+    EXPECT_TRUE(ScanFolder(tree, front_end, Request(c.Bool(2), c[3]), c[1], state).ok()) << c;
     EXPECT_EQ(ImagePaths(state), Paths(c.begin() + 7, c.end())) << c;
     EXPECT_EQ(state.TopSubfolderCount, c[5] == "-" ? state.TopSubfolderCount : c.Int(5)) << c;
     EXPECT_EQ(front_end.YieldCount(), c.Int(6)) << c;

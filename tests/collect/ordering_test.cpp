@@ -33,15 +33,6 @@ std::vector<ImageEntry> Entries(const std::string& paths) {
   return entries;
 }
 
-RunState StateWith(const std::vector<ImageEntry>& entries, int top_subfolder_count = 0) {
-  RunState state;
-  for (const ImageEntry& entry : entries) {
-    EXPECT_TRUE(AppendImage(state, entry));
-  }
-  state.TopSubfolderCount = top_subfolder_count;
-  return state;
-}
-
 // The file names of the list, one after the other.
 std::string FileNames(const std::vector<ImageEntry>& list) {
   std::string names;
@@ -56,7 +47,11 @@ TEST(OrderImagesTest, PutsThePicturesInPageOrder) {
     if (c[0].find('\xFF') != std::string::npos && NativePathStyle() == PathStyle::kWindows) {
       continue;  // a name Windows cannot hold
     }
-    RunState state = StateWith(Entries(c[0]), c.Int(1));
+    RunState state;
+    for (const ImageEntry& entry : Entries(c[0])) {
+      EXPECT_TRUE(AppendImage(state, entry));
+    }
+    state.TopSubfolderCount = c.Int(1);
     GalleryOptions options;
     options.SubDir = c.Int(2);
     testing::RecordingFrontEnd front_end;
