@@ -34,7 +34,7 @@ using testing::OptionsFor;
 using Texts = std::vector<std::string>;
 
 // A run with a fixed clock, by default over a tree in memory whose loader answers from a table. The
-// writer keeps each file with the yields made before it, or fails as a full disk would.
+// writer keeps each file, or fails as a full disk would.
 struct RunFixture : PictureLoader {
   std::optional<PixelSize> LoadSize(const std::string& path, const CancelPoll&) override {
     ++loader_calls;
@@ -58,11 +58,10 @@ struct RunFixture : PictureLoader {
                          }
                          paths.push_back(path);
                          pages.emplace_back(bytes);
-                         yields_before.push_back(front_end.YieldCount());
                          return on_disk ? WritePageFile(path, bytes) : Status::Ok();
                        },
                    .default_output_folder = default_output_folder,
-                   .home_address = home_address},
+                   .home_address = testing::kWindowsHome},
                   options, state, front_end);
     return state;
   }
@@ -76,12 +75,10 @@ struct RunFixture : PictureLoader {
   PathStyle style = PathStyle::kWindows;
   CodePage code_page{"UTF-8"};
   std::string default_output_folder = "C:\\Program Files\\Pictavue";
-  std::string home_address = testing::kWindowsHome;
   bool on_disk = false;
   testing::RecordingFrontEnd front_end;
   std::map<std::string, std::string> failures;  // path: the description of its failed write
   Texts paths, pages;                           // of each file written, in order
-  std::vector<int> yields_before;               // the yields made before each was written
 };
 
 // A tree of run_trees.tsv below D:\Photos (the tree "summer" run in CP932), or "<n> gifs" below
