@@ -4,12 +4,12 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/launch.h"
 #include "support/fakes.h"
 #include "support/qt_helpers.h"
+#include "support/temp_folder.h"
 #include "ui/active_window.h"
 #include "ui/frm_about.h"
 #include "ui/help_file_topics.h"
@@ -28,13 +28,9 @@ class tst_MainWindowDialogs : public QObject {
 
   // A topic's first line is its heading; its text is shown as written, markup and all.
   void topicsShowTheirTextAsWritten() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("pictavue.hlp"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("@21 区切り線\n<HR> を入れます & 区切ります。\n\n二段落目\n");
-    file.close();
-    const HelpFileTopics help(path.toStdString());
+    const testing::TempFolder folder;
+    const HelpFileTopics help(folder.WriteFile(
+        "pictavue.hlp", "@21 区切り線\n<HR> を入れます & 区切ります。\n\n二段落目\n"));
     const QString text = help.TopicText(21);
     for (const QString& part :
          {"<b>" + Tr("HelpTopic", "区切り線") + "</b>",
@@ -42,7 +38,7 @@ class tst_MainWindowDialogs : public QObject {
       QVERIFY2(text.contains(part), qPrintable(text));
     }
     QCOMPARE(help.TopicText(22), QString());
-    QCOMPARE(HelpFileTopics(folder.filePath("none.hlp").toStdString()).TopicText(21), QString());
+    QCOMPARE(HelpFileTopics(folder.Path("none.hlp")).TopicText(21), QString());
   }
 
   // A found plug-in shows its name, a missing one says so; every link opens its shipped page,
