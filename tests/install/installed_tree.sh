@@ -16,14 +16,12 @@ fingerprint() {
 
 # The pages of a gallery but for the date line and the address of each program's own guide.
 gallery() {  # gallery FOLDER DOCS_FOLDER
-  (cd "$1" && for page in *.htm; do echo "== $page" && normalized_page "$page" "$2"; done)
+  (cd "$1" && for page in *.htm; do echo "== $page" && LC_ALL=C sed -E \
+    -e 's#[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}#DATE#g' \
+    -e "s#file://$(literal "$2")/#file:///DOCS/#g" "$page"; done)
 }
 same_pages() { same_text "$(gallery "$3" "$4")" "$(gallery "$1" "$2")"; }
 quietly() { "$@" >"$work/quiet.log" 2>&1 || { cat "$work/quiet.log" >&2; false; }; }
-normalized_page() {  # normalized_page PAGE DOCS_FOLDER
-  LC_ALL=C sed -E -e 's#[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}#DATE#g' \
-    -e "s#file://$(literal "$2")/#file:///DOCS/#g" "$1"
-}
 
 work=$(mktemp -d /tmp/pictavue-install.XXXXXX)
 chmod 755 "$work"
