@@ -11,13 +11,10 @@ import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs'
 
 const browser = useBrowser();
 
-// In page order (by name); the first is larger than any screen the tests run on. The others
-// stay above Chromium's least window width (142 pixels).
-const pictures = [
-  { kind: 'jpeg', width: 3000, height: 2000, path: "big one's.jpg" },
-  { kind: 'gif', width: 240, height: 180, path: 'mid.gif' },
-  { kind: 'jpeg', width: 160, height: 90, path: 'small.jpg' },
-];
+// The pictures in page order (by name): the first is larger than any screen the tests run on, the
+// others stay above Chromium's least window width (142 pixels). Then the option combinations.
+const cases = JSON.parse(fs.readFileSync(new URL('../data/browser/subwindows.json', import.meta.url)));
+const { pictures } = cases;
 const [big, mid, small] = pictures;
 
 // The window a sized link asks for: the picture plus the margins, 20 more each way when it
@@ -48,12 +45,7 @@ async function serve(t, folder) {
 // OnlyOne resizes the one window to each picture (its outer size), from file:// pages (each an
 // origin of its own in Chromium) and from http:// pages alike. Without it each window is opened
 // as wide as asked; Chromium's own bars take part of the height.
-for (const [label, options, where] of [
-  ['sized, OnlyOne, file://', { AutoSize: 1, OnlyOne: 1 }, 'file'],
-  ['sized, OnlyOne, http://', { AutoSize: 1, OnlyOne: 1, OutputDir: 1 }, 'http'],
-  ['sized, a window each', { AutoSize: 1, OnlyOne: 0 }, 'file'],
-  ['plain', { AutoSize: 0 }, 'file'],
-]) {
+for (const [label, options, where] of cases.combinations) {
   test(`sub-windows, ${label}: each picture shows in its window, the script runs to its end`, async (t) => {
     const gallery = makeGallery(t, { pictures, options: { SubWin: 1, ...options } });
     const first = where === 'http' ? await serve(t, gallery.out) + 'Pictavue001.htm' : gallery.url('Pictavue001.htm');
