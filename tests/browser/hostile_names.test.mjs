@@ -10,10 +10,8 @@ import { makeGallery, openPage, until, useBrowser } from './support/gallery.mjs'
 // Every request leaves for a proxy that is not there, should one slip past the routing below.
 const browser = useBrowser(['--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>']);
 
-// The names below the search folder (see makeGallery), and the option combinations the
-// galleries are made in.
 const cases = JSON.parse(fs.readFileSync(new URL('../data/browser/hostile_names.json', import.meta.url)));
-const { names } = cases;
+const { names } = cases;  // below the search folder, written as makeGallery reads them
 
 // The bytes of the file a file: address names, as latin1 text: the URL parser leaves the path
 // ASCII and every other byte percent-escaped, which unescape turns back into that byte.
@@ -55,9 +53,6 @@ function makeHostileGallery(t, options) {
   return { files: new Map(gallery.files.map((file, i) => [file, 30 + i])), pages, pageFiles: new Set(pages.map(fileBytesOf)) };
 }
 
-// Waits until the record holds what the condition looks for.
-const recorded = async (condition) => (await until(() => record.some(condition)), record.filter(condition));
-
 // Everything that runs script on a page must be the program's own.
 const foreignScript = (page) => page.evaluate(() => [
   ...[...document.querySelectorAll('*')].flatMap((e) => [...e.attributes]
@@ -92,7 +87,8 @@ async function clickEveryLink(page, frame, url) {
     if (href.startsWith('JavaScript:')) {
       assert.match(href, /^JavaScript:(subwin = window\.open|NewWindow)\('/, `a script link the program did not write: ${href}`);
       await link.click();
-      const opened = await recorded((entry) => entry[0] === 'open');
+      await until(() => record.some((entry) => entry[0] === 'open'));
+      const opened = record.filter((entry) => entry[0] === 'open');
       assert.equal(opened.length, 1, `${href} opened ${opened.length} windows`);
       reached.push(opened[0][1]);
     } else if (await link.getAttribute('target') === 'main') {
