@@ -30,10 +30,6 @@ using testing::ReadTable;
 using testing::Row;
 using testing::Tr;
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 // A drag entering the box and dropped there: Qt delivers the drop to where the drag entered.
 void Drop(QWidget* target, QMimeData& mime) {
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -95,7 +91,7 @@ class tst_frmMain : public QObject {
     for (const Row& row : ReadTable("ui/main_window_triggers.tsv")) {
       Open();
       window_->SelectTab(row.Int(0));
-      for (const QString& action : Text(row[1]).split(' ')) {
+      for (const QString& action : QString::fromStdString(row[1]).split(' ')) {
         const QStringList picked = action.split('=');
         const QStringList typed = action.split(':');
         if (picked.size() == 2) {
@@ -109,14 +105,14 @@ class tst_frmMain : public QObject {
         }
       }
       QStringList seen;
-      for (const QString& item : Text(row[2]).split(' ')) {
+      for (const QString& item : QString::fromStdString(row[2]).split(' ')) {
         if (item.startsWith("lblExt=")) {
           seen << "lblExt=" + Get<QLabel>("lblExt")->text();
         } else {
           seen << (Get(item.mid(1))->isEnabled() ? "+" : "-") + item.mid(1);
         }
       }
-      QCOMPARE(seen.join(' '), Text(row[2]));
+      QCOMPARE(seen.join(' '), QString::fromStdString(row[2]));
     }
   }
 
@@ -124,7 +120,7 @@ class tst_frmMain : public QObject {
   void textsInTheTestsLanguage() {
     Open();
     for (const Row& row : ReadTable("ui/main_window_texts.tsv")) {
-      QWidget* widget = Get(Text(row[0]));
+      QWidget* widget = Get(QString::fromStdString(row[0]));
       QString shown =
           widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString();
       if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
@@ -214,7 +210,7 @@ class tst_frmMain : public QObject {
     QWidget* target = Get<QComboBox>("cmbSearchDir")->lineEdit();
     for (const std::string& path : {folder, trashed, file, temp.Path("missing")}) {
       QMimeData mime;
-      mime.setUrls({QUrl::fromLocalFile(Text(path))});
+      mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
       Drop(target, mime);
       QCOMPARE(window_->SearchFolderText(), folder);
     }
