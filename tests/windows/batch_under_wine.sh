@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Batch mode end to end under Wine, in Windows path style for real, from drive C: of a
 # throw-away Wine prefix.
-# Called by scripts/test-windows, which sets:
-#   WINE            the wine64 loader
-#   WINEPREFIX      the throw-away prefix (already booted)
+# Called by scripts/test-windows, which sets what wine.sh names and:
 #   WIN_BIN         the cross build's bin/ (pictavue.exe, the .spi plug-ins)
 #   LINUX_PICTAVUE  the Linux build of the same program, for the byte-for-byte comparison
 #   JAPANESE_LANG   a generated locale that gives Wine code page 932, or empty

@@ -2,10 +2,8 @@
 # The Windows packages under Wine. The zip, unpacked anywhere, is a portable program: plug-ins
 # and settings beside itself. The installer, run silently, puts the program into the
 # program-files folder: settings in the application-data folder, pages in the profile folder.
-# Called by scripts/test-windows, which sets:
-#   WINE        the wine64 loader
-#   WINEPREFIX  the throw-away prefix (already booted)
-#   PACKAGES    the folder cpack wrote the packages to
+# Called by scripts/test-windows, which sets what wine.sh names and PACKAGES, the folder cpack
+# wrote the packages to.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 source tests/windows/wine.sh

@@ -1,5 +1,6 @@
 # What the Wine scripts share (sourced, from the source tree's top): the checks, a work folder,
 # the sample pictures in C:\Pics (without the Japanese names, which need code page 932), and run.
+# scripts/test-windows sets WINE (the wine64 loader) and WINEPREFIX (a throw-away prefix, booted).
 source tests/support/checks.sh
 drive_c="$WINEPREFIX/drive_c"
 work=$(mktemp -d)
