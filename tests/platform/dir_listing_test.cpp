@@ -114,25 +114,6 @@ TEST(DirListingTest, ListsMatchingEntriesWithTheirKindAndSize) {
   }
 }
 
-TEST(DirListingTest, GivesAFolderOneIdentityHoweverItIsReached) {
-  testing::TempFolder temp;
-  const auto lister = MakeSystemDirectoryLister();
-  const auto sub = lister->FolderIdentity(temp.MakeFolder("pics/Sub"));
-  ASSERT_TRUE(sub.has_value());
-  const std::string separator(1, Separator(NativePathStyle()));
-  EXPECT_EQ(lister->FolderIdentity(temp.Path("pics/Sub") + separator + ".." + separator + "Sub"),
-            sub);
-  EXPECT_NE(lister->FolderIdentity(temp.MakeFolder("pics/x.jpg")), sub);
-  EXPECT_EQ(lister->FolderIdentity(temp.WriteFile("pics/a.gif", "")), std::nullopt);
-  EXPECT_EQ(lister->FolderIdentity(temp.Path("missing")), std::nullopt);
-  if (kPosix) {
-    fs::create_directory_symlink(temp.Path("pics/Sub"), temp.Path("pics/ln"));
-  }
-  EXPECT_EQ(
-      lister->FolderIdentity(kPosix ? temp.Path("pics/ln") : temp.Path("pics/sub") + separator),
-      sub);
-}
-
 TEST(DirListingTest, PosixListsInTheWindowsOrder) {
   if (!kPosix) {
     GTEST_SKIP() << "the system's own order";
