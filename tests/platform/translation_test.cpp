@@ -1,6 +1,5 @@
 #include "platform/translation.h"
 
-#include <cctype>
 #include <cstdint>
 #include <regex>
 #include <set>
@@ -9,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ascii_case.h"
 #include "support/cases.h"
 #include "support/temp_folder.h"
 
@@ -72,15 +72,11 @@ TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythi
 TEST(TranslationTest, TheEnglishTranslationKeepsPlaceholdersAndAccessKeys) {
   const std::string ts =
       testing::ReadFileBytes(testing::SourcePath("resources/translations/pictavue_en.ts"));
-  const auto marks = [](const std::string& text) {
-    static const std::regex kMark("%[1-9]|&amp;[^&;]");
-    std::set<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), kMark);
-         it != std::sregex_iterator(); ++it) {
-      found.insert(it->str().substr(0, it->length() - 1) +
-                   static_cast<char>(std::toupper(static_cast<unsigned char>(it->str().back()))));
-    }
-    return found;
+  const auto marks = [](const std::string& text) {  // an access key in either letter case
+    static const std::regex kMark("%[1-9]|&AMP;[^&;]");
+    const std::string upper = AsciiUpper(text);
+    return std::set<std::string>(std::sregex_token_iterator(upper.begin(), upper.end(), kMark),
+                                 std::sregex_token_iterator());
   };
   static const std::regex kMessage(
       "<source>([\\s\\S]*?)</source>\\s*<translation>([\\s\\S]*?)</translation>");
