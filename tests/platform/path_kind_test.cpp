@@ -83,14 +83,12 @@ TEST(SystemPathsTest, CanonicalFolders) {
   EXPECT_EQ(NormalizeFolderPath(CurrentFolder()), photos);
 }
 
-TEST(SystemPathsTest, TheProgramsOwnFolder) {
+TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
   const std::string file = ProgramFilePath("");
   ASSERT_EQ(PathKind(file), FileKind::kFile);
   EXPECT_EQ(LastComponent(file, NativePathStyle()).rfind("platform_test", 0), 0u);
   EXPECT_EQ(ProgramFolder("") + kSeparator + LastComponent(file, NativePathStyle()), file);
-}
 
-TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
   const auto style = [](const std::string& name) {
     return name == "win" ? PathStyle::kWindows : PathStyle::kPosix;
   };
