@@ -19,8 +19,7 @@ bool Noticed(InterruptWatch& watch, std::chrono::milliseconds patience) {
 }
 
 TEST(InterruptWatchTest, CtrlCBecomesARequestInsteadOfTheEnd) {
-  // As a terminal's foreground program has it, whatever the runner left: a script's background
-  // job inherits an ignored interrupt, the case at the end.
+  // As a terminal's foreground program has it, whatever the runner left (see the end).
   const auto inherited = std::signal(SIGINT, SIG_DFL);
   {
     InterruptWatch watch;

@@ -116,11 +116,9 @@ TEST(PictureHeaders, FileSourceRefusesWhatIsNoFile) {
   }
 }
 
-// The file source serves reads from a window of the file in memory: its first 512 bytes, then
-// 4096 bytes wherever a read outside it falls. Every read, inside the window, across its ends,
-// beyond the picture or longer than the window, and the tail, must give what the bytes themselves
-// give, whatever came before it: the edges of the windows in turn, each also as the first read
-// of its source.
+// The file source serves reads from a window of the file in memory (its first 512 bytes, then
+// 4096 bytes wherever a read outside it falls): every read at the windows' edges, in turn and as
+// the first of its source, and the tail, must give what the bytes themselves give.
 TEST(PictureHeaders, FileSourceReadsLikeTheBytesThemselves) {
   TempFolder folder;
   const auto reads = [](ByteSource& source, std::uint64_t offset, std::size_t length) {
