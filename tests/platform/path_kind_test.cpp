@@ -24,11 +24,16 @@ namespace fs = std::filesystem;
 const bool kPosix = NativePathStyle() == PathStyle::kPosix;
 const std::string kSeparator(1, Separator(NativePathStyle()));
 
-TEST(SystemPathsTest, KindsOfPaths) {
+TEST(SystemPathsTest, KindsOfPathsAndCanonicalFolders) {
   testing::TempFolder temp;
-  const std::string folder = temp.MakeFolder("Photos");
+  temp.MakeFolder("Photos/Trip");
+  const std::string folder = temp.Path("Photos");
   const std::string file = temp.WriteFile("Photos/a.gif", "GIF89a");
-  const std::pair<std::string, FileKind> cases[] = {
+  if (kPosix) {
+    fs::create_directory_symlink(folder, temp.Path("to-photos"));
+    fs::create_symlink(temp.Path("gone"), temp.Path("broken"));
+  }
+  const std::pair<std::string, FileKind> kinds[] = {
       {folder, FileKind::kFolder},
       {folder + kSeparator, FileKind::kFolder},
       {file, FileKind::kFile},
@@ -37,27 +42,18 @@ TEST(SystemPathsTest, KindsOfPaths) {
       {"", FileKind::kMissing},
       {folder + std::string(1, '\0') + "x", FileKind::kMissing},
       {kPosix ? "/dev/null" : "C:\\", kPosix ? FileKind::kFile : FileKind::kFolder},
+      // Links are followed; a pattern is no name.
+      {temp.Path(kPosix ? "to-photos" : "Photos"), FileKind::kFolder},
+      {temp.Path(kPosix ? "broken" : "Photos/*.gif"), FileKind::kMissing},
   };
-  for (const auto& [path, kind] : cases) {
+  for (const auto& [path, kind] : kinds) {
     EXPECT_EQ(PathKind(path), kind) << path;
   }
-  if (kPosix) {  // links are followed
-    fs::create_directory_symlink(folder, temp.Path("to-photos"));
-    fs::create_symlink(temp.Path("gone"), temp.Path("broken"));
-    EXPECT_EQ(PathKind(temp.Path("to-photos")), FileKind::kFolder);
-    EXPECT_EQ(PathKind(temp.Path("broken")), FileKind::kMissing);
-  } else {  // a pattern is no name
-    EXPECT_EQ(PathKind(temp.Path("Photos/*.gif")), FileKind::kMissing);
-  }
-}
 
-TEST(SystemPathsTest, CanonicalFolders) {
-  testing::TempFolder temp;
-  temp.MakeFolder("Photos/Trip");
   const std::string base = NormalizeFolderPath(temp.Path());
   ASSERT_FALSE(base.empty());
   const std::string photos = base + kSeparator + "Photos";
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> canonical[] = {
       {temp.Path("Photos/Trip") + kSeparator, photos + kSeparator + "Trip"},
       {temp.Path("Photos/Trip") + kSeparator + "..", photos},
       {temp.Path("Photos/Missing") + kSeparator + "..", photos},  // ".." goes by text
@@ -65,12 +61,12 @@ TEST(SystemPathsTest, CanonicalFolders) {
       {"", ""},
       {kPosix ? "/" : "c:", kPosix ? "/" : "C:\\"},
   };
-  for (const auto& [path, normalized] : cases) {
+  for (const auto& [path, normalized] : canonical) {
     EXPECT_EQ(NormalizeFolderPath(path), normalized) << path;
   }
+  const testing::CurrentFolderChange change(folder);
+  EXPECT_EQ(NormalizeFolderPath(CurrentFolder()), photos);
   if (kPosix) {  // relative to the current folder; links stay as written
-    fs::create_directory_symlink(temp.Path("Photos"), temp.Path("to-photos"));
-    const testing::CurrentFolderChange change(temp.Path("Photos"));
     EXPECT_EQ(NormalizeFolderPath("Trip"), photos + "/Trip");
     EXPECT_EQ(NormalizeFolderPath(".."), base);
     EXPECT_EQ(NormalizeFolderPath(base + "/to-photos/Trip"), base + "/to-photos/Trip");
@@ -79,8 +75,6 @@ TEST(SystemPathsTest, CanonicalFolders) {
               photos + "\\Trip");
     EXPECT_EQ(NormalizeFolderPath(temp.Path("Photos/Tr*")), "");  // a pattern names nothing
   }
-  const testing::CurrentFolderChange change(temp.Path("Photos"));
-  EXPECT_EQ(NormalizeFolderPath(CurrentFolder()), photos);
 }
 
 TEST(SystemPathsTest, WhereTheProgramsFilesAndTheSettingsLive) {
