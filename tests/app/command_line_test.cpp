@@ -21,7 +21,8 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Runs the window's command line text in a session whose search folder is elsewhere: "run" or
-// "ignored", and the search folder afterwards. A run shows nothing but what its request shows.
+// "ignored", and the search folder afterwards. A run shows nothing but what its request shows,
+// and it shows its folder before the request asks anything.
 Texts RunText(const std::string& text, const Texts& settings) {
   const testing::TempFolder folder;
   const std::map<std::string, std::string> names = {{"{pics}", folder.MakeFolder("my pics")},
@@ -33,7 +34,11 @@ Texts RunText(const std::string& text, const Texts& settings) {
   testing::RecordingFrontEnd front_end;
   testing::FakeRun run;
   testing::FakeLauncher launcher;
-  const bool ran = RunCommandLine(session, front_end, run, launcher, testing::Filled(text, names));
+  std::string shown = "-";
+  const auto show = [&](const std::string& dir) { shown = front_end.Events().empty() ? dir : "?"; };
+  const bool ran =
+      RunCommandLine(session, front_end, run, launcher, testing::Filled(text, names), show);
+  EXPECT_EQ(shown, ran ? session.options.SearchDir : "-") << text;
   const auto warnings = std::ranges::count_if(
       front_end.Events(), [](const std::string& e) { return e.starts_with("message 48"); });
   EXPECT_EQ(run.runs + warnings, ran ? 1 : 0) << text;
