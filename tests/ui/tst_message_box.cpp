@@ -55,8 +55,18 @@ class tst_MessageBox : public QObject {
   void cleanup() { QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows())); }
 
   // The styles the program uses; what decides the look of the others is tested in ui_rules.
-  // Paths and page texts in messages may hold "<" and "&": never read as markup.
-  void boxShowsTheStyle() {
+  // Paths and page texts in messages may hold "<" and "&": never read as markup. A line breaks
+  // only where the text breaks it: the box widens up to the screen instead. The placement rule
+  // is tested in ui_rules; here, that a box is placed by it on the owner's screen (the fake
+  // screen of this test, 1024 x 768) once it knows its size: centred on an owner near the right
+  // edge, then pushed left to the screen's edge.
+  void boxShowsTheStyleWholeOverItsOwner() {
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(1024, 768));
+    QWidget owner;
+    owner.setObjectName(QStringLiteral("owner"));
+    owner.setGeometry(850, 200, 300, 250);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
     const QString yes = Tr("MessageBox", "はい(&Y)");
     const QString no = Tr("MessageBox", "いいえ(&N)");
     const struct {
@@ -70,35 +80,20 @@ class tst_MessageBox : public QObject {
         {36, QMessageBox::Question, yes + "* " + no, kButtonYes},
         {292, QMessageBox::Question, yes + " " + no + "*", kButtonNo},
     };
-    const std::string prompt = "次の理由により処理を中止します。\r\n\r\n<b>disk</b> & full";
+    const QStringList lines = {
+        "/srv/" + QString(50, 'x') + " は存在しないフォルダです。", "<b>disk</b> & full",
+        "リムーバブルドライブの場合はメディアが挿入されているかどうか確認してください。"};
     for (const auto& row : rows) {
       int answer = 0;
-      const SeenBox seen = ShowAndAnswer(prompt, row.style, nullptr, answer);
+      const SeenBox seen =
+          ShowAndAnswer(lines.join("\r\n").toStdString(), row.style, &owner, answer);
       QCOMPARE(seen.look, QString("%1 Pictavue 0 %2").arg(row.icon).arg(row.buttons));
-      QCOMPARE(seen.text, QStringLiteral("次の理由により処理を中止します。\n\n<b>disk</b> & full"));
+      QCOMPARE(seen.text, lines.join('\n'));
       QCOMPARE(answer, row.enter_answer);
+      QCOMPARE(seen.too_narrow, QStringList());
+      QVERIFY(std::abs(seen.frame.center().y() - owner.frameGeometry().center().y()) <= 1);
+      QCOMPARE(seen.frame.left() + seen.frame.width(), 1024);
     }
-  }
-
-  // A line breaks only where the text breaks it: the box widens up to the screen instead. The
-  // placement rule is tested in ui_rules; here, that a box is placed by it on the owner's screen
-  // (the fake screen of this test, 1024 x 768) once it knows its size: centred on an owner near
-  // the right edge, then pushed left to the screen's edge.
-  void boxStandsWholeOverItsOwner() {
-    QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(1024, 768));
-    QWidget owner;
-    owner.setObjectName(QStringLiteral("owner"));
-    owner.setGeometry(850, 200, 300, 250);
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    const std::string prompt = "/srv/" + std::string(50, 'x') +
-                               " は存在しないフォルダです。\r\n\r\nリムーバブルドライブの場合は"
-                               "メディアが挿入されているかどうか確認してください。";
-    int answer = 0;
-    const SeenBox seen = ShowAndAnswer(prompt, kStyleWarning, &owner, answer);
-    QCOMPARE(seen.too_narrow, QStringList());
-    QVERIFY(std::abs(seen.frame.center().y() - owner.frameGeometry().center().y()) <= 1);
-    QCOMPARE(seen.frame.left() + seen.frame.width(), 1024);
   }
 };
 
