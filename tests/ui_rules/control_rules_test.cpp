@@ -1,13 +1,9 @@
 #include "ui/rules/control_rules.h"
 
 #include <optional>
-#include <sstream>
-#include <string>
 
-#include <gtest/gtest.h>
-
-#include "support/data_table.h"
 #include "support/settings_text.h"
+#include "ui_rules/rules_test.h"
 
 namespace pictavue {
 namespace {

@@ -1,11 +1,8 @@
 #include "ui/rules/drop_down_width.h"
 
 #include <cmath>
-#include <string>
 
-#include <gtest/gtest.h>
-
-#include "support/data_table.h"
+#include "ui_rules/rules_test.h"
 
 namespace pictavue {
 namespace {

@@ -1,10 +1,6 @@
 #include "ui/rules/message_placement.h"
 
-#include <sstream>
-
-#include <gtest/gtest.h>
-
-#include "support/data_table.h"
+#include "ui_rules/rules_test.h"
 
 namespace pictavue {
 namespace {
