@@ -80,9 +80,14 @@ class tst_frmMain : public QObject {
     QVERIFY2(OpenTopLevelWindows().isEmpty(), qPrintable(OpenTopLevelWindows()));
   }
 
-  void iconAndPlugIn() {
+  // The output folder the dialog sets is the tooltip of its controls.
+  void iconPlugInAndOutputFolder() {
     QVERIFY(!Open().findChild<QLabel*>("Image1")->pixmap().isNull());
     QVERIFY(Get("chkPNG")->isEnabled());
+    window_->SetOutputFolder("/srv/new");
+    for (const char* name : {"cmbOutputDir", "Frame6", "picXpStyle(3)"}) {
+      QCOMPARE(Get(name)->toolTip(), QString("/srv/new"));
+    }
     frmMain without_png(MainWindowSetup{});
     QVERIFY(!without_png.findChild<QWidget*>("chkPNG")->isEnabled());
   }
@@ -160,44 +165,32 @@ class tst_frmMain : public QObject {
     QCOMPARE(create_count_, 1);
   }
 
-  // States a click cannot make: all three size options off, and a dimmed box, last until the
-  // user clicks; then they follow the clicks like any other. The output folder the dialog sets
-  // is the tooltip of its controls.
-  void loadedStatesLastUntilClicked() {
-    GalleryOptions options;
-    options.Width = false;
-    options.SameSize = kGrayed;
-    Open(options);
-    GalleryOptions read = window_->ReadOptions();
-    QVERIFY(!read.Width && !read.Height && !read.Longer && read.SameSize == kGrayed);
-    Click("optThumb(1)");
-    Click("optThumb(0)");
-    window_->SelectTab(4);
-    for (int click = 0; click < 3; ++click) {
-      Click("chkSameSize");
-    }
-    read = window_->ReadOptions();
-    QVERIFY(read.Width && !read.Height && !read.Longer);
-    QCOMPARE(read.SameSize, kChecked);  // never dimmed again
-    window_->SetOutputFolder("/srv/new");
-    for (const char* name : {"cmbOutputDir", "Frame6", "picXpStyle(3)"}) {
-      QCOMPARE(Get(name)->toolTip(), QString("/srv/new"));
-    }
-  }
-
-  // Every setting the window is given comes back out of it, as the close saves it.
+  // Every setting the window is given comes back out of it, as the close saves it, also states
+  // a click cannot make: no size option (the file says Width=False), a dimmed box. Those last
+  // until the user clicks; then they follow the clicks like any other.
   void everySettingComesBack() {
     const auto saved = [](const GalleryOptions& options) {
       ProfileFile file = ProfileFile::Parse("");
       SaveSettings(options, FolderHistory(), CodePage("UTF-8"), file);
       return QString::fromStdString(file.Serialize());
     };
-    const GalleryOptions options =
+    GalleryOptions options =
         LoadSettings(ProfileFile::Parse(testing::DataFile("ui/every_setting.ini")),
                      CodePage("UTF-8"), "", PathStyle::kPosix)
             .options;
     QVERIFY(saved(options) != saved(GalleryOptions()));
     QCOMPARE(saved(Open(options).ReadOptions()), saved(options));
+    options.Height = false;
+    QCOMPARE(saved(Open(options).ReadOptions()), saved(options));
+    Click("optThumb(1)");
+    Click("optThumb(0)");
+    window_->SelectTab(4);
+    for (int click = 0; click < 3; ++click) {
+      Click("chkSameSize");
+    }
+    const GalleryOptions read = window_->ReadOptions();
+    QVERIFY(read.Width && !read.Height && !read.Longer);
+    QCOMPARE(read.SameSize, kChecked);  // never dimmed again
   }
 
   // A folder dropped is taken; what follows it is not (the rule: tests/ui_rules).
