@@ -10,43 +10,9 @@
 #include "ui/message_box.h"
 
 namespace pictavue {
-namespace {
 
 using testing::OpenTopLevelWindows;
 using testing::Tr;
-using testing::WhenModalShown;
-
-struct SeenBox {
-  QString look;  // icon, title, text format, buttons (the default one starred)
-  QString text;
-  QRect frame;
-  QStringList too_narrow;  // lines that the box would break
-};
-
-// Shows a box over owner, looks at it and presses Enter; returns what it saw and sets the answer.
-SeenBox ShowAndAnswer(const std::string& prompt, int style, QWidget* owner, int& answer) {
-  SeenBox seen;
-  WhenModalShown<QMessageBox>([&seen](QMessageBox* box) {
-    seen.look =
-        QStringLiteral("%1 %2 %3").arg(box->icon()).arg(box->windowTitle()).arg(box->textFormat());
-    for (const QAbstractButton* button : box->buttons()) {
-      seen.look += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
-    }
-    seen.text = box->text();
-    seen.frame = box->frameGeometry();
-    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    for (const QString& line : label->text().split('\n')) {
-      if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width()) {
-        seen.too_narrow << line;
-      }
-    }
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  answer = ShowStyledMessageBox(prompt, style, kProgramTitle, owner);
-  return seen;
-}
-
-}  // namespace
 
 class tst_MessageBox : public QObject {
   Q_OBJECT
@@ -84,15 +50,34 @@ class tst_MessageBox : public QObject {
         "/srv/" + QString(50, 'x') + " は存在しないフォルダです。", "<b>disk</b> & full",
         "リムーバブルドライブの場合はメディアが挿入されているかどうか確認してください。"};
     for (const auto& row : rows) {
-      int answer = 0;
-      const SeenBox seen =
-          ShowAndAnswer(lines.join("\r\n").toStdString(), row.style, &owner, answer);
-      QCOMPARE(seen.look, QString("%1 Pictavue 0 %2").arg(row.icon).arg(row.buttons));
-      QCOMPARE(seen.text, lines.join('\n'));
-      QCOMPARE(answer, row.enter_answer);
-      QCOMPARE(seen.too_narrow, QStringList());
-      QVERIFY(std::abs(seen.frame.center().y() - owner.frameGeometry().center().y()) <= 1);
-      QCOMPARE(seen.frame.left() + seen.frame.width(), 1024);
+      QString look;  // icon, title, text format, buttons (the default one starred), text
+      QRect frame;
+      QStringList too_narrow;  // lines that the box would break
+      testing::WhenModalShown<QMessageBox>([&](QMessageBox* box) {
+        look = QStringLiteral("%1 %2 %3")
+                   .arg(box->icon())
+                   .arg(box->windowTitle())
+                   .arg(box->textFormat());
+        for (const QAbstractButton* button : box->buttons()) {
+          look += ' ' + button->text() + (button == box->defaultButton() ? "*" : "");
+        }
+        look += ' ' + box->text();
+        frame = box->frameGeometry();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        for (const QString& line : label->text().split('\n')) {
+          if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width()) {
+            too_narrow << line;
+          }
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+      });
+      const std::string prompt = lines.join("\r\n").toStdString();
+      QCOMPARE(ShowStyledMessageBox(prompt, row.style, kProgramTitle, &owner), row.enter_answer);
+      QCOMPARE(look,
+               QString("%1 Pictavue 0 %2 %3").arg(row.icon).arg(row.buttons, lines.join('\n')));
+      QCOMPARE(too_narrow, QStringList());
+      QVERIFY(std::abs(frame.center().y() - owner.frameGeometry().center().y()) <= 1);
+      QCOMPARE(frame.left() + frame.width(), 1024);
     }
   }
 };
