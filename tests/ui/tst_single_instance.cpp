@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/qt_helpers.h"
 #include "ui/single_instance.h"
 
 namespace pictavue {
@@ -28,7 +27,6 @@ class tst_SingleInstance : public QObject {
     QVERIFY(second.AskFirstCopyToComeForward());
     QVERIFY(!came_forward.wait(200));
     QWidget window;
-    window.setObjectName(QStringLiteral("late"));
     first.SetWindow(&window);
     QTRY_COMPARE(came_forward.count(), 1);
     QVERIFY(window.isVisible());
@@ -40,7 +38,6 @@ class tst_SingleInstance : public QObject {
     QVERIFY(stranger.waitForBytesWritten(5000));
     QVERIFY(!came_forward.wait(300));
     QVERIFY(!window.isVisible());
-    QVERIFY2(testing::OpenTopLevelWindows().isEmpty(), qPrintable(testing::OpenTopLevelWindows()));
   }
 };
 
