@@ -8,6 +8,7 @@ the pages and the windows. Every wait polls with a time limit.
 """
 
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
@@ -59,8 +60,7 @@ class Program:
 
     def __init__(self, desk, settings, main_window=True):
         self.settings = os.path.join(desk.home, "Pictavue.ini")
-        with open(self.settings, "w", encoding="utf-8", newline="\r\n") as file:
-            file.write(settings)
+        pathlib.Path(self.settings).write_text(settings, encoding="utf-8", newline="\r\n")
         self.process = subprocess.Popen(
             (os.path.join(desk.home, "bin", "pictavue"), "--settings", self.settings),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -100,9 +100,6 @@ class Program:
         """Esc on the main window: the window closes and saves. Returns the saved keys."""
         poll("the main window to have the focus", lambda: focused() == self.main)
         self.do("Escape")
-        return self.wait_end()
-
-    def wait_end(self):
         poll("the program to end", lambda: self.process.poll() is not None)
         with open(self.settings, encoding="utf-8") as file:
             return dict(line.split("=", 1) for line in file.read().splitlines() if "=" in line)
@@ -117,7 +114,7 @@ class Desk:
         for name in RUNTIME_FILES:
             shutil.copy2(os.path.join(bin_folder, name), self.folder("bin"))
         for index in range(3):
-            self.write("pictures/p%d.gif" % index, b"GIF89a\x28\x00\x1e\x00")
+            pathlib.Path(self.pictures, "p%d.gif" % index).write_bytes(b"GIF89a\x28\x00\x1e\x00")
         runtime = self.folder("runtime")
         os.chmod(runtime, 0o700)
         read_end, write_end = os.pipe()
@@ -143,16 +140,12 @@ class Desk:
         except AssertionError:
             self.close()
             raise
-        xdo("mousemove", "0", "0")  # no control under the pointer is drawn as hovered
+        xdo("mousemove", "0", "0")  # no control under the pointer: no hover, no tooltip window
 
     def folder(self, name):
         path = os.path.join(self.home, name)
         os.makedirs(path, exist_ok=True)
         return path
-
-    def write(self, name, data):
-        with open(os.path.join(self.home, name), "wb") as file:
-            file.write(data)
 
     def settings(self, **sections):
         """A settings file: the search folder of the pictures, pages into out/, the page opened
@@ -182,7 +175,7 @@ def expect_saved(saved, **wanted):
 # the focus already: what is typed after the message replaces it. Each answer is the next
 # mistake, so a text left in place would carry into the values saved at the end.
 def select_after_message(desk):
-    desk.write("out/b001.htm", b"old")
+    pathlib.Path(desk.out, "b001.htm").write_bytes(b"old")
     program = desk.start(PageFormat={"IPP": "-1", "IppFree": "0", "ClientPull": "1", "Delay": "0"},
                          OutFile={"FileName": "a\tb"})
     program.do("alt+f End")
@@ -254,7 +247,7 @@ def second_copy(desk):
     poll("the first copy minimised", lambda: first.main not in first.windows())
     second = Program(desk, desk.settings(), main_window=False)
     second.do(("open", "the already-running message"), "Return")
-    second.wait_end()
+    poll("the second copy to end", lambda: second.process.poll() is not None)
     poll("the first copy in front", lambda: focused() == first.main)
     first.process.kill()
     first.process.wait()
