@@ -26,9 +26,8 @@ TEST(DropDownWidthTest, DropDownWidthOnlyGrowsUpToTheCap) {
   // A measure gone wrong gives the cap at most, and never shrinks the list.
   DropDownWidth absurd{320, 0};
   for (const double twips : {1e300, std::nan("")}) {
-    EXPECT_EQ(DropDownWidthFor(
-                  "x", [twips](std::string_view) { return twips; }, 15, absurd),
-              320);
+    const MeasureTextTwips gone_wrong = [twips](std::string_view) { return twips; };
+    EXPECT_EQ(DropDownWidthFor("x", gone_wrong, 15, absurd), 320);
   }
 }
 

@@ -20,9 +20,8 @@ TEST(MessageStyleTest, ButtonsIconAndDefaultComeFromTheStyleBits) {
 }
 
 TEST(MessageStyleTest, EveryLineBreakBecomesOne) {
-  for (const auto& [prompt, text] : {std::pair{"a\r\nb", "a\nb"}, std::pair{"a\rb", "a\nb"},
-                                     std::pair{"a\nb", "a\nb"}, std::pair{"a\r", "a\n"}}) {
-    EXPECT_EQ(BoxText(prompt), text) << prompt;
+  for (const testing::Row& row : testing::ReadTable("ui/message_text.tsv")) {
+    EXPECT_EQ(BoxText(row[0]), row[1]) << row.Text();
   }
 }
 
