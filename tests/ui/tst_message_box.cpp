@@ -12,7 +12,6 @@
 namespace pictavue {
 
 using testing::OpenTopLevelWindows;
-using testing::Tr;
 
 class tst_MessageBox : public QObject {
   Q_OBJECT
@@ -33,8 +32,8 @@ class tst_MessageBox : public QObject {
     owner.setGeometry(850, 200, 300, 250);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    const QString yes = Tr("MessageBox", "はい(&Y)");
-    const QString no = Tr("MessageBox", "いいえ(&N)");
+    const QString yes = testing::Tr("MessageBox", "はい(&Y)");
+    const QString no = testing::Tr("MessageBox", "いいえ(&N)");
     const struct {
       int style;
       QMessageBox::Icon icon;

@@ -8,11 +8,8 @@
 namespace pictavue {
 namespace {
 
-using testing::ReadTable;
-using testing::Row;
-
 TEST(ControlRulesTest, FileNameHintShowsPageNumbersOnlyForPagedOutput) {
-  for (const Row& row : ReadTable("ui/file_name_hint.tsv")) {
+  for (const testing::Row& row : testing::ReadTable("ui/file_name_hint.tsv")) {
     const FileNameHint hint =
         FileNameHintFor(IsSinglePageOutput(std::stoi(row[0]), std::stoi(row[1])));
     EXPECT_EQ(hint.extension_label, row[2]) << row.Text();
@@ -21,7 +18,7 @@ TEST(ControlRulesTest, FileNameHintShowsPageNumbersOnlyForPagedOutput) {
 }
 
 TEST(ControlRulesTest, EnablingFollowsTheTriggeringOptions) {
-  for (const Row& row : ReadTable("ui/enabling.tsv")) {
+  for (const testing::Row& row : testing::ReadTable("ui/enabling.tsv")) {
     GalleryOptions options = testing::OptionsFromSettings(testing::Items(row[0]));
     options.DirName = "C:\\Out";
     const ControlEnabling e = EnablingFor(options);
@@ -34,7 +31,7 @@ TEST(ControlRulesTest, EnablingFollowsTheTriggeringOptions) {
 }
 
 TEST(ControlRulesTest, TabKeyStepsThroughTheTabsAndWraps) {
-  for (const Row& row : ReadTable("ui/tab_key.tsv")) {
+  for (const testing::Row& row : testing::ReadTable("ui/tab_key.tsv")) {
     const auto held = [&row](const char* key) { return row[1].find(key) != std::string::npos; };
     const std::optional<int> selected =
         TabSelectedByTabKey(std::stoi(row[0]), kTabCount, held("ctrl"), held("shift"), held("alt"));
@@ -43,7 +40,7 @@ TEST(ControlRulesTest, TabKeyStepsThroughTheTabsAndWraps) {
 }
 
 TEST(ControlRulesTest, DropsFromTheRecycleBinAreIgnored) {
-  for (const Row& row : ReadTable("ui/recycle_drops.tsv")) {
+  for (const testing::Row& row : testing::ReadTable("ui/recycle_drops.tsv")) {
     EXPECT_EQ(TakesDroppedPath(row[0], testing::StyleOf(row[1]), FileKind::kFolder), row[2] == "1")
         << row.Text();
   }
