@@ -1,6 +1,7 @@
 #pragma once
 
-// What every test of the windows' rules reads its tables with.
+// What every test of the windows' rules includes: the test framework, the table reader, and the
+// strings and streams its rows are parsed with.
 
 #include <sstream>
 #include <string>
