@@ -9,12 +9,14 @@
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "support/child_process.h"
 #include "support/temp_folder.h"
 #include "tools/picture_writers.h"
 
@@ -24,6 +26,28 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using Arguments = std::vector<std::string>;
+
+// How the program ended, and what it wrote to its two streams.
+struct Ended {
+  int exit_code = -1;  // -1 when it did not exit
+  int signal = 0;      // the signal that ended it, 0 when none did
+  std::string out;
+  std::string err;
+
+  std::string Describe() const {
+    return "exit " + std::to_string(exit_code) + ", signal " + std::to_string(signal);
+  }
+};
+
+// The texts as execve takes them, ending with a null pointer.
+std::vector<char*> PointersOf(Arguments& texts) {
+  std::vector<char*> pointers;
+  for (std::string& text : texts) {
+    pointers.push_back(text.data());
+  }
+  pointers.push_back(nullptr);
+  return pointers;
+}
 
 class BatchProcessTest : public ::testing::Test {
  protected:
@@ -37,21 +61,71 @@ class BatchProcessTest : public ::testing::Test {
     fs::permissions(opener, fs::perms::owner_all);
   }
 
-  // The program (or a shell running it as "$@") with the arguments, without a display;
-  // QT_QPA_PLATFORM and the like as given.
-  testing::ChildRequest Request(const Arguments& arguments, const Arguments& shell = {},
-                                std::map<std::string, std::string> set = {}) const {
-    testing::ChildRequest request;
-    request.argv = shell.empty() ? Arguments{PICTAVUE_PROGRAM} : shell;
-    request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
+  // Starts the program (or a shell running it as "$@") with the arguments, standard input empty
+  // and its two streams into files (a pipe could fill up while nobody reads it). The environment
+  // is this process's without a display, set's variables over it, those set to "" left out.
+  pid_t Start(const Arguments& arguments, const Arguments& shell = {},
+              std::map<std::string, std::string> set = {}) const {
+    Arguments argv = shell.empty() ? Arguments{PICTAVUE_PROGRAM} : shell;
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
     set.insert({{"PATH", folder_.Path("bin") + ":/usr/bin:/bin"},
                 {"HOME", folder_.MakeFolder("home")},
                 {"XDG_CONFIG_HOME", folder_.Path("home/.config")},
                 {"XDG_RUNTIME_DIR", folder_.Path()},
                 {"LANG", "C.UTF-8"},
-                {"QT_QPA_PLATFORM", ""}});
-    request.environment = testing::HeadlessEnvironment(set);
-    return request;
+                {"QT_QPA_PLATFORM", ""},
+                {"DISPLAY", ""},
+                {"WAYLAND_DISPLAY", ""}});
+    Arguments environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      const std::string text = *entry;
+      if (!set.contains(text.substr(0, text.find('=')))) {
+        environment.push_back(text);
+      }
+    }
+    for (const auto& [name, value] : set) {
+      if (!value.empty()) {
+        environment.push_back(name + "=" + value);
+      }
+    }
+    const std::vector<char*> argv_pointers = PointersOf(argv);
+    const std::vector<char*> environment_pointers = PointersOf(environment);
+    const std::string out = folder_.Path("out");
+    const std::string err = folder_.Path("err");
+    const pid_t pid = fork();
+    if (pid == 0) {  // in the child: only async-signal-safe calls until exec
+      const auto open_as = [](int stream, const char* path, int flags) {
+        const int fd = open(path, flags | O_CLOEXEC, 0600);
+        return fd >= 0 && dup2(fd, stream) == stream;
+      };
+      constexpr int kWrite = O_WRONLY | O_CREAT | O_TRUNC;
+      if (open_as(0, "/dev/null", O_RDONLY) && open_as(1, out.c_str(), kWrite) &&
+          open_as(2, err.c_str(), kWrite)) {
+        execve(argv_pointers[0], argv_pointers.data(), environment_pointers.data());
+      }
+      _exit(127);
+    }
+    return pid;
+  }
+  // Waits for the program to end, and kills it when that takes more than about a minute.
+  Ended Wait(pid_t pid) const {
+    int status = 0;
+    pid_t done = 0;
+    for (int ticks = 0; (done = waitpid(pid, &status, WNOHANG)) == 0; ++ticks) {
+      if (ticks == 6000) {
+        kill(pid, SIGKILL);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const bool ended = done == pid;
+    return {ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+            ended && WIFSIGNALED(status) ? WTERMSIG(status) : 0,
+            testing::ReadFileBytes(folder_.Path("out")),
+            testing::ReadFileBytes(folder_.Path("err"))};
+  }
+  Ended Run(const Arguments& arguments, const Arguments& shell = {},
+            std::map<std::string, std::string> set = {}) const {
+    return Wait(Start(arguments, shell, std::move(set)));
   }
   Arguments Batch(const Arguments& options = {}) const {
     Arguments arguments = {"--batch", "--settings", settings_};
@@ -90,7 +164,7 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
       {Batch(), 0, Page() + "\n", ""},
   };
   for (const auto& [arguments, status, out, err] : cases) {
-    const testing::ChildResult result = testing::RunChild(Request(arguments));
+    const Ended result = Run(arguments);
     EXPECT_EQ(result.exit_code, status) << result.Describe() << " " << arguments.back();
     EXPECT_TRUE(result.out.starts_with(out) && result.out.empty() == out.empty()) << result.out;
     EXPECT_TRUE(result.err.starts_with(err) && result.err.empty() == err.empty()) << result.err;
@@ -107,7 +181,7 @@ TEST_F(BatchProcessTest, PlantedLinksAreReplacedNeverFollowed) {
   for (const std::string& name : names) {
     fs::create_symlink(folder_.WriteFile("victims/" + name, "victim\n"), Page(name));
   }
-  const testing::ChildResult result = testing::RunChild(Request(Batch({"--yes"})));
+  const Ended result = Run(Batch({"--yes"}));
   EXPECT_EQ(result.exit_code, 0) << result.Describe();
   for (const std::string& name : names) {
     EXPECT_FALSE(fs::is_symlink(Page(name))) << name;
@@ -133,8 +207,7 @@ TEST_F(BatchProcessTest, WriteFaultsEndWithAMessageNotASignal) {
   };
   for (const auto& [shell, err, pages] : cases) {
     fs::remove(Page());
-    const testing::ChildResult result =
-        testing::RunChild(Request(Batch(), {"/bin/sh", "-c", shell, "sh", PICTAVUE_PROGRAM}));
+    const Ended result = Run(Batch(), {"/bin/sh", "-c", shell, "sh", PICTAVUE_PROGRAM});
     EXPECT_EQ(result.exit_code, 3) << shell << ": " << result.Describe();
     EXPECT_NE(result.err.find(err), std::string::npos) << shell << ": " << result.err;
     // The two pictures, and the two pages when they were written whole.
@@ -163,14 +236,14 @@ TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
     return pages;
   };
   for (const int signal_number : {SIGINT, SIGKILL}) {
-    testing::Child child(Request(Batch({"--yes"})));
+    const pid_t pid = Start(Batch({"--yes"}));
     // Not the first page: the create probe makes and deletes an empty one before any page is
     // written, and a kill landing between the two would be mistaken for a half page.
     for (int wait = 0; wait < 20000 && !fs::exists(Page("Pictavue002.htm")); ++wait) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ASSERT_EQ(kill(child.pid(), signal_number), 0);
-    const testing::ChildResult result = child.Wait();
+    EXPECT_EQ(kill(pid, signal_number), 0);
+    const Ended result = Wait(pid);
     EXPECT_EQ(signal_number == SIGINT ? result.exit_code : result.signal,
               signal_number == SIGINT ? 130 : SIGKILL)
         << result.Describe();
@@ -178,7 +251,7 @@ TEST_F(BatchProcessTest, ARunStoppedWhileWritingLeavesNoHalfPage) {
     EXPECT_LT(pages_on_disk(), kPictures) << "the run ended before the signal came";
   }
   folder_.WriteFile("pictures/.Pictavue001.htm.abcd1234.pictavue-tmp", "as a kill leaves it");
-  EXPECT_EQ(testing::RunChild(Request(Batch({"--yes"}))).exit_code, 0);
+  EXPECT_EQ(Run(Batch({"--yes"})).exit_code, 0);
   EXPECT_EQ(pages_on_disk(), kPictures);
   for (const fs::directory_entry& entry : fs::directory_iterator(pictures_)) {
     EXPECT_FALSE(entry.path().string().ends_with(".pictavue-tmp")) << entry.path();
@@ -193,23 +266,22 @@ const std::map<std::string, std::string> kOffscreen = {{"QT_QPA_PLATFORM", "offs
 // dynamic loader lists every library it loads when asked to (glibc's LD_DEBUG).
 TEST_F(WindowModuleTest, TheWindowComesFromItsLibraryAndBatchModeNeedsNoQt) {
   const Arguments gallery = {"--settings", settings_, pictures_};
-  const testing::ChildResult window = testing::RunChild(Request(gallery, {}, kOffscreen));
+  const Ended window = Run(gallery, {}, kOffscreen);
   ASSERT_EQ(window.exit_code, 0) << window.Describe() << "\n" << window.err;
   EXPECT_EQ(testing::ReadFileBytes(folder_.Path("opened")), Page() + "\n");
 
   fs::remove(Page());
   const std::string alone = folder_.MakeFolder("alone") + "/pictavue";
   fs::copy_file(PICTAVUE_PROGRAM, alone);
-  const testing::ChildResult no_window = testing::RunChild(Request(gallery, {alone}, kOffscreen));
+  const Ended no_window = Run(gallery, {alone}, kOffscreen);
   EXPECT_EQ(no_window.exit_code, 2) << no_window.Describe();
   EXPECT_THAT(no_window.err, HasSubstr("Pictavue: the window cannot be shown ("));
   EXPECT_THAT(no_window.err, HasSubstr(PICTAVUE_WINDOW_MODULE));
   EXPECT_FALSE(fs::exists(Page()));
-  EXPECT_EQ(testing::RunChild(Request(Batch(), {alone})).out, Page() + "\n");
+  EXPECT_EQ(Run(Batch(), {alone}).out, Page() + "\n");
 
   fs::remove(Page());
-  const testing::ChildResult batch =
-      testing::RunChild(Request(Batch(), {}, {{"LD_DEBUG", "files"}}));
+  const Ended batch = Run(Batch(), {}, {{"LD_DEBUG", "files"}});
   ASSERT_EQ(batch.exit_code, 0) << batch.Describe() << "\n" << batch.err;
   if (batch.err.find("file=") == std::string::npos) {
     GTEST_SKIP() << "the dynamic loader does not report the libraries it loads";
@@ -232,7 +304,7 @@ TEST_F(WindowModuleTest, EveryWindowedStartWithoutADisplaySaysHowToUseBatchMode)
        {Environment{}, {{"DISPLAY", ":" + std::to_string(unserved)}}}) {
     for (const Arguments& arguments :
          {Arguments{}, {pictures_}, {"--unknown"}, {"--settings", settings_, pictures_}}) {
-      const testing::ChildResult result = testing::RunChild(Request(arguments, {}, display));
+      const Ended result = Run(arguments, {}, display);
       EXPECT_EQ(result.exit_code, 2)
           << ::testing::PrintToString(display) << " " << ::testing::PrintToString(arguments) << ": "
           << result.Describe() << "\n"
