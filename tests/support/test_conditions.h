@@ -5,6 +5,7 @@
 // test_conditions_win32.cpp.
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,12 +15,18 @@ namespace pictavue::testing {
 // Sets (or with nullptr removes) an environment variable for the life of the object.
 class ScopedEnvironment {
  public:
-  ScopedEnvironment(const char* name, const char* value);
-  ~ScopedEnvironment();
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+      old_value_ = old;
+    }
+    Set(name, value);
+  }
+  ~ScopedEnvironment() { Set(name_.c_str(), old_value_ ? old_value_->c_str() : nullptr); }
   ScopedEnvironment(const ScopedEnvironment&) = delete;
   ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
  private:
+  static void Set(const char* name, const char* value);
   std::string name_;
   std::optional<std::string> old_value_;
 };

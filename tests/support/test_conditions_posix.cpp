@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -9,22 +7,11 @@
 
 namespace pictavue::testing {
 
-ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
-  if (const char* old = std::getenv(name)) {
-    old_value_ = old;
-  }
+void ScopedEnvironment::Set(const char* name, const char* value) {
   if (value != nullptr) {
     ::setenv(name, value, 1);
   } else {
     ::unsetenv(name);
-  }
-}
-
-ScopedEnvironment::~ScopedEnvironment() {
-  if (old_value_) {
-    ::setenv(name_.c_str(), old_value_->c_str(), 1);
-  } else {
-    ::unsetenv(name_.c_str());
   }
 }
 

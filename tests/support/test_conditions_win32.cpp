@@ -1,21 +1,12 @@
-#include <cstdlib>
-
 #include <windows.h>
 
 #include "support/test_conditions.h"
 
 namespace pictavue::testing {
 
-ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
-  if (const char* old = std::getenv(name)) {
-    old_value_ = old;
-  }
-  // _putenv_s keeps the C library's copy (getenv) and the process's in step; "" removes.
+// _putenv_s keeps the C library's copy (getenv) and the process's in step; "" removes.
+void ScopedEnvironment::Set(const char* name, const char* value) {
   _putenv_s(name, value != nullptr ? value : "");
-}
-
-ScopedEnvironment::~ScopedEnvironment() {
-  _putenv_s(name_.c_str(), old_value_ ? old_value_->c_str() : "");
 }
 
 bool PermissionsAreEnforced() {
