@@ -160,7 +160,6 @@ TEST_F(BatchProcessTest, ExitStatusAndStreams) {
       {{"--batch", "--lang=en", missing}, 1, "", in_english},
       {{"--batch", "--settings", english, missing}, 1, "", in_english},
       {{"--batch", "--lang", "ja", "--settings", english, missing}, 1, "", in_japanese},
-      {{"--batch"}, 2, "", "Pictavue: FOLDER を指定してください。\n"},
       {Batch(), 0, Page() + "\n", ""},
   };
   for (const auto& [arguments, status, out, err] : cases) {

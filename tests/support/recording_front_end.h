@@ -9,11 +9,8 @@
 namespace pictavue::testing {
 
 // A front end that records what the core asks of it, in order, and answers from a script.
-// Every call becomes one line of Events(), so a test compares the whole conversation at once:
-//   "message 48 Pictavue: 画像の形式がひとつも選択されていません。"
-//   "point 1 txtFileName select"
-//   "status ファイル情報収集中..."
-//   "run begin" / "run end"
+// Every call becomes one line of Events() ("message 48 Pictavue: ...", "point 1 txtFileName
+// select", "status ...", "run begin"), so a test compares the whole conversation at once.
 // Yields are counted; progress calls are recorded only after RecordProgress(true).
 class RecordingFrontEnd : public FrontEnd {
  public:
