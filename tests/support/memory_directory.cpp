@@ -92,22 +92,6 @@ std::size_t MemoryDirectory::MakePath(std::string_view path, bool last_is_folder
   return node;
 }
 
-void MemoryDirectory::AddFile(std::string_view path, std::int64_t byte_size) {
-  nodes_[MakePath(path, false)].byte_size = byte_size;
-}
-
-void MemoryDirectory::AddFolder(std::string_view path) {
-  MakePath(path, true);
-}
-
-void MemoryDirectory::AddLink(std::string_view path, std::string_view target) {
-  nodes_[MakePath(path, true)].link_target = std::string(target);
-}
-
-void MemoryDirectory::MakeUnreadable(std::string_view path) {
-  nodes_[MakePath(path, true)].unreadable = true;
-}
-
 std::optional<std::size_t> MemoryDirectory::Follow(std::size_t node, int depth) const {
   // As the system does, give up on a chain of links that does not end.
   for (int hops = depth; !nodes_[node].link_target.empty(); ++hops) {
@@ -147,10 +131,6 @@ std::optional<std::string> MemoryDirectory::StoredName(const std::string& path) 
   const std::optional<std::size_t> node =
       names && names->size() > 1 && !IsSlash(path.back()) ? Find(path, false, 0) : std::nullopt;
   return node ? std::optional(nodes_[*node].name) : std::nullopt;
-}
-
-StoredNameLookup MemoryDirectory::Lookup() const {
-  return [this](const std::string& path) { return StoredName(path); };
 }
 
 std::unique_ptr<DirectorySearch> MemoryDirectory::Open(std::string_view folder,

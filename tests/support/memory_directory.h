@@ -20,17 +20,23 @@ namespace pictavue::testing {
 // as first given.
 class MemoryDirectory final : public DirectoryLister {
  public:
-  void AddFile(std::string_view path, std::int64_t byte_size = 0);
-  void AddFolder(std::string_view path);
+  void AddFile(std::string_view path, std::int64_t byte_size = 0) {
+    nodes_[MakePath(path, false)].byte_size = byte_size;
+  }
+  void AddFolder(std::string_view path) { MakePath(path, true); }
   // A folder link (a junction) at path that leads to the folder target.
-  void AddLink(std::string_view path, std::string_view target);
+  void AddLink(std::string_view path, std::string_view target) {
+    nodes_[MakePath(path, true)].link_target = std::string(target);
+  }
   // The folder exists but cannot be listed, like a folder without access.
-  void MakeUnreadable(std::string_view path);
+  void MakeUnreadable(std::string_view path) { nodes_[MakePath(path, true)].unreadable = true; }
 
   // Plays FindFirstFileA on a path without wildcards: the last entry's stored name, or nothing
   // for a missing path, a root, or a path ending in a separator.
   std::optional<std::string> StoredName(const std::string& path) const;
-  StoredNameLookup Lookup() const;
+  StoredNameLookup Lookup() const {
+    return [this](const std::string& path) { return StoredName(path); };
+  }
 
   // Searches opened and not yet closed.
   int OpenSearches() const { return *open_searches_; }
