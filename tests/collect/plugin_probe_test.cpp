@@ -30,9 +30,7 @@ Plugins Installed(const TempFolder& program,
 
 // The probe's result and the record it leaves ("-1x-1" when it was not copied).
 std::string Probe(const Plugins& plugins, PluginKind kind, const std::string& path) {
-  LastPictureInfo last;
-  last.width = -1;
-  last.height = -1;
+  LastPictureInfo last{.width = -1, .height = -1};
   const int result = plugins.ProbePicture(kind, path, last);
   return std::to_string(result) + " " + std::to_string(last.width) + "x" +
          std::to_string(last.height);
