@@ -20,7 +20,6 @@ gallery() {  # gallery FOLDER DOCS_FOLDER
     -e 's#[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}#DATE#g' \
     -e "s#file://$(literal "$2")/#file:///DOCS/#g" "$page"; done)
 }
-same_pages() { same_text "$(gallery "$3" "$4")" "$(gallery "$1" "$2")"; }
 quietly() { "$@" >"$work/quiet.log" 2>&1 || { cat "$work/quiet.log" >&2; false; }; }
 
 work=$(mktemp -d /tmp/pictavue-install.XXXXXX)
@@ -80,39 +79,28 @@ run_as() {  # run_as ACCOUNT HOME [VARIABLE=VALUE...] -- PROGRAM ARGUMENTS...
   rm "$work/cwd-$account/out.txt" "$work/cwd-$account/err.txt"
 }
 
-seed() { mkdir -p "$(dirname "$1")" && every_kind >"$1"; }
-
-# After a run with the seeded settings: the pages in the home folder, the settings file in the
-# configuration folder, and nothing else anywhere.
-expect_installed_run() {  # expect_installed_run NAME HOME SETTINGS_FILE DOCS
-  local name=$1 home=$2 settings=$3
+# Runs the program of TREE in batch mode as ACCOUNT, with the settings seeded in the configuration
+# folder: the pages in the home folder, the settings file in the configuration folder, and nothing
+# else anywhere.
+batch_run() {  # batch_run NAME ACCOUNT HOME TREE
+  local name=$1 account=$2 home=$3 program_tree=$4 settings=$3/.config/pictavue/Pictavue.ini
+  mkdir -p "$(dirname "$settings")" && every_kind >"$settings"
+  run_as "$account" "$home" -- "$program_tree/bin/pictavue" --batch "$work/pictures"
   check "$name: exit 0" test "$status" -eq 0
   check "$name: the page to open" same_text "$out" "$home/Pictavue001.htm"
-  check "$name: the pages of the build folder's program" same_pages "$work/reference/out" \
-    "$build/bin/docs" "$home" "$4"
+  check "$name: the pages of the build folder's program" same_text \
+    "$(gallery "$home" "$program_tree/share/doc/pictavue")" \
+    "$(gallery "$work/reference/out" "$build/bin/docs")"
   check "$name: settings in the configuration folder" contains "$settings" \
     "DirHistry1=$work/pictures"
   check "$name: nothing else in the home folder" same_text \
-    "$(cd "$home" && find . -type f ! -name '*.htm' | LC_ALL=C sort; ls -A "$work/cwd-${5:-root}")" \
-    "$(cd "$home" && find "./${settings#"$home"/}" -type f)"
+    "$(cd "$home" && find . -type f ! -name '*.htm' | LC_ALL=C sort; ls -A "$work/cwd-$account")" \
+    ".${settings#"$home"}"
 }
 
 # An unprivileged account when root runs the tests, else the one that runs them.
 if [ "$(id -u)" -eq 0 ]; then account=nobody; else account=$(id -un); fi
-seed "$work/home-user/.config/pictavue/Pictavue.ini"
-run_as "$account" "$work/home-user" -- "$tree/bin/pictavue" --batch "$work/pictures"
-expect_installed_run "as $account" "$work/home-user" \
-  "$work/home-user/.config/pictavue/Pictavue.ini" "$tree/share/doc/pictavue" "$account"
-if [ "$(id -u)" -eq 0 ]; then
-  # Root may write anywhere: only the rule keeps the settings out of the program's folder.
-  seed "$work/home-root/cfg/pictavue/Pictavue.ini"
-  run_as root "$work/home-root" "XDG_CONFIG_HOME=$work/home-root/cfg" -- \
-    "$tree/bin/pictavue" --batch "$work/pictures"
-  expect_installed_run "as root" "$work/home-root" "$work/home-root/cfg/pictavue/Pictavue.ini" \
-    "$tree/share/doc/pictavue"
-fi
-fingerprint "$tree" >tree.after
-check "nothing written into the installed tree" cmp -s tree.before tree.after
+batch_run "as $account" "$account" "$work/home-user" "$tree"
 
 # --- the window, from its library in the installed tree -------------------------------------------
 mkdir -p bin runtime && chmod 700 runtime
@@ -124,13 +112,15 @@ check "window: the gallery opened, exit $status" same_text "$(cat opened 2>/dev/
   "$work/home-window/Pictavue001.htm"
 
 # --- the tree moved elsewhere finds its files still -----------------------------------------------
+# As root when root runs the tests: it may write anywhere, and only the rule keeps the settings
+# out of the program's folder.
 mkdir -p moved && mv "$tree" moved/opt
-seed "$work/home-moved/.config/pictavue/Pictavue.ini"
-run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --batch "$work/pictures"
-expect_installed_run "moved" "$work/home-moved" "$work/home-moved/.config/pictavue/Pictavue.ini" \
-  "$work/moved/opt/share/doc/pictavue"
+batch_run moved root "$work/home-moved" "$work/moved/opt"
 run_as root "$work/home-moved" -- "$work/moved/opt/bin/pictavue" --help --lang en
 check "moved: English from its own tree" same_text "$(head -n 1 <<<"$out")" \
   "Usage: pictavue --batch [--settings FILE] [--yes] [--open] [--lang LANG] FOLDER"
+fingerprint moved/opt >tree.after
+check "nothing written into the tree by root's runs, the window's among them" \
+  cmp -s tree.before tree.after
 
 report "installed tree"
