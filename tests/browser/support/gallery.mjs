@@ -29,9 +29,7 @@ export function makeGallery(t, { pictures, options = {} }) {
   t.after(() => fs.rmSync(root, { recursive: true, force: true }));
   const tree = path.join(root, 'tree');
   const out = options.OutputDir === 1 ? tree : path.join(root, 'out');
-  for (const folder of [tree, out, path.join(root, 'home')]) {
-    fs.mkdirSync(folder, { recursive: true });
-  }
+  [tree, out, path.join(root, 'home')].forEach((folder) => fs.mkdirSync(folder, { recursive: true }));
   // Written under plain names, then each renamed to its own.
   const lines = pictures.map((p, i) => [p.kind, p.width, p.height, `plain/${i}`, '4a90d9'].join('\t'));
   execFileSync(path.join(bin, 'pictavue_write_pictures'), [root], { input: lines.join('\n') + '\n' });
@@ -92,5 +90,4 @@ export async function until(check) {
     }
     await new Promise((resolve) => setTimeout(resolve, 50));
   }
-  return undefined;
 }
