@@ -10,11 +10,11 @@ cd "$(dirname "$0")/../.."
 samples="$PWD/examples/pictures"
 source tests/windows/wine.sh
 
-# Every picture kind, three a page, the frame set; pages beside the pictures (OutputDir=1) or not.
-write_settings() {  # write_settings FILE OUTPUT_DIR
-  printf '[SearchDir]\r\nSubDir=1\r\nGIF=1\r\nJPEG=1\r\nPNG=1\r\nBMP=1\r\nWMF=1\r\nEMF=1\r\n' >"$1"
-  printf '[PageFormat]\r\nIPP=-1\r\nIppFree=3\r\nFrameMenu=1\r\nTitle=Trip\\nPhotos\r\n' >>"$1"
-  printf 'PathName=0\r\n[OutFile]\r\nOutputDir=%s\r\nFileName=Gallery\r\n' "$2" >>"$1"
+# Every kind, three a page, the frame set; pages beside the pictures (OutputDir=1) or in DIR_NAME.
+write_settings() {  # write_settings FILE OUTPUT_DIR DIR_NAME
+  { every_kind && printf 'SubDir=1\r\n[PageFormat]\r\nIPP=-1\r\nIppFree=3\r\nFrameMenu=1\r\n' &&
+    printf 'Title=Trip\\nPhotos\r\nPathName=0\r\n[OutFile]\r\nOutputDir=%s\r\n' "$2" &&
+    printf 'FileName=Gallery\r\nDirName=%s\r\n' "$3"; } >"$1"
 }
 
 # A page without the date line, the tree's place and the program's (its guide's address); paths
@@ -40,10 +40,8 @@ mkdir -p "$work/linux/Out" "$drive_c/Out"
 cp -r "$drive_c/Pics" "$work/linux/Pics"
 for kind in relative absolute; do
   if [ $kind = relative ]; then output_dir=1 out=Pics; else output_dir=0 out=Out; fi
-  write_settings "$drive_c/$kind.ini" $output_dir
-  printf 'DirName=C:\\Out\r\n' >>"$drive_c/$kind.ini"
-  write_settings "$work/linux/$kind.ini" $output_dir
-  printf 'DirName=%s\r\n' "$work/linux/Out" >>"$work/linux/$kind.ini"
+  write_settings "$drive_c/$kind.ini" $output_dir 'C:\Out'
+  write_settings "$work/linux/$kind.ini" $output_dir "$work/linux/Out"
   run C.UTF-8 'C:\Tools\Pic\pictavue.exe' --batch --settings "C:\\$kind.ini" --yes 'C:\Pics'
   check "$kind: exit 0" test "$status" -eq 0
   # The same code page as Wine's here, so that characters it lacks become the same references.

@@ -8,8 +8,6 @@ trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 rm -rf "$drive_c/Pics" && cp -r examples/pictures "$drive_c/Pics" && rm -rf "$drive_c/Pics/風景"
 
 run() {  # run LANG PROGRAM ARGS...: leaves out.txt, err.txt and status
-  local lang=$1
-  shift
-  LANG=$lang LC_ALL= "$WINE" "$@" >"$work/out.txt" 2>"$work/err.txt" </dev/null
+  LANG=$1 LC_ALL= "$WINE" "${@:2}" >"$work/out.txt" 2>"$work/err.txt" </dev/null
   status=$?
 }
