@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program as `cmake --install` lays it out in a temporary DESTDIR: its files, the desktop's
-# files valid, batch mode run from outside the trees by a user with a temporary home, then by
-# root: the build folder's pages, the settings in the configuration folder and nowhere else, the
-# tree unchanged. Then the window from the installed tree, and the tree moved.
+# files valid, batch mode run from outside the trees by a user with a temporary home: the build
+# folder's pages, the settings in the configuration folder and nowhere else. Then the window from
+# the installed tree, and the tree moved, run by root; the tree unchanged by all of them.
 #   BUILD   the build folder (build/ by default)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
