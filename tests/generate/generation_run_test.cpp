@@ -29,8 +29,8 @@ namespace pictavue {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace testing;
 using ::testing::HasSubstr;
-using testing::OptionsFor;
 using Texts = std::vector<std::string>;
 
 // A run with a fixed clock, by default over a tree in memory whose loader answers from a table. The
@@ -66,7 +66,7 @@ struct RunFixture : PictureLoader {
     return state;
   }
 
-  testing::MemoryDirectory memory;
+  MemoryDirectory memory;
   std::map<std::string, PixelSize> sizes;
   int loader_calls = 0;
   DirectoryLister* lister = &memory;
@@ -76,7 +76,7 @@ struct RunFixture : PictureLoader {
   CodePage code_page{"UTF-8"};
   std::string default_output_folder = "C:\\Program Files\\Pictavue";
   bool on_disk = false;
-  testing::RecordingFrontEnd front_end;
+  RecordingFrontEnd front_end;
   std::map<std::string, std::string> failures;  // path: the description of its failed write
   Texts paths, pages;                           // of each file written, in order
 };
@@ -93,7 +93,7 @@ std::string AddTree(RunFixture& run, const std::string& tree) {
     }
     return "D:\\Many";
   }
-  for (const testing::Row& row : testing::ReadTable("generate/run_trees.tsv")) {
+  for (const Row& row : ReadTable("generate/run_trees.tsv")) {
     if (row[0] == tree && row[3] == "folder") {
       run.memory.AddFolder(row[1]);
     } else if (row[0] == tree) {
@@ -107,13 +107,13 @@ std::string AddTree(RunFixture& run, const std::string& tree) {
 }
 
 TEST(ListingPatternTest, NarrowsTheListingOnlyForOneKindOtherThanJpeg) {
-  for (const testing::Row& row : testing::ReadTable("generate/listing_patterns.tsv")) {
-    EXPECT_EQ(ListingPattern(testing::OptionsFromSettings(row.From(1))), row[0]) << row.Text();
+  for (const Row& row : ReadTable("generate/listing_patterns.tsv")) {
+    EXPECT_EQ(ListingPattern(OptionsFromSettings(row.From(1))), row[0]) << row.Text();
   }
 }
 
 TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
-  for (const testing::Row& row : testing::ReadTable("generate/runs.tsv")) {
+  for (const Row& row : ReadTable("generate/runs.tsv")) {
     SCOPED_TRACE(row.Text());
     RunFixture run;
     const std::size_t cancel = row[0].find('@');  // "tree@n": Cancel pressed at the n-th yield
@@ -126,12 +126,12 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
     const RunState state = run.Run(OptionsFor(search_dir, row[1], row.From(10)));
     std::string written;  // the names below the output folder, or their number
     for (const std::string& path : run.paths) {
-      written += (written.empty() ? "" : " ") + testing::Filled(path, {{row[3], ""}});
+      written += (written.empty() ? "" : " ") + Filled(path, {{row[3], ""}});
     }
     const bool counted = std::isdigit(static_cast<unsigned char>(row[4][0]));
     EXPECT_EQ(counted ? std::to_string(run.paths.size()) : written, row[4]);
     EXPECT_EQ(state.PageToOpen, row[5] == "-" ? "" : row[3] + row[5]);
-    EXPECT_EQ(run.front_end.Events(), testing::Items(row[6]));
+    EXPECT_EQ(run.front_end.Events(), Items(row[6]));
     const bool aborted = row[6].find("message 16") != std::string::npos;
     EXPECT_EQ(state.RunAborted, aborted);
     EXPECT_EQ(state.CancelRequested, cancel != std::string::npos);
@@ -144,17 +144,16 @@ TEST(GenerationRunTest, PhasesFilesSizesAndOutcomes) {
         const ImageEntry& entry = state.ImageList[static_cast<std::size_t>(i)];
         sizes.push_back(std::to_string(entry.Width) + "x" + std::to_string(entry.Height));
       }
-      EXPECT_EQ(sizes, testing::Items(row[7]));
+      EXPECT_EQ(sizes, Items(row[7]));
       EXPECT_EQ(run.loader_calls, std::stoi(row[8]));
     }
-    for (const std::string& text : testing::Items(row[9])) {
+    for (const std::string& text : Items(row[9])) {
       EXPECT_THAT(run.pages.at(0), HasSubstr(text));
     }
   }
 }
 
 #ifndef _WIN32
-using namespace testing;
 
 // The bytes a maker of the table writes from its numbers.
 std::string Made(const std::string& kind, const std::vector<int>& n) {
@@ -176,8 +175,7 @@ std::string Made(const std::string& kind, const std::vector<int>& n) {
 }
 
 // Makes one entry of the table, locked at once when it says so (a folder's entries come first).
-void MakeEntry(const testing::TempFolder& folder, const std::string& relative,
-               const std::string& recipe) {
+void MakeEntry(const TempFolder& folder, const std::string& relative, const std::string& recipe) {
   std::istringstream in(recipe);
   const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
   const std::string& kind = words.at(0);
@@ -225,9 +223,9 @@ void MakeEntry(const testing::TempFolder& folder, const std::string& relative,
 TEST(HostileTreeTest, WithAndWithoutThePlugins) {
   for (const bool with_plugins : {true, false}) {
     SCOPED_TRACE(with_plugins ? "with the plug-ins" : "without plug-ins");
-    testing::TempFolder folder;
-    std::map<std::string, testing::Row> expected;  // by the entry's real path
-    for (const testing::Row& row : testing::ReadTable("generate/hostile_tree.tsv")) {
+    TempFolder folder;
+    std::map<std::string, Row> expected;  // by the entry's real path
+    for (const Row& row : ReadTable("generate/hostile_tree.tsv")) {
       MakeEntry(folder, "tree/" + row[0], row[1]);
       expected[fs::weakly_canonical(folder.Path("tree/" + row[0])).string()] = row;
     }
@@ -244,7 +242,7 @@ TEST(HostileTreeTest, WithAndWithoutThePlugins) {
     run.on_disk = true;
     RunState state;
     {
-      const testing::UnprivilegedScope unprivileged;
+      const UnprivilegedScope unprivileged;
       ASSERT_FALSE(unprivileged.failed()) << "cannot give up root's rights";
       state = run.Run(OptionsFor(folder.Path("tree"), "20", {"FrameMenu=1"}));
     }
@@ -272,7 +270,7 @@ TEST(HostileTreeTest, WithAndWithoutThePlugins) {
     ASSERT_FALSE(run.paths.empty());
     for (const std::string& path : run.paths) {
       EXPECT_TRUE(path.starts_with(run.default_output_folder + "/")) << path;
-      EXPECT_TRUE(testing::ReadFileBytes(path).ends_with("</html>\r\n")) << path << " is cut short";
+      EXPECT_TRUE(ReadFileBytes(path).ends_with("</html>\r\n")) << path << " is cut short";
     }
   }
 }
