@@ -50,21 +50,12 @@ TEST(PictureHeaders, SizesOrNamedFailures) {
   for (const auto& c : CaseTable("platform/picture_headers.txt", "hostile")) {
     EXPECT_EQ(Read(c[0], c[1]), c[2]) << c;
   }
+  // Walks too long for the table, each stopped by the bound on the markers read.
   const std::string soi = "\xFF\xD8";
-  JpegOptions headers_only;
-  headers_only.with_scan = false;
-  const std::tuple<std::string, std::string, std::string> cases[] = {
-      {"jpeg", MakeJpeg(65535, 2, headers_only), "65535x2"},
-      {"jpeg", MakeJpeg(64, 48, 3), "64x48"},
-      {"jpeg", MakeJpeg(64, 48, 5), "48x64"},
-      {"jpeg", soi + Repeat("\xFF\xD0", 5000), "too many markers"},
-      {"jpeg", soi + Repeat(std::string("\xFF\xFE\x00\x02", 4), 5000), "too many markers"},
-      {"jpeg", soi + std::string(70000, '\xFF'), "too many markers"},
-      {"jpeg", soi + std::string(70000, 'j'), "too many markers"},
-      {"bmp", MakeBmp(20, 10, BmpKind::kInfoTopDown), "20x10"},
-  };
-  for (const auto& [reader, bytes, expected] : cases) {
-    EXPECT_EQ(Read(reader, bytes), expected) << reader << " of " << bytes.size() << " bytes";
+  for (const std::string& walk :
+       {soi + Repeat("\xFF\xD0", 5000), soi + Repeat(std::string("\xFF\xFE\x00\x02", 4), 5000),
+        soi + std::string(70000, '\xFF'), soi + std::string(70000, 'j')}) {
+    EXPECT_EQ(Read("jpeg", walk), "too many markers") << walk.size();
   }
 }
 
@@ -166,33 +157,29 @@ TEST(PictureHeaders, FileSourceReadsLikeTheBytesThemselves) {
 // then give the bytes that are there, or the end, never bytes of the past or a failure.
 TEST(PictureHeaders, FileSourceOfAFileThatChangesWhileOpen) {
   TempFolder folder;
-  const std::string picture = MakePng(12, 34);
-  const std::string long_file = picture + std::string(10000, 'p');
+  const std::string picture = MakePng(12, 34), long_file = picture + std::string(10000, 'p');
+  const std::string path = folder.WriteFile("p.png", long_file);
   std::array<std::uint8_t, 2> tail{};
   std::uint8_t four[4];
-
-  const std::string shrinking = folder.WriteFile("shrinks.png", long_file);
-  FileSource shrunk(shrinking);
-  std::filesystem::resize_file(shrinking, 10);
+  FileSource shrunk(path);
+  std::filesystem::resize_file(path, 10);
   EXPECT_EQ(shrunk.ReadAt(0, four), ReadStatus::kOk);
   EXPECT_EQ(shrunk.ReadAt(8, four), ReadStatus::kEnd);
   EXPECT_EQ(shrunk.ReadAt(6000, four), ReadStatus::kEnd);
   EXPECT_EQ(shrunk.ReadTail(tail), ReadStatus::kEnd);
   EXPECT_EQ(Describe(ReadPngHeader(shrunk)), "truncated");
 
-  const std::string growing = folder.WriteFile("grows.png", picture.substr(0, 10));
-  FileSource grown(growing);
-  folder.WriteFile("grows.png", long_file);  // the same file, written over and longer
+  FileSource grown(path);
+  folder.WriteFile("p.png", long_file);  // the same file, written over and longer
   EXPECT_EQ(Describe(ReadPngHeader(grown)), "12x34");
   ASSERT_EQ(grown.ReadTail(tail), ReadStatus::kOk);
   EXPECT_EQ(std::string(tail.begin(), tail.end()), picture.substr(8, 2))
       << "the end stays where the open found it";
 
   // Emptied after the first block was read: what was read stays the picture's head.
-  const std::string emptied = folder.WriteFile("emptied.png", long_file);
-  FileSource read_first(emptied);
+  FileSource read_first(path);
   EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
-  std::filesystem::resize_file(emptied, 0);
+  std::filesystem::resize_file(path, 0);
   EXPECT_EQ(Describe(ReadPngHeader(read_first)), "12x34");
   EXPECT_EQ(read_first.ReadAt(9000, four), ReadStatus::kEnd);
 }
