@@ -108,13 +108,11 @@ TEST(CodePageStream, PassesOnWholeCharactersOnly) {
     EXPECT_EQ(target.str(), "x");
     out << "\x82 \xC3\xA9" << std::flush;  // é is not in Shift_JIS
     EXPECT_EQ(target.str(), "x\x82\xA0 ?");
-    out << "\xE3";  // cut short for good: passed on as it is when the stream goes
+    // Many times the buffer (3 bytes each in UTF-8, 2 in Shift_JIS), then a character cut short
+    // for good: passed on as it is when the stream goes.
+    out << testing::Repeat("\xE3\x81\x82", 3000) << "\xE3";
   }
-  EXPECT_EQ(target.str(), "x\x82\xA0 ??");
-  std::ostringstream long_target;  // many times the buffer: 3 bytes each in UTF-8, 2 in Shift_JIS
-  CodePageStreamBuf long_buffer(*long_target.rdbuf(), CodePage("CP932"));
-  std::ostream(&long_buffer) << testing::Repeat("\xE3\x81\x82", 3000) << std::flush;
-  EXPECT_EQ(long_target.str(), testing::Repeat("\x82\xA0", 3000));
+  EXPECT_EQ(target.str(), "x\x82\xA0 ?" + testing::Repeat("\x82\xA0", 3000) + "?");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
