@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/path_style.h"
+#include "support/cases.h"
 #include "support/data_table.h"
 #include "support/temp_folder.h"
 #include "support/test_conditions.h"
@@ -79,19 +79,12 @@ TEST(SystemLauncherTest, EachArgumentArrivesWholeWithoutAShellAndTheAssociationA
   const char* const path = std::getenv("PATH");
   const testing::ScopedEnvironment with_bin(
       "PATH", (folder.MakeFolder("bin") + ":" + (path ? path : "")).c_str());
-  // A relative page that looks like an option stays a path.
-  for (const auto& [document, tail, expected] :
-       std::vector<std::tuple<std::string, std::string, int>>{
-           {page, "exit 0", 42},
-           {"/p.htm", "exit 1", 31},
-           {"/p.htm", "exit 2", 2},
-           {"/p.htm", "kill -9 $$", 31},
-           {"/p.htm", "sleep 3", 42},  // still running after the wait: taken as started
-           {"-pics/Pictavue001.htm", "exit 0", 42}}) {
-    recorder("bin/xdg-open", tail);
-    EXPECT_EQ(MakeSystemLauncher(std::chrono::milliseconds(300))->OpenDocument(document), expected)
-        << tail;
-    EXPECT_EQ(recorded(), "1\n" + (document[0] == '-' ? "./" + document : document) + "\n") << tail;
+  for (const auto& c : testing::CaseTable("platform/launch.txt", "xdg-open")) {
+    const std::string document = c[0] == "page" ? page : c[0];
+    recorder("bin/xdg-open", c[1]);
+    EXPECT_EQ(MakeSystemLauncher(std::chrono::milliseconds(300))->OpenDocument(document), c.Int(2))
+        << c;
+    EXPECT_EQ(recorded(), "1\n" + (document[0] == '-' ? "./" + document : document) + "\n") << c;
   }
   const testing::ScopedEnvironment no_tools("PATH", folder.MakeFolder("empty").c_str());
   EXPECT_EQ(MakeSystemLauncher()->OpenDocument("/p.htm"), kOpenNoAssociation);
