@@ -76,19 +76,10 @@ TEST(ProfileFileTest, HandEditedFileSurvivesLoadChangeSave) {
   EXPECT_EQ(ProfileFile::Load(path).Serialize(), expected);
 }
 
-// What Load refuses to read is file_io's; the limit is Load's own.
-TEST(ProfileFileTest, LoadReadsNoMoreThanItsLimit) {
-  TempFolder folder;
-  std::string file = "[A]\r\nfirst=1\r\n;";
-  file.append(ProfileFile::kMaxFileBytes - file.size() - 2, 'x');
-  const ProfileFile profile = ProfileFile::Load(folder.WriteFile("big.ini", file + "\r\nlast=1"));
-  EXPECT_EQ(profile.RawValue("A", "first"), "1");
-  EXPECT_EQ(profile.RawValue("A", "last"), std::nullopt);
-}
-
 // A save first removes what an interrupted one left; a failed one says why and loses nothing (the
-// write's own ways to fail are file_io's).
-TEST(ProfileFileTest, ASaveCleansUpAndFailsWithoutLoss) {
+// write's own ways to fail are file_io's). Load reads no more than its limit (what it refuses to
+// read is file_io's).
+TEST(ProfileFileTest, SavesCleanlyFailsWithoutLossAndLoadsWithinItsLimit) {
   TempFolder folder;
   const std::string path = folder.WriteFile("Pictavue.ini", "[A]\r\n");
   folder.WriteFile(TemporaryFileName("Pictavue.ini"), "[A]\r\nk=");
@@ -97,6 +88,12 @@ TEST(ProfileFileTest, ASaveCleansUpAndFailsWithoutLoss) {
   const std::string inside = folder.WriteFile("Other.ini/inside", "x");  // a folder in the way
   EXPECT_FALSE(ProfileFile::Parse("[A]\r\n").Save(folder.Path("Other.ini")).description().empty());
   EXPECT_EQ(ReadFileBytes(inside), "x");
+
+  std::string file = "[A]\r\nfirst=1\r\n;";
+  file.append(ProfileFile::kMaxFileBytes - file.size() - 2, 'x');
+  const ProfileFile profile = ProfileFile::Load(folder.WriteFile("big.ini", file + "\r\nlast=1"));
+  EXPECT_EQ(profile.RawValue("A", "first"), "1");
+  EXPECT_EQ(profile.RawValue("A", "last"), std::nullopt);
 }
 
 }  // namespace
