@@ -54,15 +54,12 @@ TEST(PictureLoader, SizesAsTheSystemShowsThem) {
       {MakeJpeg(65500, 3, headers_only), "65500x3", ""},
       {MakeJpeg(65535, 3, headers_only), "failure", ""},  // too wide for libjpeg
       {MakeBmp(37, 21), "37x21", "37x21"},
-      {MakeBmp(70000, 2), "70000x2", ""},
       {MakeBmp(30, 40, BmpKind::kCore), "30x40", "30x40"},
       {wmf, "50x63", "50x63"},
       {MakeWmf({100, 200, 1060, 920, 96}), "960x720", "960x720"},
       {MakeEmf({0, 0, 2646, 1323}), "100x50", "100x50"},
       // What the loader does not take.
-      {MakeBmp(1, 1).replace(18, 4, std::string(4, '\0')), "failure", ""},
       {wmf.substr(22), "failure", "failure"},  // no placeable header
-      {MakeWmf({0, 0, 750, 945, 0}), "failure", ""},
       {MakeEmf({2540, 0, 0, 2540}), "failure", "failure"},
       {MakeGif(10, 10), "failure", "failure"},
       {MakePng(4, 4), "failure", "failure"},
