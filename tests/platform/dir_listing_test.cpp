@@ -112,7 +112,7 @@ TEST(DirListingTest, ListsMatchingEntriesWithTheirKindAndSize) {
 // What FindFirstFileA gives by itself: its order, and sizes beyond 32 bits.
 TEST(DirListingTest, PosixListsInTheWindowsOrderAndSizesBeyondFourGibibytes) {
   if (!kPosix) {
-    GTEST_SKIP() << "the system's own";
+    GTEST_SKIP() << "the system's own order and sizes";
   }
   testing::TempFolder temp;
   const auto rows = CaseTable(kCases, "windows order");
