@@ -1,9 +1,15 @@
 #include "platform/translation.h"
 
 #include <cstdint>
+#include <regex>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "platform/ascii_case.h"
+#include "support/cases.h"
+#include "support/temp_folder.h"
 
 namespace pictavue {
 namespace {
@@ -58,6 +64,27 @@ TEST(TranslationTest, ReadsLreleaseFilesFillsEachPlaceholderOnceAndRefusesAnythi
   for (const auto& [label, bytes] : bad) {
     EXPECT_FALSE(Translation::FromQm(bytes)) << label;
   }
+}
+
+// Every translation keeps its source's placeholders, so no folder or path drops out of a message,
+// and its access key, so that keyboard use is the same in both languages.
+TEST(TranslationTest, TheEnglishTranslationKeepsPlaceholdersAndAccessKeys) {
+  const std::string ts =
+      testing::ReadFileBytes(testing::SourcePath("resources/translations/pictavue_en.ts"));
+  const auto marks = [](const std::string& text) {  // an access key in either letter case
+    static const std::regex kMark("%[1-9]|&AMP;[^&;]");
+    const std::string upper = AsciiUpper(text);
+    return std::set<std::string>(std::sregex_token_iterator(upper.begin(), upper.end(), kMark),
+                                 std::sregex_token_iterator());
+  };
+  static const std::regex kMessage(
+      "<source>([\\s\\S]*?)</source>\\s*<translation>([\\s\\S]*?)</translation>");
+  int messages = 0;
+  for (auto it = std::sregex_iterator(ts.begin(), ts.end(), kMessage); it != std::sregex_iterator();
+       ++it, ++messages) {
+    EXPECT_EQ(marks((*it)[1]), marks((*it)[2])) << (*it)[1];
+  }
+  EXPECT_GT(messages, 100);
 }
 
 }  // namespace
